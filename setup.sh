@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Installs what is missing (Debian packages), builds the program and its data,
+# then plays the game ("play") or runs the whole test suite ("test").
+# Run as root or through sudo; the build and the game run as the calling user.
+set -euo pipefail
+cd "$(dirname "$0")"
+
+action=${1:-play}
+packages=(g++ cmake ninja-build pkg-config
+          libsdl2-dev libsdl2-mixer-dev libcairo2-dev libjpeg62-turbo-dev libcups2-dev
+          libgtest-dev libgmock-dev libbenchmark-dev
+          fonts-dejavu-core wfrench wamerican iso-codes freepats)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+if [ ${#missing[@]} -gt 0 ]; then
+  echo "Installing: ${missing[*]}"
+  export DEBIAN_FRONTEND=noninteractive
+  apt-get update -qq
+  apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# Build as the user who called sudo, so that the build folder stays theirs.
+as_user() {
+  if [ "$(id -u)" = 0 ] && [ -n "${SUDO_USER:-}" ] && [ "$SUDO_USER" != root ]; then
+    sudo -u "$SUDO_USER" -H "$@"
+  else
+    "$@"
+  fi
+}
+
+as_user cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+as_user cmake --build build -j "$(nproc)"
+
+case "$action" in
+  play)
+    as_user build/game/lettrarium ;;
+  test)
+    cd build
+    as_user env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j "$(nproc)" --timeout 900 ;;
+  build)
+    ;;
+  *)
+    echo "usage: $0 [play|test|build]" >&2; exit 2 ;;
+esac

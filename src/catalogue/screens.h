@@ -1,0 +1,5 @@
+// The screen state machine: every menu, option page and tool page.
+#pragma once
+
+void RunScreen(int screen);
+void ScreenAction(int action);

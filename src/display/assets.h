@@ -1,0 +1,13 @@
+// Pictures read from the program's folders and the player's own, and the
+// lists of backgrounds, heads and saved games built from those folders.
+#pragma once
+#include <string>
+
+void LoadAllPictures();
+void LoadBackground(int n);
+void LoadHead(const std::string& name);
+void LoadCardBack(int n);
+void FillFileList(const std::string& folder, const std::string& mask, bool upper, int list, bool emptyFirst);
+void FillBackgroundList();
+void FillHeadList();
+void FillSaveList();

@@ -1,0 +1,49 @@
+// The drawing primitives every screen and game uses, once per tick, onto the
+// off-screen page: three bitmap fonts, tiles, the board, list boxes, image
+// buttons, check boxes, pictures, the timed message, flights and banners.
+// Several of them also hit-test the pointer and ask for the hand cursor.
+#pragma once
+#include <cstdint>
+#include <string>
+
+#include "shell/game_state.h"
+
+constexpr int32_t kWhite = 0xffff;     // normal text
+constexpr int32_t kHighlight = 255;    // hovered, selected or solution text
+
+// Big font. Style < 1: plain letters at x + 18 i; style >= 1: each letter on a
+// tile at x + 31 (i - 1). True when the pointer is over the tiled word.
+bool DrawTileText(int x, int y, int32_t colour, const std::string& text, int style);
+void DrawBigGlyph(int x, int y, int glyph, bool highlight);
+void DrawMediumText(int x, int y, int32_t colour, const std::string& text);
+void DrawSmallText(int x, int y, int32_t colour, const std::string& text);
+void DrawCentredTileText(int y, const std::string& text);
+void DrawCentredMediumText(int y, const std::string& text);
+void DrawBoard();
+void DrawCodeNumbers();
+void DrawSumNumbers();
+void DrawListBox(int list);
+int ListBoxLineAt(Point pointer, const ListBox& list);
+void DrawImageButton(Point position, int image, bool lit);
+bool ImageButtonHit(Point button, Point pointer);
+void DrawCheckBox(int slot, const std::string& label);
+bool CheckBoxHit(Point pointer, Point box);
+void DrawCard(int x, int y, int picture);
+void DrawBackground();
+void DrawHead(Point position, int height);
+void DrawWindowFrame(int x, int y);
+void DrawPanel();
+void DrawPawn(Point position);
+void DrawEraser(int x, int y);
+void DrawSlotMarker(int x, int y, int n);
+void DrawTwoStateMarker(int x, int y, int state);
+void ShowTimedMessage(int x, int y, const std::string& text);
+void DrawTimedMessage(int draw);
+void StartFlight(Point from, Point to, int kind, const std::string& text);
+Point FlightPosition(const Flight& flight);
+void DrawBannerFast();
+void DrawBannerSlow();
+void DrawHeldLetters();
+void DrawTravelMapGrid();
+Point CellAtPoint(Point point);
+Point PointOfCell(Point cell);

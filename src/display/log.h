@@ -1,0 +1,6 @@
+// The diagnostics log: the program's only record of failures, never shown to
+// the player. At most 101 lines; the oldest goes first.
+#pragma once
+#include <string>
+
+void Log(const std::string& text);

@@ -1,0 +1,7 @@
+// Sound effects by number and the random background music.
+#pragma once
+
+// Loads "Sons\0.wav" ... "Sons\13.wav" into the wave list.
+void LoadSounds();
+// Plays wave n once, without waiting, when sounds are on.
+void PlaySound(int n);

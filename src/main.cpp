@@ -1,0 +1,3 @@
+#include "shell/forms.h"
+
+int main() { return RunProgram(Backend::Sdl); }

@@ -1,0 +1,7 @@
+// The commentary table (captions and messages by number) and the help pages.
+#pragma once
+#include <cstdint>
+
+void ChargeCommentaires();
+void ChargeAide(uint8_t index);
+void Imprimegrille();

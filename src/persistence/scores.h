@@ -1,0 +1,4 @@
+#pragma once
+
+void RecordWin();
+void RemoveSelected(int list);

@@ -1,0 +1,5 @@
+// The settings and favourites file.
+#pragma once
+
+void ChargeFavoris();
+void SauveFavoris();

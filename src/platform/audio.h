@@ -1,0 +1,40 @@
+// Wave effects and the MIDI music player (SDL2_mixer, Timidity with freepats).
+// On the headless back end nothing sounds, but every call is counted so tests
+// can see what played.
+#pragma once
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "platform/screen.h"
+
+bool AudioInit(Backend backend);
+void AudioShutdown();
+
+// Loads "slot" from a program path; false when the file is missing or bad.
+bool WaveLoad(int slot, const std::string& path);
+// Starts the wave without waiting; false when it cannot play.
+bool WavePlay(int slot);
+// Headless record of the waves played, in order.
+const std::vector<int>& WavesPlayed();
+void ClearWavesPlayed();
+
+class MusicPlayer {
+ public:
+  std::string fileName;  // empty until a file was opened
+  bool Open(const std::string& path);
+  bool Rewind();
+  bool Play();
+  bool Pause();
+  bool paused() const { return paused_; }
+  // Position and length in milliseconds; when the back end cannot tell the
+  // length of a piece, Position() reaches Length() once the piece has ended.
+  int64_t Position() const;
+  int64_t Length() const;
+  // Tests: pretend the piece has ended.
+  void SimulateEnd() { ended_ = true; }
+
+ private:
+  bool paused_ = false;
+  bool ended_ = false;
+};

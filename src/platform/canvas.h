@@ -1,0 +1,31 @@
+// The text canvas of the page: small text and outlines drawn by cairo straight
+// onto the RGB565 page.
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct Page;
+
+class Canvas {
+ public:
+  explicit Canvas(Page& page);
+  ~Canvas();
+  Canvas(const Canvas&) = delete;
+  Canvas& operator=(const Canvas&) = delete;
+
+  void SetPen(uint32_t windowsColour, int width);
+  void SetBrushClear();                      // outlines only
+  void SetBrushColour(uint32_t windowsColour);  // filled shapes
+  // size in points, as the system font sizes are given (96 dpi).
+  void SetFont(uint32_t windowsColour, int size, bool bold);
+  void TextOut(int x, int y, const std::string& latin1);
+  void Rectangle(int x1, int y1, int x2, int y2);
+  void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
+  void Ellipse(int x1, int y1, int x2, int y2);
+  // Ends this drawing batch; pending drawing reaches the page.
+  void Release();
+
+ private:
+  struct Impl;
+  Impl* impl_;
+};

@@ -1,0 +1,10 @@
+// Virtual-key codes the key handlers use.
+#pragma once
+
+constexpr int kVkBack = 8;
+constexpr int kVkReturn = 13;
+constexpr int kVkEscape = 27;
+constexpr int kVkSpace = 32;
+constexpr int kVkMultiply = 106;
+constexpr int kVkOem5 = 220;  // the key that types '*' on a French keyboard
+constexpr int kVkF11 = 122;

@@ -1,0 +1,17 @@
+// The one resolver from the program's paths to real ones. The program writes
+// paths as "bitmaps\Slots\" or "\bin\panglais.txt"; here backslashes become
+// separators, a leading "~" is the home folder, and each component that is
+// absent as written matches an existing one without regard to case.
+#pragma once
+#include <string>
+
+// The real path, or "" when the path would escape its folder ("..").
+std::string ResolvePath(const std::string& programPath);
+// True when the name can be used as a single file name inside a folder: not
+// empty, no separator, not "." or "..".
+bool IsSafeFileName(const std::string& name);
+// The folder of the running executable, with a trailing separator.
+std::string ExecutableFolder();
+// Case-insensitive compare of Latin-1 bytes (ASCII letters only).
+bool SameTextNoCase(const std::string& a, const std::string& b);
+std::string UpperCaseAscii(std::string s);

@@ -1,0 +1,36 @@
+// The window: fullscreen desktop, 800 x 600 logical size, letterboxed. The
+// headless back end draws nowhere and reads events a test has queued.
+#pragma once
+#include <cstdint>
+#include <string>
+
+struct Page;
+
+enum class Backend { Sdl, Headless };
+
+struct InputEvent {
+  enum Kind { MouseMove, MouseDown, MouseUp, KeyDown, Quit } kind;
+  int x = 0, y = 0;   // page coordinates
+  int button = 0;     // 1 left, 2 right, 3 middle
+  int key = 0;        // virtual-key code
+};
+
+// Opens the window; true when the surface can draw.
+bool ScreenInit(Backend backend);
+Backend ScreenBackend();
+void ScreenShutdown();
+// Uploads the page and presents it.
+void ScreenFlip(const Page& page);
+// 0 arrow, -11 hourglass, -21 hand.
+void ScreenSetCursor(int shape);
+int ScreenCursor();
+void ScreenToggleFullscreen();
+void ScreenMessageBox(const std::string& title, const std::string& latin1Text);
+void ScreenBeep();
+// Next pending event; false when there is none.
+bool ScreenPollEvent(InputEvent& event);
+// Waits at most `ms` for an event to arrive (SDL only; headless returns at once).
+void ScreenWait(int ms);
+// Headless: a test queues an event for the next poll.
+void ScreenQueueEvent(const InputEvent& event);
+int ScreenFlipCount();

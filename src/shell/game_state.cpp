@@ -1,0 +1,30 @@
+#include "shell/game_state.h"
+
+#include <memory>
+
+GameState G{};
+
+std::string Comment(int n) {
+  if (n < 1 || n > 499) return "";
+  return G.commentaryText[n - 1].str();
+}
+
+std::string DataFolderPrefix() { return Comment(51); }
+
+bool SoundsOn() { return G.checkBoxes[1].checked != 0; }
+bool MusicOn() { return G.checkBoxes[2].checked != 0; }
+
+int32_t& CellState(int x, int y) {
+  static int32_t nowhere;
+  if (x < 1 || x > 20 || y < 1 || y > 20) {
+    nowhere = 0;
+    return nowhere;
+  }
+  return G.boardCellState[(x - 1) * 20 + (y - 1)];
+}
+
+void ClearGameState() {
+  // Kept on the heap: the state is large, and a temporary on the stack would be too.
+  auto fresh = std::make_unique<GameState>();
+  G = *fresh;
+}

@@ -1,0 +1,6 @@
+#pragma once
+
+// Game reset: no variant, not won or lost, background reloaded, help emptied.
+void ResetGame();
+// Board reset: an empty board, clock stopped and zeroed, banner re-centred.
+void ResetBoard();

@@ -1,0 +1,7 @@
+// The travel mode: a journey of games across a map of countries.
+#pragma once
+
+void Chargepays();
+void StartJourney();
+void DrawTravelMap();
+void ContinueJourney();
