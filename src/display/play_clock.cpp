@@ -1,0 +1,92 @@
+#include "display/play_clock.h"
+
+#include <string>
+
+#include "display/assets.h"
+#include "display/drawing.h"
+#include "persistence/list_entries.h"
+#include "platform/files.h"
+#include "platform/picture.h"
+#include "shell/forms.h"
+#include "shell/game_state.h"
+
+void StartPlayClock() { Form2.Timer1Enabled = true; }
+void StopPlayClock() { Form2.Timer1Enabled = false; }
+
+static std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
+
+void TForm2::Timer1Timer() {
+  if (++G.elapsedSeconds >= 60) {
+    G.elapsedSeconds = 0;
+    if (++G.elapsedMinutes >= 60) {
+      G.elapsedMinutes = 0;
+      if (++G.elapsedHours > 23) {
+        G.elapsedHours = 0;
+        ++G.elapsedDays;
+      }
+    }
+  }
+  const std::string s = TwoDigits(G.elapsedSeconds), m = TwoDigits(G.elapsedMinutes), h = TwoDigits(G.elapsedHours);
+  std::string text;
+  if (G.elapsedHours == 0 && G.elapsedDays == 0) {
+    text = m + "mn " + s + "s";
+  } else {
+    text = h + "H " + m + "mn " + s + "s";
+    if (G.elapsedDays != 0) text = std::to_string(G.elapsedDays) + "J " + text;
+  }
+  G.elapsedTimeText = text.substr(0, 26);
+}
+
+// The picture chosen in the import dialog; the import works on it.
+static Picture importedPicture;
+static std::string importDialogFolder;
+
+void OpenImportDialog(uint8_t kind) {
+  G.importKind = kind;
+  importDialogFolder = Comment(66);
+}
+
+// First free name among base, base1 ... base20; the last one is reused when
+// all exist.
+static std::string FreePictureName(const std::string& folder, const std::string& base, std::string& suffix) {
+  for (int i = 0; i <= 20; ++i) {
+    suffix = i == 0 ? "" : std::to_string(i);
+    const std::string path = folder + base + suffix + ".bmp";
+    if (!FileExists(path) || i == 20) return path;
+  }
+  return "";
+}
+
+void ImportPicture(const std::string& chosenPath) {
+  if (!G.dataFoldersReady) return;
+  const int kind = G.importKind;
+  std::string ending = chosenPath.size() >= 4 ? chosenPath.substr(chosenPath.size() - 4) : chosenPath;
+  for (char& c : ending) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  // Any other ending keeps the picture chosen before, as the dialog's holder did.
+  if (ending == ".BMP" || ending == ".JPG") {
+    if (!LoadPicture(chosenPath, importedPicture)) G.statusTip = Comment(87);
+  }
+  if (kind == 1) {
+    const std::string base = Comment(86) + " ";
+    Picture resized = StretchedCopy(importedPicture, 80, 90);
+    std::string suffix;
+    const std::string path = FreePictureName(DataFolderPrefix() + "TETE\\", base, suffix);
+    if (!SavePictureBmp(path, resized)) ShowTimedMessage(2, 520, Comment(54));
+    AddEntry(listHeads, base + suffix);
+    ShowTimedMessage(2, 520, Comment(53));
+    LoadHead(base + suffix);
+    G.listBoxes[listHeads].selected = G.listBoxes[listHeads].itemCount;
+  } else if (kind == 2) {
+    const std::string base = Comment(85) + " ";
+    Picture resized = StretchedCopy(importedPicture, 800, 600);
+    std::string suffix;
+    const std::string path = FreePictureName(DataFolderPrefix() + "FONDS\\", base, suffix);
+    if (!SavePictureBmp(path, resized)) {
+      ShowTimedMessage(2, 520, Comment(54));
+    } else {
+      ShowTimedMessage(2, 520, Comment(55));
+    }
+    FillBackgroundList();
+  }
+  G.importKind = 0;
+}

@@ -1,0 +1,47 @@
+#include "display/sound.h"
+
+#include <string>
+
+#include "display/log.h"
+#include "platform/audio.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "shell/forms.h"
+#include "shell/game_state.h"
+
+void LoadSounds() {
+  for (int n = 0; n <= 13; ++n) {
+    const std::string path = G.programDir + "Sons\\" + std::to_string(n) + ".wav";
+    Log("Son " + path + " chargé");
+    // A missing or bad wave leaves its slot silent; the game goes on.
+    if (!WaveLoad(n, path)) Log("Fichier " + path + " absent. Non Chargé..");
+  }
+}
+
+void PlaySound(int n) {
+  if (!SoundsOn()) return;
+  if (!WavePlay(n)) Log("son impossible à jouer");
+}
+
+void TForm1::lancemusique_aleatoire() {
+  Randomize();
+  const std::vector<std::string> files = ListFolder(Form2.FileListBox3Directory, Form2.FileListBox3Mask);
+  // The last piece of the list is never chosen (c - 1 choices); with one file
+  // the first is taken. With none there is nothing to play.
+  if (files.empty()) {
+    Log("musique impossible à ouvrir");
+    return;
+  }
+  const int count = static_cast<int>(files.size());
+  const int r = count > 1 ? Random(count - 1) : 0;
+  const std::string path = G.programDir + "music\\" + files[r];
+  if (!musique.Open(path)) {
+    Log("musique impossible à ouvrir");
+    return;
+  }
+  if (!musique.Rewind() || !musique.Play()) {
+    Log("musique impossible à jouer");
+    return;
+  }
+  if (!MusicOn()) musique.Pause();
+}

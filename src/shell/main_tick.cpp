@@ -1,0 +1,138 @@
+// The 10 ms tick of the main window: one whole frame, drawn from scratch,
+// with the running game's step, the overlay screens and the status line.
+#include <cstdint>
+
+#include "catalogue/screens.h"
+#include "display/assets.h"
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "platform/clock.h"
+#include "platform/page.h"
+#include "platform/screen.h"
+#include "shell/forms.h"
+#include "shell/game_state.h"
+#include "shell/resets.h"
+#include "travel/travel.h"
+#include "words/word_routines.h"
+
+// base + delay < now, with the sum taken as a signed 32-bit value and the tick
+// as unsigned, both widened: a wrapped sum never times out early.
+static bool TimedOut(uint32_t base, int32_t delay, uint32_t now) {
+  const int64_t sum = static_cast<int32_t>(base + static_cast<uint32_t>(delay));
+  return sum < static_cast<int64_t>(now);
+}
+
+static void FlipAndSetCursor() {
+  ScreenFlip(ThePage());
+  ScreenSetCursor(G.cursorShape);
+}
+
+static void DropHeldLetters() {
+  G.lettersHeld = 0;
+  G.heldHorizontal = 1;
+  G.heldText.clear();
+  G.heldOriginCell = {};
+  G.heldOriginPixel = {};
+}
+
+static void LandFlight() {
+  const Point p = FlightPosition(G.flight);
+  if (G.flight.kind != 3 && G.flight.text != " ") DrawTileText(p.x, p.y, kWhite, G.flight.text, 0);
+  if (G.flight.kind == 3) DrawEraser(p.x, p.y);
+  if (p.x != G.flight.toX || p.y != G.flight.toY) return;
+  G.letterFlying = 0;
+  const int cx = G.heldOriginCell.x, cy = G.heldOriginCell.y;
+  switch (G.flight.kind) {
+    case 1:
+      PlaySound(2);
+      G.boardLetters[CellIndex(cx, cy)] = G.flight.text.empty() ? ' ' : G.flight.text[0];
+      DropHeldLetters();
+      break;
+    case 2:
+      PlaySound(2);
+      PlaceWord(cx, cy, G.flight.text, 1, G.boardLetters, 1);
+      DropHeldLetters();
+      break;
+    case 3:
+      PlaySound(2);
+      G.boardLetters[CellIndex(cx, cy)] = '*';
+      CellState(cx, cy) = 3;
+      DropHeldLetters();
+      break;
+    default:
+      break;
+  }
+}
+
+static void DrawStatusLine() {
+  if (G.gameTitle.empty()) return;
+  const Point anchor{5, 555};
+  if (G.travelModeActive) DrawSmallText(40, 565, kWhite, Comment(60));
+  DrawCentredTileText(5, G.gameTitle.str());
+  DrawSmallText(40, 580, kWhite, G.elapsedTimeText.str());
+  DrawHead(anchor, 40);
+}
+
+void TForm1::DXTimer1Timer() {
+  if (G.splashShowing && TimedOut(G.launchTick, 4000, Now())) {
+    G.splashShowing = 0;
+    LoadBackground(52);
+  }
+  if (TimedOut(G.gameEndTick, 10000, Now())) {
+    if (G.gameLost && !G.travelModeActive) {
+      G.gameTitle.clear();
+      ResetGame();
+    }
+    if (G.gameLost && G.travelModeActive) {
+      ContinueJourney();
+      return;
+    }
+  }
+  if (G.splashShowing) {
+    DrawBackground();
+    ScreenFlip(ThePage());
+    return;
+  }
+  if (G.travelMapShowing) {
+    DrawTravelMap();
+    RunScreen(G.currentScreen);
+    if (G.hoverHot) G.cursorShape = -21;
+    ScreenSetCursor(G.cursorShape);
+    ScreenFlip(ThePage());
+    G.clickPending = 0;
+    return;
+  }
+
+  DrawBackground();
+  if (!G.gameTitle.empty()) RunCurrentGame();
+  if (G.lettersHeld) DrawHeldLetters();
+  if (G.letterFlying) LandFlight();
+  if (G.currentScreen == 0 && G.gameTitle.empty()) {
+    LoadBackground(52);
+    G.currentScreen = 1;
+  }
+  if (G.gameLost && !G.travelFailed) DrawBannerSlow();
+  if (G.gameWon) {
+    if (G.pawnX == G.destinationX && G.pawnY == G.destinationY && G.travelModeActive) G.travelStageWon = 1;
+    DrawBannerFast();
+  }
+  if (G.travelFailed) DrawPanel();
+  RunScreen(G.currentScreen);
+  if (G.messageShowing) DrawTimedMessage(16);
+  DrawStatusLine();
+  if (G.gameWon && !G.endSoundPlayed) {
+    G.endSoundPlayed = 1;
+    PlaySound(11);
+  }
+  if (G.gameLost && !G.endSoundPlayed) {
+    G.endSoundPlayed = 1;
+    PlaySound(12);
+  }
+  if (!musique.fileName.empty() && musique.Position() >= musique.Length()) lancemusique_aleatoire();
+  if (!G.boardReady && !G.gameTitle.empty() && !G.gameLost) {
+    G.cursorShape = -11;
+    if (G.blinkPhase) DrawCentredTileText(500, "Création du jeu en cours ...");
+  }
+  FlipAndSetCursor();
+}
