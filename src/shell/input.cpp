@@ -1,0 +1,147 @@
+// Mouse and key handlers of the main window. They act at once only on the
+// board and on end-of-game clicks; everywhere else they record the click for
+// the next tick's screens.
+#include "catalogue/screens.h"
+#include "display/assets.h"
+#include "display/drawing.h"
+#include "display/play_clock.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "persistence/scores.h"
+#include "platform/clock.h"
+#include "platform/keys.h"
+#include "words/search_tools.h"
+#include "shell/forms.h"
+#include "shell/game_state.h"
+#include "shell/resets.h"
+#include "travel/travel.h"
+
+static void DropHeldLetters() {
+  G.lettersHeld = 0;
+  G.heldHorizontal = 1;
+  G.heldText.clear();
+  G.heldOriginCell = {};
+  G.heldOriginPixel = {};
+}
+
+static void AcknowledgeWin() {
+  G.winHandled = 1;
+  StopPlayClock();
+  RecordWin();
+  G.gameTitle.clear();
+}
+
+void TForm1::DXMouseMove(int x, int y) {
+  G.cursorShape = 0;
+  if (G.letterFlying) return;
+  G.mousePos = {x, y};
+  if (G.currentScreen > 0) return;
+  const Point cell = CellAtPoint(G.mousePos);
+  G.hoverCellX = cell.x;
+  G.hoverCellY = cell.y;
+}
+
+void TForm1::DXMouseDown(int button) {
+  if (G.letterFlying) return;
+  if (G.splashShowing) {
+    G.splashShowing = 0;
+    LoadBackground(52);
+    return;
+  }
+  if (G.currentScreen > 0 || G.hoverHot) {
+    G.clickPending = 1;
+    G.clickTick = Now();
+    return;
+  }
+  if (G.travelMapShowing) {
+    G.travelMapClicked = 1;
+    return;
+  }
+  if (G.gameWon && !G.winHandled) AcknowledgeWin();
+  if (G.gameLost && !G.travelModeActive) G.gameTitle.clear();
+  if (G.gameWon || G.gameLost) {
+    if (G.travelModeActive && !G.travelStageWon) {
+      ContinueJourney();
+      return;
+    }
+    ResetGame();
+    return;
+  }
+  if (G.travelFailed || G.travelStageWon) {
+    G.gameTitle.clear();
+    G.travelModeActive = 0;
+    G.travelFailed = 0;
+    ResetGame();
+    ResetBoard();
+    return;
+  }
+  G.clickPending = 0;
+  BoardMouseDown(button);
+}
+
+void TForm1::DXMouseUp(int button) {
+  if (G.letterFlying) return;
+  BoardMouseUp(button);
+  G.clickPending = 0;
+}
+
+static void HandleEscape() {
+  if (G.currentScreen >= 2) {
+    G.currentScreen = 0;
+    return;
+  }
+  if (G.currentScreen == 1) ScreenAction(100);
+  if (G.gameWon && !G.winHandled) AcknowledgeWin();
+  if (G.gameLost && !G.travelModeActive) G.gameTitle.clear();
+  if (G.gameWon || G.gameLost) {
+    if (G.travelModeActive) {
+      ContinueJourney();
+      return;
+    }
+    ResetGame();
+  }
+  if (G.travelFailed) {
+    G.gameTitle.clear();
+    G.travelModeActive = 0;
+    G.travelFailed = 0;
+    ResetGame();
+    ResetBoard();
+    return;
+  }
+  if (G.gameTitle.empty()) return;
+  if (G.gameWon || G.gameLost) return;
+  // Giving the game up: its solution shows for 10 s.
+  G.gameEndTick = Now();
+  G.gameLost = 1;
+  DropHeldLetters();
+  if (G.travelMapShowing) {
+    G.gameTitle.clear();
+    G.currentVariant = 0;
+    ResetBoard();
+    ResetGame();
+    G.travelMapShowing = 0;
+    G.travelModeActive = 0;
+  }
+}
+
+static void TypeKey(int key) {
+  std::string& text = G.typedText;
+  if (key == kVkBack) {
+    if (!text.empty()) text.pop_back();
+    if (G.currentScreen == 6) G.playerName = text.substr(0, 100);
+  } else if (key == kVkReturn) {
+    PlaySound(1);
+    if (G.currentScreen == 6) G.playerName = text.substr(0, 100);
+    if (G.currentScreen == 8) FindAnagramsTool();
+    if (G.currentScreen == 9) FindIncompleteTool();
+  } else if (key == kVkSpace || (key >= 48 && key <= 58) || (key >= 65 && key <= 90)) {
+    if (text.size() < 16) text += static_cast<char>(key);
+  } else if (key == kVkMultiply || key == kVkOem5) {
+    if (text.size() < 16) text += '*';
+  }
+}
+
+void TForm1::FormKeyDown(int key) {
+  if (key == kVkEscape) HandleEscape();
+  if (G.currentScreen == 6 || G.currentScreen == 8 || G.currentScreen == 9) TypeKey(key);
+}

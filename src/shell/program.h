@@ -1,0 +1,17 @@
+// The message loop: events from the window, and the three timers (10 ms
+// frame, 150 ms caret, 1 s play clock) fired in due order on the one thread.
+#pragma once
+#include <string>
+
+#include "platform/screen.h"
+
+// Program entry up to the first activation: the three windows in their order
+// and the initialisation sequence. `programDir` replaces the executable's
+// folder when not empty (tests). False when the surface cannot draw.
+bool StartProgram(Backend backend, const std::string& programDir = "");
+// Hands every pending window event to its handler.
+void ProcessEvents();
+// Fires each timer whose interval has passed since it last fired.
+void RunDueTimers();
+// Forgets the timers' last firing times (tests start a fresh program).
+void ResetTimers();

@@ -1,0 +1,131 @@
+// Start-up and shutdown: the three windows in their order, the
+// initialisation sequence, the first activation and the close.
+#include <string>
+
+#include "catalogue/catalogue.h"
+#include "display/assets.h"
+#include "display/log.h"
+#include "persistence/commentary.h"
+#include "persistence/saved_games.h"
+#include "persistence/settings.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/screen.h"
+#include "shell/forms.h"
+#include "shell/game_state.h"
+#include "shell/resets.h"
+#include "travel/travel.h"
+#include "words/word_store.h"
+
+TForm1 Form1;
+TForm2 Form2;
+TFormCreateur FormCreateur;
+
+void TForm1::FormCreate() { G.programDir = ExecutableFolder(); }
+
+void TForm1::DXInitialize(bool canDraw) {
+  if (canDraw) return;
+  ScreenMessageBox("Lettrarium", "Erreur d'initialisation DirectX. Installez Dx 6 minimum et relancez votre ordinateur");
+  Close();
+}
+
+// Creates the player-data folders; each is tried only when the one before it
+// could be made.
+static void Premierlancement() {
+  const std::string prefix = DataFolderPrefix();
+  bool ok = true;
+  for (const char* folder : {"FONDS", "CFG", "TETE", "SAVE"}) {
+    ok = ok && ForceDirectories(prefix + folder);
+  }
+  G.dataFoldersReady = ok ? 1 : 0;
+}
+
+void TForm2::FormCreate() {
+  G.endSoundPlayed = 0;
+  G.panelX = 800;
+  G.panelY = 80;
+  G.listScrollHeld = 0;
+  G.reserved006C = 1;
+  for (int slot = 1; slot <= 4; ++slot) G.checkBoxes[slot] = {0, 0, 1};
+  G.wordList.clear();
+  G.gameWon = 0;
+  G.gameLost = 0;
+  G.travelModeActive = 0;
+  Log("initialisation des variable...");
+  G.splashShowing = 1;
+  G.gameEndTick = 0;
+  G.interfaceLoaded = false;
+  G.gameTitle.clear();
+  G.currentScreen = 1;
+  LoadBackground(52);
+  ChargeCommentaires();
+  Chargepays();
+  Premierlancement();
+  for (int list = 1; list <= 9; ++list) {
+    ListBox& box = G.listBoxes[list];
+    box.x = 1;
+    box.y = 1;
+    box.top = 0;
+    box.itemCount = 1;
+    box.visibleLines = 11;
+    box.selected = -1;
+    for (auto& item : box.items) item.clear();
+    box.widthPx = 150;
+  }
+  for (auto& name : G.helpFileName) name.clear();
+  G.helpFileName[0] = "aide.txt";
+  G.listBoxes[listScores].widthPx = 500;
+  G.listBoxes[listHelp].widthPx = 500;
+  G.listBoxes[listAnagram].widthPx = 300;
+  ChargeFavoris();
+  ResetGame();
+  FillCatalogue();
+  FillBackgroundList();
+  FillSaveList();
+  LoadCardBack(G.cardBackIndex);
+  G.travelMapShowing = 0;
+  FileListBox3Directory = G.programDir + "music\\";
+  Form1.lancemusique_aleatoire();
+  FillHeadList();
+  ChargeAide(0);
+  LoadWordList(1);
+}
+
+void TFormCreateur::Timer1Timer() { G.blinkPhase = G.blinkPhase ? 0 : 1; }
+
+void TForm1::FormActivate() {
+  if (!activatedOnce) {
+    activatedOnce = true;
+    LoadAllPictures();
+    G.interfaceLoaded = true;
+  }
+  Lancejeu();
+}
+
+void TForm1::Lancejeu() {
+  Form2.Close();
+  G.launchTick = Now();
+  DXTimer1Enabled = true;
+  const std::string quickSave = DataFolderPrefix() + "SAVE\\Boss.sa1";
+  if (FileExists(quickSave)) {
+    LoadGame("boss");
+    RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa1");
+    RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa2");
+  }
+}
+
+static void Quittelejeu() {
+  if (G.dataFoldersReady) SauveFavoris();
+  G.wordList.clear();
+  G.wordList.shrink_to_fit();
+}
+
+void TForm1::FormClose() { Quittelejeu(); }
+
+void TForm1::Close() {
+  if (closed) return;
+  closed = true;
+  DXTimer1Enabled = false;
+  FormClose();
+}

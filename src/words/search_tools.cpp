@@ -1,0 +1,5 @@
+// PENDING(words): placeholder bodies until the search tools land.
+#include "words/search_tools.h"
+
+void FindAnagramsTool() {}
+void FindIncompleteTool() {}

@@ -1,0 +1,6 @@
+// The anagram finder (screen 8) and the incomplete-word finder (screen 9):
+// they search the loaded word list for the typed text and fill list 3.
+#pragma once
+
+void FindAnagramsTool();
+void FindIncompleteTool();
