@@ -1,5 +1,5 @@
 // PENDING(saves): saved games come with their own issue.
 #include "persistence/saved_games.h"
 
-void SaveGame(const std::string&) {}
+void SaveGame(bool) {}
 void LoadGame(const std::string&) {}

@@ -2,5 +2,5 @@
 #pragma once
 #include <string>
 
-void SaveGame(const std::string& name);
+void SaveGame(bool quick);
 void LoadGame(const std::string& name);
