@@ -3,3 +3,5 @@
 
 void FillCatalogue() {}
 void StartVariant(uint8_t) {}
+int FamilyFirstVariant(int) { return 1; }
+int FamilyVariantCount(int) { return 1; }

@@ -4,3 +4,8 @@
 
 void FillCatalogue();
 void StartVariant(uint8_t n);
+
+// The family table: first variant and number of variants its menu lists
+// (family 1-30). Used by the game list and the variant menus.
+int FamilyFirstVariant(int family);
+int FamilyVariantCount(int family);
