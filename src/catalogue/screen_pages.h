@@ -1,0 +1,19 @@
+// The panel pages of the screen state machine (screens 3 to 9 and the quit
+// confirmation), drawn and handled once per frame.
+#pragma once
+
+#include "shell/game_state.h"
+
+void DrawOptionsPage();
+void DrawScoresPage();
+void DrawHelpPage();
+void DrawPlayerPage();
+void DrawSavesPage();
+void DrawSearchPage(bool incomplete);
+void DrawQuitPage();
+
+// Shared with the pages: an image button drawn lit under the pointer, true
+// when it is clicked; the check-box hover flag of the frame; one scroll step.
+bool PageButton(int x, int y, int image);
+void MarkCheckBoxHovered();
+void ScrollList(ListBox& list, int direction);
