@@ -1,8 +1,19 @@
 // The game framework: the dispatcher over the 150 variants, the completion
 // check and the board's pointer handling.
 #pragma once
+#include <initializer_list>
+#include <string>
+#include <utility>
 
 void RunCurrentGame();
 void CheckGameComplete();
+// Mouse buttons as the handlers receive them: 0 left, 1 right, 2 middle.
 void BoardMouseDown(int button);
 void BoardMouseUp(int button);
+
+// The letters of `length` consecutive cells from (x, y), along x when
+// direction is 1, else along y; stored characters as they are.
+std::string ReadBoardRun(int x, int y, int length, int direction);
+
+// True when the variant lies in one of the inclusive ranges.
+bool VariantIn(unsigned variant, std::initializer_list<std::pair<unsigned, unsigned>> ranges);

@@ -241,6 +241,7 @@ struct GameState : MainRecord, ClockRecord, TravelRecord, BoardRecord {
   uint32_t messageTick = 0;
   bool messageSeen = false;
   int32_t bannerX = 0, bannerY = 0, bannerDX = 0, bannerDY = 0;
+  double scanClock = 0;  // the hangmen's sweep over the hidden word
 
   // Held-letters record.
   uint8_t lettersHeld = 0;

@@ -59,11 +59,11 @@ void ProcessEvents() {
       case InputEvent::MouseMove: Form1.DXMouseMove(event.x, event.y); break;
       case InputEvent::MouseDown:
         Form1.DXMouseMove(event.x, event.y);
-        Form1.DXMouseDown(event.button);
+        Form1.DXMouseDown(event.button - 1);  // the handlers count buttons from 0
         break;
       case InputEvent::MouseUp:
         Form1.DXMouseMove(event.x, event.y);
-        Form1.DXMouseUp(event.button);
+        Form1.DXMouseUp(event.button - 1);
         break;
       case InputEvent::KeyDown: Form1.FormKeyDown(event.key); break;
       case InputEvent::Quit: Form1.Close(); break;

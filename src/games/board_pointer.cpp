@@ -1,0 +1,196 @@
+// Picking letters up from the board, carrying them, and dropping them: the
+// rules differ by family, as the tables below group the variants.
+#include <string>
+
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "shell/game_state.h"
+
+namespace {
+
+bool OnBoard(int x, int y) { return x >= 1 && x <= 20 && y >= 1 && y <= 20; }
+uint8_t& Letter(int x, int y) { return G.boardLetters[CellIndex(x, y)]; }
+// A cell outside the board is not playable.
+int Playable(int x, int y) {
+  return x >= 0 && x <= 20 && y >= 0 && y <= 20 ? G.boardPlayable[CellIndex(x, y)] : 0;
+}
+bool Pickable(int x, int y) { return G.boardPickable[CellIndex(x, y)] != 0; }
+
+// The pointer's cell, each coordinate taken as a byte as the board handlers
+// always have (a point far left of the board gives 254 or 255).
+Point PointerCell() { return {static_cast<uint8_t>(G.hoverCellX), static_cast<uint8_t>(G.hoverCellY)}; }
+
+void TakeCell(int x, int y) {
+  G.heldText = std::string(1, static_cast<char>(Letter(x, y)));
+  G.lettersHeld = 1;
+  G.heldOriginCell = {x, y};
+  G.heldOriginPixel = PointOfCell({x, y});
+}
+
+void ReleaseHold() {
+  G.lettersHeld = 0;
+  G.heldHorizontal = 1;
+  G.heldText.clear();
+  G.heldOriginCell = {};
+  G.heldOriginPixel = {};
+}
+
+void DroppedOnCell() {
+  G.lettersHeld = 0;
+  G.heldOriginCell = {1, 1};
+}
+
+void FlyBack(int kind) { StartFlight(G.mousePos, G.heldOriginPixel, kind, G.heldText); }
+
+char FirstHeld() { return G.heldText.empty() ? ' ' : G.heldText[0]; }
+
+int NearestBlackLeft(int x, int y) {
+  int a = x - 1;
+  while (a > 0 && Letter(a, y) != '*') --a;
+  return a;
+}
+
+int NearestBlackRight(int x, int y) {
+  int b = x + 1;
+  while (b < 20 && Letter(b, y) != '*') ++b;
+  return b;
+}
+
+bool IsHangman(unsigned v) {
+  return VariantIn(v, {{8, 10}, {68, 75}, {112, 114}, {122, 124}, {132, 134}, {142, 144}});
+}
+bool IsHiddenWords(unsigned v) { return VariantIn(v, {{33, 36}, {99, 102}}); }
+bool IsCutWords(unsigned v) { return VariantIn(v, {{26, 28}, {105, 107}, {115, 117}, {125, 127}, {135, 137}}); }
+bool IsWordRows(unsigned v) { return VariantIn(v, {{51, 59}, {108, 111}, {118, 121}, {128, 131}, {138, 141}}); }
+bool IsDeconstructed(unsigned v) { return VariantIn(v, {{43, 45}}); }
+
+void PickUp(unsigned v, int x, int y) {
+  const bool playable = Playable(x, y) != 0;
+  const bool holdsLetter = Letter(x, y) != ' ';
+  if (IsHangman(v)) {
+    if (G.gamePhase != 0) return;
+    G.gameChar = ' ';
+    if (Pickable(x, y)) {
+      G.gameChar = Letter(x, y);
+      Letter(x, y) = ' ';
+      G.scanClock = 0;
+    }
+  } else if (VariantIn(v, {{1, 3}, {22, 25}, {29, 32}, {92, 98}})) {
+    if (!playable || !holdsLetter) return;
+    TakeCell(x, y);
+    // Palette tiles are copied, grid letters are moved.
+    if (CellState(x, y) != 2) Letter(x, y) = ' ';
+  } else if (IsDeconstructed(v)) {
+    if (!playable) return;
+    TakeCell(x, y);
+    if (CellState(x, y) == 3) CellState(x, y) = 4;
+    Letter(x, y) = ' ';
+  } else if (IsHiddenWords(v)) {
+    if (!playable || !holdsLetter) return;
+    G.lettersHeld = 1;
+    G.heldOriginCell = {x, y};
+    G.heldOriginPixel = PointOfCell({x, y});
+  } else if (IsCutWords(v)) {
+    if (!playable || !holdsLetter) return;
+    const int a = NearestBlackLeft(x, y), b = NearestBlackRight(x, y);
+    G.heldText = ReadBoardRun(a + 1, y, b - a - 1, 1);
+    G.lettersHeld = 1;
+    G.heldOriginCell = {a + 1, y};
+    G.heldOriginPixel = PointOfCell({a + 1, y});
+    for (int c = a + 1; c < b; ++c) Letter(c, y) = ' ';
+  } else if (IsWordRows(v)) {
+    if (!playable || !Pickable(x, y) || !holdsLetter) return;
+    TakeCell(x, y);
+    if (CellState(x, y) != 2) Letter(x, y) = ' ';
+  } else {
+    if (!playable || !holdsLetter) return;
+    TakeCell(x, y);
+    Letter(x, y) = ' ';
+  }
+}
+
+// Drops that overwrite: a letter dropped off the playable cells is lost.
+void DropReplacing(int x, int y) {
+  if (Playable(x, y) == 0) DroppedOnCell();
+  if (OnBoard(x, y) && Playable(x, y) != 0) {
+    if (Playable(x, y) == 1) Letter(x, y) = FirstHeld();
+    DroppedOnCell();
+    PlaySound(7);
+  } else if (G.lettersHeld) {
+    FlyBack(1);
+  }
+}
+
+// Drops that need an empty cell: anything else sends the letter home.
+void DropOnEmpty(int x, int y) {
+  if (OnBoard(x, y) && Playable(x, y) != 0 && Letter(x, y) == ' ' && CellState(x, y) != 3) {
+    Letter(x, y) = FirstHeld();
+    PlaySound(7);
+    DroppedOnCell();
+  } else {
+    FlyBack(1);
+  }
+}
+
+void DropDeconstructed(int x, int y) {
+  if (OnBoard(x, y) && Playable(x, y) != 0 && Letter(x, y) == ' ' && CellState(x, y) != 3) {
+    if (Playable(x, y) == 1) {
+      Letter(x, y) = FirstHeld();
+      if (G.heldText == "*") CellState(x, y) = 3;
+    }
+    DroppedOnCell();
+    PlaySound(7);
+  } else if (G.heldText == "*") {
+    FlyBack(3);
+  } else {
+    ReleaseHold();
+  }
+}
+
+void DropCutWord(int x, int y) {
+  if (OnBoard(x, y) && Playable(x, y) != 0 && Letter(x, y) == ' ') {
+    const int a = NearestBlackLeft(x, y);
+    for (size_t i = 0; i < G.heldText.size() && a + 1 + static_cast<int>(i) <= 20; ++i)
+      Letter(a + 1 + static_cast<int>(i), y) = G.heldText[i];
+    PlaySound(7);
+    DroppedOnCell();
+  } else {
+    FlyBack(2);
+  }
+}
+
+void CloseSelection(int x, int y) {
+  const Point origin = G.heldOriginCell;
+  if (x == origin.x) G.heldText = y < origin.y ? "" : ReadBoardRun(origin.x, origin.y, y - origin.y + 1, 2);
+  if (y == origin.y) G.heldText = ReadBoardRun(origin.x, origin.y, x - origin.x + 1, 1);
+  G.lettersHeld = 0;
+}
+
+}  // namespace
+
+void BoardMouseDown(int button) {
+  if (G.letterFlying) return;
+  if (button == 1) {
+    if (G.lettersHeld) G.heldHorizontal = G.heldHorizontal ? 0 : 1;
+    return;
+  }
+  if (button == 0) G.clickPending = 1;
+  if (G.gameTitle.empty()) return;
+  const Point cell = PointerCell();
+  if (!OnBoard(cell.x, cell.y)) return;
+  PickUp(G.currentVariant, cell.x, cell.y);
+}
+
+void BoardMouseUp(int button) {
+  if (button == 1 || G.gameTitle.empty() || !G.lettersHeld) return;
+  const unsigned v = G.currentVariant;
+  const Point cell = PointerCell();
+  const int x = cell.x, y = cell.y;
+  if (IsHangman(v)) return;
+  if (IsHiddenWords(v)) CloseSelection(x, y);
+  else if (IsDeconstructed(v)) DropDeconstructed(x, y);
+  else if (IsCutWords(v)) DropCutWord(x, y);
+  else if (VariantIn(v, {{1, 3}, {22, 25}, {29, 32}, {60, 67}, {76, 87}, {92, 98}})) DropReplacing(x, y);
+  else DropOnEmpty(x, y);
+}

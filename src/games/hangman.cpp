@@ -1,0 +1,172 @@
+// The hangman on a word, the hangman on a proverb, and the proverbs of the
+// month filled in with letter tiles.
+#include <cmath>
+#include <string>
+
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "games/game_routines.h"
+#include "games/proverbs.h"
+#include "platform/clock.h"
+#include "shell/game_state.h"
+#include "words/word_routines.h"
+#include "words/word_store.h"
+
+namespace {
+
+const char* const kNationFiles[] = {"\\bin\\panglais.txt",   "\\bin\\pfrancais.txt", "\\bin\\pecossais.txt",
+                                    "\\bin\\pallemands.txt", "\\bin\\pespagnols.txt", "\\bin\\pflamands.txt",
+                                    "\\bin\\pindiens.txt",   "\\bin\\prusses.txt"};
+const char* const kMonthFiles[] = {"\\bin\\pjanvier.txt", "\\bin\\pFevrier.txt",  "\\bin\\pMars.txt",
+                                   "\\bin\\pAvril.txt",   "\\bin\\pMai.txt",      "\\bin\\pJuin.txt",
+                                   "\\bin\\pJuillet.txt", "\\bin\\pAout.txt",     "\\bin\\pSeptembre.txt",
+                                   "\\bin\\pOctobre.txt", "\\bin\\pNovembre.txt", "\\bin\\pDecembre.txt"};
+
+bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
+
+void Place(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
+
+// Five rows of twenty characters from column 1.
+void LayOutInRows(const std::string& text, int firstRow) {
+  for (int row = 0; row < 5 && row * 20 < static_cast<int>(text.size()); ++row)
+    Place(1, firstRow + row, text.substr(row * 20, 20));
+}
+
+void BuildKeyArea() {
+  for (int x = 7; x <= 20; ++x)
+    for (int y = 2; y <= 3; ++y) CellState(x, y) = 2;
+  Place(7, 2, "ABCDEFGHIJKLM");
+  Place(7, 3, "NOPQRSTUVWXYZ");
+  for (int x = 7; x <= 19; ++x)
+    for (int y = 2; y <= 3; ++y) G.boardPickable[CellIndex(x, y)] = 1;
+}
+
+void StartScan() {
+  G.boardReady = 1;
+  PlaySound(0);
+  G.gamePhase = 0;
+  G.scanClock = 0;
+  G.gameSize = 0;
+}
+
+// One tick of a hangman: the chosen letter sweeps the hidden text from the
+// left; each hit is revealed and the sweep starts again, and a sweep that
+// reaches the end without the letter counts a miss.
+void HangmanTick(double step, void (*layOut)(const std::string&)) {
+  const std::string solution = G.wordSlots[0].str();
+  layOut(G.gameLost ? solution : G.wordSlots[1].str());
+  if (G.letterFlying) return;
+  if (G.gameChar != ' ') G.scanClock += step;
+  G.gamePhase = static_cast<int32_t>(std::nearbyint(G.scanClock));
+  const int length = static_cast<int>(solution.size());
+  if (G.gamePhase > length) {
+    if (solution.find(static_cast<char>(G.gameChar)) == std::string::npos) {
+      G.gameSize += 1;
+      PlaySound(2);
+    }
+    G.gamePhase = 0;
+    G.scanClock = 0;
+    G.gameChar = ' ';
+    CheckGameComplete();
+  } else if (G.gamePhase >= 1) {
+    std::string shown = G.wordSlots[1].str();
+    const int at = G.gamePhase - 1;
+    if (at < static_cast<int>(shown.size()) && solution[at] == static_cast<char>(G.gameChar) && shown[at] == '-') {
+      shown[at] = static_cast<char>(G.gameChar);
+      G.wordSlots[1] = shown;
+      PlaySound(8);
+      G.scanClock = 0;
+    }
+  }
+  if (G.gameSize >= 11 && !G.gameLost) {
+    G.gameLost = 1;
+    G.gameEndTick = Now();
+    layOut(solution);
+  }
+  DrawBoard();
+  if (G.gameSize >= 1) DrawCard(20, 150, G.gameSize);
+}
+
+void LayOutWord(const std::string& text) { Place(7, 10, text); }
+void LayOutProverb(const std::string& text) { LayOutInRows(text, 10); }
+
+}  // namespace
+
+void PlayHangman(int length) {
+  if (!G.boardReady) {
+    BuildKeyArea();
+    const std::string word = RandomWord(static_cast<uint8_t>(length));
+    // A list without a word of this length would never build the game.
+    if (word.empty()) {
+      AbandonGame("Aucun mot de " + std::to_string(length) + " lettres dans cette liste.");
+      return;
+    }
+    std::string solution = word, shown(word.size(), '-');
+    for (size_t i = 0; i < solution.size(); ++i)
+      if (!IsLetter(solution[i])) solution[i] = shown[i] = '*';
+    G.wordSlots[0] = solution;
+    G.wordSlots[1] = shown;
+    StartScan();
+  }
+  HangmanTick(0.2, LayOutWord);
+}
+
+void PlayProverbHangman(int nation) {
+  if (!G.boardReady) {
+    std::string text;
+    if (nation < 1 || nation > 8 || !ChooseProverb(G.programDir + kNationFiles[nation - 1], text)) {
+      AbandonGame("Le fichier des proverbes est absent ou incomplet.");
+      return;
+    }
+    std::string solution, shown;
+    for (char c : text) {
+      solution += IsLetter(c) ? c : ' ';
+      shown += IsLetter(c) ? '-' : ' ';
+    }
+    G.wordSlots[0] = solution;
+    G.wordSlots[1] = shown;
+    BuildKeyArea();
+    StartScan();
+  }
+  HangmanTick(0.8, LayOutProverb);
+}
+
+void PlayMonthProverbs(int month) {
+  if (!G.boardReady) {
+    std::string text;
+    if (month < 1 || month > 12 || !ChooseProverb(G.programDir + kMonthFiles[month - 1], text)) {
+      AbandonGame("Le fichier des proverbes est absent ou incomplet.");
+      return;
+    }
+    std::string solution, layout;
+    for (char c : text) {
+      solution += IsLetter(c) ? c : '*';
+      layout += !IsLetter(c) ? '*' : (Random(100) > 25 ? c : ' ');
+    }
+    G.wordSlots[0] = solution;
+    G.wordSlots[2] = layout;
+    for (int x = 4; x <= 16; ++x)
+      for (int y = 1; y <= 2; ++y) {
+        G.boardPlayable[CellIndex(x, y)] = 1;
+        G.boardPickable[CellIndex(x, y)] = 1;
+        CellState(x, y) = 2;
+      }
+    LayOutInRows(layout, 6);
+    G.boardReady = 1;
+    PlaySound(0);
+  }
+  // The alphabet is written again every tick, so it never runs out.
+  Place(4, 1, "ABCDEFGHIJKLM");
+  Place(4, 2, "NOPQRSTUVWXYZ");
+  const std::string solution = G.wordSlots[0].str();
+  if (G.gameLost) LayOutInRows(solution, 6);
+  for (int x = 1; x <= 20; ++x)
+    for (int y = 6; y <= 10; ++y)
+      if (G.boardLetters[CellIndex(x, y)] == ' ') G.boardPlayable[CellIndex(x, y)] = 1;
+  DrawBoard();
+  std::string readBack;
+  for (int y = 6; y <= 10; ++y) readBack += ReadBoardRun(1, y, 20, 1);
+  G.wordSlots[1] = readBack.substr(0, solution.size());
+  CheckGameComplete();
+}

@@ -1,0 +1,45 @@
+#include "games/proverbs.h"
+
+#include <vector>
+
+#include "display/drawing.h"
+#include "display/log.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "shell/game_state.h"
+#include "shell/resets.h"
+#include "words/word_store.h"
+
+static bool IsSeparator(const std::string& line) { return !line.empty() && line[0] == '.'; }
+
+bool ChooseProverb(const std::string& path, std::string& text) {
+  G.wordList.clear();
+  if (!ReadLines(path, G.wordList)) {
+    Log("Fichier " + path + " absent. Non Chargé..");
+    return false;
+  }
+  const std::vector<std::string>& lines = G.wordList;
+  const int count = static_cast<int>(lines.size());
+  // A file too short to hold a proverb, or one whose separators are missing,
+  // would send the search past its last line: the game is not built.
+  if (count - 5 <= 0) return false;
+  int i = Random(count - 5);
+  do {
+    if (++i >= count) return false;
+  } while (!IsSeparator(lines[i]));
+  text.clear();
+  do {
+    if (++i >= count) return false;
+    text += " " + UpperCaseAscii(FoldAccents(lines[i]));
+  } while (!IsSeparator(lines[i]));
+  text = text.substr(0, text.size() - 1).substr(0, 100);
+  return true;
+}
+
+void AbandonGame(const std::string& reason) {
+  Log(reason);
+  ShowTimedMessage(2, 520, reason);
+  G.gameTitle.clear();
+  ResetGame();
+}
