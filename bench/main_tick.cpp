@@ -1,0 +1,69 @@
+// One full tick of a busy frame, and the start-up to the first flipped frame,
+// on the headless back end with the real data folder.
+#include <benchmark/benchmark.h>
+
+#include <chrono>
+#include <filesystem>
+
+#include "display/drawing.h"
+#include "harness/harness.h"
+#include "persistence/list_entries.h"
+#include "platform/screen.h"
+#include "shell/forms.h"
+#include "shell/game_state.h"
+
+static HarnessOptions RealData() {
+  HarnessOptions options;
+  options.realData = true;
+  return options;
+}
+
+static void BM_BusyFrame(benchmark::State& state) {
+  if (!std::filesystem::exists(std::string(GAME_DIR) + "/bitmaps")) {
+    state.SkipWithError("the data folder is not built");
+    return;
+  }
+  Harness h(RealData());
+  h.Start();
+  h.Run(4100);
+  // A running game with a 12 x 12 board of tiles, the score page's list box
+  // over it, the status line with the head picture, and a timed message.
+  G.gameTitle = "MOTS  CODES 12x12";
+  G.currentVariant = 0;  // no routine: the frame itself is measured
+  G.boardReady = 1;
+  for (int x = 1; x <= 12; ++x)
+    for (int y = 1; y <= 12; ++y) {
+      G.boardLetters[CellIndex(x, y)] = static_cast<uint8_t>('A' + (x + y) % 26);
+      CellState(x, y) = 4;
+    }
+  for (int i = 0; i < 30; ++i) AddEntry(listScores, "Joueur.......MOTS CODES 12x1201mn 05s9160");
+  G.currentScreen = 4;
+  h.MoveTo(300, 200);
+  for (auto _ : state) {
+    if (!G.messageShowing) ShowTimedMessage(2, 520, "Partie sauvegardée");
+    Form1.DXTimer1Timer();
+  }
+}
+BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+static void BM_StartToFirstFrame(benchmark::State& state) {
+  if (!std::filesystem::exists(std::string(GAME_DIR) + "/bin/DicoFrancais.txt")) {
+    state.SkipWithError("the data folder is not built");
+    return;
+  }
+  for (auto _ : state) {
+    state.PauseTiming();
+    {
+      Harness h(RealData());
+      state.ResumeTiming();
+      const int flips = ScreenFlipCount();
+      h.Start();
+      while (ScreenFlipCount() == flips) h.Tick();
+      state.PauseTiming();
+    }
+    state.ResumeTiming();
+  }
+}
+BENCHMARK(BM_StartToFirstFrame)->Unit(benchmark::kMillisecond)->Iterations(5)->Repetitions(3)->ReportAggregatesOnly(true);
+
+BENCHMARK_MAIN();
