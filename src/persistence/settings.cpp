@@ -1,5 +1,70 @@
-// PENDING(settings): the settings file comes with its own issue.
+// The settings and favourites file: read once at start-up, written once when
+// the main window closes.
 #include "persistence/settings.h"
 
-void ChargeFavoris() {}
-void SauveFavoris() {}
+#include <string>
+
+#include "display/assets.h"
+#include "display/log.h"
+#include "persistence/list_entries.h"
+#include "platform/files.h"
+#include "platform/ini_file.h"
+#include "shell/game_state.h"
+
+static std::string SettingsPath() { return DataFolderPrefix() + "CFG\\favoris.vlk"; }
+
+// Reads "N1" ... "N15" of a section into items 1 ... of a list until a key
+// is missing; returns the first number not stored.
+static int ReadNumberedLines(const IniFile& ini, const std::string& section, int list, bool logEach) {
+  int i = 1;
+  for (; i <= 15; ++i) {
+    const std::string value = ini.ReadString(section, "N" + std::to_string(i), "AUCUN");
+    if (value == "AUCUN") break;
+    G.listBoxes[list].items[i] = value;
+    if (logEach) Log(" Favoris " + std::to_string(i) + " / " + value + " Chargé");
+  }
+  return i;
+}
+
+void ChargeFavoris() {
+  Log("Chargement de favoris liste :");
+  const std::string path = SettingsPath();
+  if (!FileExists(path)) {
+    // A first run: the default player, and sounds and music on.
+    LoadHead(Comment(65));
+    G.playerName = Comment(65);
+    G.backgroundIndex = 1;
+    return;
+  }
+  Log("Fichier des favoris: " + path + " trouvé");
+  const IniFile ini(path);
+  G.backgroundIndex = ini.ReadInteger("PARAMETRES", "IMAGEDEFOND", 1);
+  G.cardBackIndex = ini.ReadInteger("PARAMETRES", "Dosdescartes", 0);
+  G.checkBoxes[3].checked = ini.ReadBool("PARAMETRES", "boutondroit", false);
+  G.checkBoxes[1].checked = ini.ReadBool("PARAMETRES", "sons", false);
+  G.checkBoxes[2].checked = ini.ReadBool("PARAMETRES", "musiques", false);
+  G.playerName = ini.ReadString("PARAMETRES", "nom", "").substr(0, 100);
+  LoadHead(ini.ReadString("PARAMETRES", "Imgtete", "Zipping Oz"));
+
+  G.listBoxes[listScores].widthPx = 500;
+  G.listBoxes[listCardBacks].selected = G.cardBackIndex;
+  G.listBoxes[listScores].itemCount = ReadNumberedLines(ini, "SCORES", listScores, false);
+  ReadNumberedLines(ini, "FAVORIS", listAnagram, true);
+}
+
+void SauveFavoris() {
+  IniFile ini(SettingsPath());
+  const int count = CountEntries(listScores);
+  for (int n = 0; n <= 100; ++n)
+    ini.WriteString("SCORES", "N" + std::to_string(n), count >= n ? G.listBoxes[listScores].items[n] : "");
+  Log("Sauve " + std::to_string(count) + " scores");
+  ini.WriteInteger("PARAMETRES", "ImagedeFond", G.backgroundIndex);
+  ini.WriteInteger("PARAMETRES", "Dosdescartes", G.cardBackIndex);
+  ini.WriteBool("PARAMETRES", "boutondroit", G.checkBoxes[3].checked != 0);
+  ini.WriteBool("PARAMETRES", "sons", G.checkBoxes[1].checked != 0);
+  ini.WriteBool("PARAMETRES", "musiques", G.checkBoxes[2].checked != 0);
+  ini.WriteString("PARAMETRES", "nom", G.playerName.str());
+  const ListBox& heads = G.listBoxes[listHeads];
+  if (heads.selected > 0 && heads.selected <= 600) ini.WriteString("PARAMETRES", "ImgTete", heads.items[heads.selected]);
+  if (!ini.Save()) Log("Impossible d'écrire " + SettingsPath());
+}
