@@ -1,0 +1,11 @@
+#include "pieces.h"
+
+std::vector<Piece> AllPieces() {
+  return {
+      {"AhVousDiraiJeMaman.mid", AhVousDiraiJeMaman()},
+      {"AuClairDeLaLune.mid", AuClairDeLaLune()},
+      {"FrereJacques.mid", FrereJacques()},
+      {"MenuetEnSol.mid", MenuetEnSol()},
+      {"OdeALaJoie.mid", OdeALaJoie()},
+  };
+}
