@@ -1,0 +1,56 @@
+// make_grids --words <dictionary> [--accented] --pairs <two-letter list>
+//            [--endings <weights>] --seed <n> [--count <n>] --out <file>
+// Fills the crossword grids of one language from its dictionary.
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+
+#include "generator.h"
+#include "lexicon.h"
+
+int main(int argc, char** argv) {
+  std::string words, pairs, endings, out;
+  bool accented = false;
+  GeneratorOptions options;
+  for (int i = 1; i < argc; ++i) {
+    std::string arg = argv[i];
+    auto value = [&]() -> std::string { return i + 1 < argc ? argv[++i] : ""; };
+    if (arg == "--words") words = value();
+    else if (arg == "--accented") accented = true;
+    else if (arg == "--pairs") pairs = value();
+    else if (arg == "--endings") endings = value();
+    else if (arg == "--seed") options.seed = std::strtoull(value().c_str(), nullptr, 10);
+    else if (arg == "--count") options.gridsPerSide = std::atoi(value().c_str());
+    else if (arg == "--out") out = value();
+    else if (arg == "--verbose") options.verbose = true;
+    else {
+      std::fprintf(stderr, "make_grids: unknown argument %s\n", arg.c_str());
+      return 2;
+    }
+  }
+  if (words.empty() || pairs.empty() || out.empty()) {
+    std::fprintf(stderr, "make_grids: --words, --pairs and --out are needed\n");
+    return 2;
+  }
+  std::vector<std::string> dictionary = accented ? ReadAccentedWordFile(words) : ReadWordFile(words);
+  if (dictionary.empty()) {
+    std::fprintf(stderr, "make_grids: no words in %s\n", words.c_str());
+    return 1;
+  }
+  LexiconOptions lexiconOptions;
+  lexiconOptions.twoLetterWords = ReadWordFile(pairs);
+  if (!endings.empty()) lexiconOptions.endings = ReadEndingWeights(endings);
+  Lexicon lexicon(dictionary, lexiconOptions);
+
+  std::vector<std::string> lines = GenerateGrids(lexicon, options);
+  if (lines.size() != options.sides.size() * static_cast<size_t>(options.gridsPerSide)) {
+    std::fprintf(stderr, "make_grids: only %zu grids made\n", lines.size());
+    return 1;
+  }
+  if (!WriteGridFile(out, lines)) {
+    std::fprintf(stderr, "make_grids: cannot write %s\n", out.c_str());
+    return 1;
+  }
+  return 0;
+}
