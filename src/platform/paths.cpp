@@ -1,0 +1,109 @@
+#include "platform/paths.h"
+
+#include <dirent.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <vector>
+
+namespace {
+
+bool Exists(const std::string& path) {
+  struct stat st;
+  return lstat(path.c_str(), &st) == 0;
+}
+
+// The entry of `folder` whose name equals `name` without case; "" when none.
+// Several candidates ("Boss.sa1" and "BOSS.SA1") give the smallest name, so
+// the choice does not depend on the order the folder happens to list.
+std::string MatchEntryNoCase(const std::string& folder, const std::string& name) {
+  DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+  if (!dir) return "";
+  std::string best;
+  while (dirent* entry = readdir(dir)) {
+    std::string candidate = entry->d_name;
+    if (candidate == "." || candidate == "..") continue;
+    if (SameTextNoCase(candidate, name) && (best.empty() || candidate < best)) best = candidate;
+  }
+  closedir(dir);
+  return best;
+}
+
+}  // namespace
+
+std::string UpperCaseAscii(std::string s) {
+  for (char& c : s)
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  return s;
+}
+
+bool SameTextNoCase(const std::string& a, const std::string& b) {
+  if (a.size() != b.size()) return false;
+  for (size_t i = 0; i < a.size(); ++i) {
+    char x = a[i], y = b[i];
+    if (x >= 'a' && x <= 'z') x = static_cast<char>(x - 'a' + 'A');
+    if (y >= 'a' && y <= 'z') y = static_cast<char>(y - 'a' + 'A');
+    if (x != y) return false;
+  }
+  return true;
+}
+
+bool IsSafeFileName(const std::string& name) {
+  if (name.empty() || name == "." || name == "..") return false;
+  for (char c : name)
+    if (c == '/' || c == '\\' || c == '\0') return false;
+  return true;
+}
+
+std::string ResolvePath(const std::string& programPath) {
+  std::string path = programPath;
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  if (path == "~" || path.rfind("~/", 0) == 0) {
+    const char* home = std::getenv("HOME");
+    path = std::string(home ? home : "") + path.substr(1);
+  }
+  if (path.find('\0') != std::string::npos) return "";
+
+  const bool absolute = !path.empty() && path[0] == '/';
+  const bool trailingSeparator = !path.empty() && path.back() == '/';
+  std::vector<std::string> parts;
+  size_t start = 0;
+  while (start <= path.size()) {
+    size_t end = path.find('/', start);
+    if (end == std::string::npos) end = path.size();
+    std::string part = path.substr(start, end - start);
+    if (part == "..") return "";  // a program path never leaves its folder
+    if (!part.empty() && part != ".") parts.push_back(part);
+    start = end + 1;
+  }
+
+  std::string result = absolute ? "/" : "";
+  // Once a component is missing, nothing below it can exist: the rest is
+  // kept as written so that new files and folders can be made there.
+  bool found = true;
+  for (size_t i = 0; i < parts.size(); ++i) {
+    std::string part = parts[i];
+    if (found && !Exists(result + part)) {
+      std::string match = MatchEntryNoCase(result, part);
+      if (match.empty())
+        found = false;
+      else
+        part = match;
+    }
+    result += part;
+    if (i + 1 < parts.size()) result += '/';
+  }
+  if (trailingSeparator && !parts.empty()) result += '/';
+  return result;
+}
+
+std::string ExecutableFolder() {
+  char buffer[4096];
+  ssize_t n = readlink("/proc/self/exe", buffer, sizeof buffer - 1);
+  if (n <= 0) return "./";
+  std::string exe(buffer, static_cast<size_t>(n));
+  size_t slash = exe.rfind('/');
+  return slash == std::string::npos ? "./" : exe.substr(0, slash + 1);
+}

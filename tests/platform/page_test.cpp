@@ -1,0 +1,158 @@
+#include <gtest/gtest.h>
+
+#include "platform/page.h"
+
+namespace {
+
+constexpr uint16_t kRed = ToRgb565(0x0000FF);
+constexpr uint16_t kGreen = ToRgb565(0x008000);
+constexpr uint16_t kBlue = ToRgb565(0xFF0000);
+
+// A w x h picture whose pixel (x, y) is x + 100 * y + 1 (never a key colour
+// of the tests below).
+Picture Numbered(int w, int h) {
+  Picture p;
+  p.width = w;
+  p.height = h;
+  for (int y = 0; y < h; ++y)
+    for (int x = 0; x < w; ++x) p.pixels.push_back(static_cast<uint16_t>(x + 100 * y + 1));
+  return p;
+}
+
+int CountOf(const Page& page, uint16_t value) {
+  int n = 0;
+  for (uint16_t p : page.pixels) n += p == value;
+  return n;
+}
+
+}  // namespace
+
+TEST(Page, ClearUsesWindowsColours) {
+  Page page;
+  ClearPage(page, 0x0000FF);
+  EXPECT_EQ(page.pixel(0, 0), 0xF800);  // red in RGB565
+  ClearPage(page, 0xFF0000);
+  EXPECT_EQ(page.pixel(799, 599), 0x001F);  // blue
+  EXPECT_EQ(CountOf(page, 0x001F), kPageWidth * kPageHeight);
+  EXPECT_EQ(&ThePage(), &ThePage());
+}
+
+TEST(Page, KeyedBlitLeavesTheKeyColourUntouched) {
+  Page page;
+  ClearPage(page, 0x008000);
+  Picture p = Numbered(4, 3);
+  p.pixels[0] = kBlue;
+  p.pixels[5] = kBlue;
+  p.transparent = true;
+  p.transparentColour = 0xFF0000;
+  DrawPicture(page, p, 10, 20);
+  EXPECT_EQ(page.pixel(10, 20), kGreen);
+  EXPECT_EQ(page.pixel(11, 21), kGreen);
+  EXPECT_EQ(page.pixel(11, 20), 2);
+  EXPECT_EQ(page.pixel(13, 22), 4 + 200);
+  EXPECT_EQ(page.pixel(14, 22), kGreen);
+
+  p.transparent = false;  // opaque: the blue comes through
+  DrawPicture(page, p, 10, 20);
+  EXPECT_EQ(page.pixel(10, 20), kBlue);
+
+  p.transparent = true;
+  p.transparentColour = kNoColour;  // keys nothing
+  ClearPage(page, 0x008000);
+  DrawPicture(page, p, 10, 20);
+  EXPECT_EQ(page.pixel(10, 20), kBlue);
+}
+
+TEST(Page, FrameKeyOfBlue254MatchesInPageFormat) {
+  Page page;
+  ClearPage(page, 0x0000FF);
+  Picture frame = Numbered(3, 1);
+  frame.pixels[1] = ToRgb565(0xFE0000);  // as decoded from the frame picture
+  frame.pixels[2] = ToRgb565(0xFF0000);  // the same colour once in 16 bits
+  frame.transparent = true;
+  frame.transparentColour = 0xFE0000;
+  DrawPicture(page, frame, 0, 0);
+  EXPECT_EQ(page.pixel(0, 0), 1);
+  EXPECT_EQ(page.pixel(1, 0), kRed);
+  EXPECT_EQ(page.pixel(2, 0), kRed);
+}
+
+TEST(Page, BlitsClipAtEveryEdge) {
+  Page page;
+  Picture p = Numbered(10, 10);
+  DrawPicture(page, p, -3, -4);
+  EXPECT_EQ(page.pixel(0, 0), 3 + 400 + 1);
+  EXPECT_EQ(page.pixel(6, 5), 9 + 900 + 1);
+  EXPECT_EQ(page.pixel(7, 0), 0);
+  ClearPage(page, 0);
+  DrawPicture(page, p, 795, 597);
+  EXPECT_EQ(page.pixel(795, 597), 1);
+  EXPECT_EQ(page.pixel(799, 599), 4 + 200 + 1);
+  EXPECT_EQ(CountOf(page, 0), kPageWidth * kPageHeight - 15);
+  ClearPage(page, 0);
+  DrawPicture(page, p, 800, 0);
+  DrawPicture(page, p, 0, -10);
+  DrawPicture(page, p, -5000, 5000);
+  DrawPicture(page, Picture{}, 0, 0);
+  EXPECT_EQ(CountOf(page, 0), kPageWidth * kPageHeight);
+}
+
+TEST(Page, SourceRectangleCopy) {
+  Page page;
+  Picture glyphs = Numbered(20, 10);
+  DrawPictureRect(page, glyphs, Rect{5, 2, 8, 4}, 100, 50, false);  // 3 x 2
+  EXPECT_EQ(page.pixel(100, 50), 5 + 200 + 1);
+  EXPECT_EQ(page.pixel(102, 51), 7 + 300 + 1);
+  EXPECT_EQ(page.pixel(103, 50), 0);
+  EXPECT_EQ(page.pixel(100, 52), 0);
+  EXPECT_EQ(CountOf(page, 0), kPageWidth * kPageHeight - 6);
+
+  // A source running past the picture is cut to it; one starting before
+  // moves the destination along.
+  ClearPage(page, 0);
+  DrawPictureRect(page, glyphs, Rect{18, -1, 25, 1}, 10, 10, false);
+  EXPECT_EQ(page.pixel(10, 11), 18 + 1);
+  EXPECT_EQ(page.pixel(11, 11), 19 + 1);
+  EXPECT_EQ(CountOf(page, 0), kPageWidth * kPageHeight - 2);
+
+  // Keyed only when asked.
+  glyphs.transparent = true;
+  glyphs.transparentColour = FromRgb565(6);
+  ClearPage(page, 0x008000);
+  DrawPictureRect(page, glyphs, Rect{4, 0, 7, 1}, 0, 0, true);
+  EXPECT_EQ(page.pixel(0, 0), 5);
+  EXPECT_EQ(page.pixel(1, 0), kGreen);
+  DrawPictureRect(page, glyphs, Rect{4, 0, 7, 1}, 0, 0, false);
+  EXPECT_EQ(page.pixel(1, 0), 6);
+  // Rectangles with nothing in them draw nothing.
+  ClearPage(page, 0);
+  DrawPictureRect(page, glyphs, Rect{5, 5, 5, 9}, 0, 0, false);
+  DrawPictureRect(page, glyphs, Rect{30, 0, 40, 5}, 0, 0, false);
+  EXPECT_EQ(CountOf(page, 0), kPageWidth * kPageHeight);
+}
+
+TEST(Page, StretchByNearestPixel) {
+  Page page;
+  Picture p = Numbered(2, 2);
+  StretchPicture(page, p, Rect{10, 10, 14, 16});  // 4 x 6
+  EXPECT_EQ(page.pixel(10, 10), 1);
+  EXPECT_EQ(page.pixel(11, 12), 1);
+  EXPECT_EQ(page.pixel(12, 10), 2);
+  EXPECT_EQ(page.pixel(13, 15), 102);
+  EXPECT_EQ(page.pixel(10, 13), 101);
+  EXPECT_EQ(page.pixel(14, 10), 0);
+  EXPECT_EQ(page.pixel(10, 16), 0);
+  EXPECT_EQ(CountOf(page, 0), kPageWidth * kPageHeight - 24);
+
+  // The whole page, from a picture partly off it, keyed.
+  p.pixels[3] = kBlue;
+  p.transparent = true;
+  ClearPage(page, 0x008000);
+  StretchPicture(page, p, Rect{-800, -600, 800, 600});
+  EXPECT_EQ(page.pixel(0, 0), kGreen);
+  EXPECT_EQ(page.pixel(799, 599), kGreen);
+  ClearPage(page, 0);
+  StretchPicture(page, p, Rect{10, 10, 10, 20});
+  StretchPicture(page, p, Rect{10, 10, 5, 20});
+  EXPECT_EQ(CountOf(page, 0), kPageWidth * kPageHeight);
+}
