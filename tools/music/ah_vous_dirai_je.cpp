@@ -15,8 +15,8 @@ MidiSong AhVousDiraiJeMaman() {
 
   MidiVoice piano = Voice("Piano", 0, gm::kPiano, 100, 60);
   MidiVoice leftHand = Voice("Piano left hand", 1, gm::kPiano, 78, 56);
-  MidiVoice flute = Voice("Flute", 2, gm::kFlute, 96, 70);
-  MidiVoice harp = Voice("Harp", 3, gm::kHarp, 80, 44);
+  MidiVoice flute = Voice("Flute", 2, gm::kFlute, 80, 70);
+  MidiVoice harp = Voice("Harp", 3, gm::kHarp, 66, 44);
   MidiVoice cello = Voice("Cello", 4, gm::kCello, 80, 50);
   MidiVoice violin = Voice("Violin", 5, gm::kViolin, 92, 76);
   MidiVoice clarinet = Voice("Clarinet", 6, gm::kClarinet, 76, 50);

@@ -12,13 +12,13 @@ MidiSong AuClairDeLaLune() {
   CheckFits(tune, chords);
   const int section = tune.length;
 
-  MidiVoice guitar = Voice("Guitar", 0, gm::kNylonGuitar, 104, 60);
+  MidiVoice guitar = Voice("Guitar", 0, gm::kNylonGuitar, 110, 60);
   MidiVoice strum = Voice("Guitar accompaniment", 1, gm::kNylonGuitar, 80, 46);
   MidiVoice bass = Voice("Bass", 2, gm::kAcousticBass, 90, 64);
   MidiVoice clarinet = Voice("Clarinet", 3, gm::kClarinet, 92, 72);
   MidiVoice piano = Voice("Piano", 4, gm::kPiano, 74, 52);
-  MidiVoice flute = Voice("Flute", 5, gm::kFlute, 92, 76);
-  MidiVoice strings = Voice("Strings", 6, gm::kStrings, 60, 64);
+  MidiVoice flute = Voice("Flute", 5, gm::kFlute, 80, 76);
+  MidiVoice strings = Voice("Strings", 6, gm::kStrings, 50, 64);
 
   // Guitar alone with its own arpeggios.
   int at = 0;

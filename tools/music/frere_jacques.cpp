@@ -10,13 +10,13 @@ MidiSong FrereJacques() {
   const Line ostinato = ParseLine("C3:4 G2 C3 G2", kBar4);
   const ChordList home = ParseChords("C:16 C:16", kBar4);
 
-  MidiVoice flute = Voice("Flute", 0, gm::kFlute, 96, 64);
-  MidiVoice clarinet = Voice("Clarinet", 1, gm::kClarinet, 90, 40);
-  MidiVoice oboe = Voice("Oboe", 2, gm::kOboe, 82, 88);
-  MidiVoice bassoon = Voice("Bassoon", 3, gm::kBassoon, 92, 52);
-  MidiVoice pizzicato = Voice("Pizzicato", 4, gm::kPizzicato, 84, 70);
-  MidiVoice harp = Voice("Harp", 5, gm::kHarp, 72, 30);
-  MidiVoice strings = Voice("Strings", 6, gm::kStrings, 58, 64);
+  MidiVoice flute = Voice("Flute", 0, gm::kFlute, 70, 64);
+  MidiVoice clarinet = Voice("Clarinet", 1, gm::kClarinet, 64, 40);
+  MidiVoice oboe = Voice("Oboe", 2, gm::kOboe, 58, 88);
+  MidiVoice bassoon = Voice("Bassoon", 3, gm::kBassoon, 66, 52);
+  MidiVoice pizzicato = Voice("Pizzicato", 4, gm::kPizzicato, 64, 70);
+  MidiVoice harp = Voice("Harp", 5, gm::kHarp, 60, 30);
+  MidiVoice strings = Voice("Strings", 6, gm::kStrings, 48, 64);
 
   // Two bars of ostinato, the flute alone, then the round: each voice enters
   // two bars after the one before and sings the tune three times.
@@ -30,10 +30,10 @@ MidiSong FrereJacques() {
       Place(*voices[v], tune, roundStart + v * 2 * kBar4 + time * tune.length, octave[v], 0.92);
   // Together at the end, in octaves, with harp and held strings.
   const int tutti = roundEnd;
-  Place(flute, tune, tutti, 12);
-  Place(clarinet, tune, tutti);
-  Place(oboe, tune, tutti, 0, 0.8);
-  Place(bassoon, tune, tutti, -12);
+  Place(flute, tune, tutti, 12, 0.85);
+  Place(clarinet, tune, tutti, 0, 0.8);
+  Place(oboe, tune, tutti, 0, 0.7);
+  Place(bassoon, tune, tutti, -12, 0.8);
   const int finalBar = tutti + tune.length;
   for (int at = tutti; at < finalBar; at += home.length) {
     Arpeggio(harp, home, at, 48, kEighth, 66);

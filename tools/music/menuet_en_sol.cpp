@@ -22,22 +22,22 @@ MidiSong MenuetEnSol() {
   CheckFits(a, ca);
   CheckFits(b, cb);
 
-  MidiVoice harpsichord = Voice("Harpsichord", 0, gm::kHarpsichord, 96, 60);
-  MidiVoice leftHand = Voice("Harpsichord left hand", 1, gm::kHarpsichord, 80, 54);
-  MidiVoice violin = Voice("Violin", 2, gm::kViolin, 96, 72);
-  MidiVoice strings = Voice("Strings", 3, gm::kStrings, 66, 56);
-  MidiVoice cello = Voice("Cello", 4, gm::kCello, 86, 44);
-  MidiVoice flute = Voice("Flute", 5, gm::kFlute, 74, 84);
+  MidiVoice harpsichord = Voice("Harpsichord", 0, gm::kHarpsichord, 127, 60);
+  MidiVoice leftHand = Voice("Harpsichord left hand", 1, gm::kHarpsichord, 110, 54);
+  MidiVoice violin = Voice("Violin", 2, gm::kViolin, 88, 72);
+  MidiVoice strings = Voice("Strings", 3, gm::kStrings, 56, 56);
+  MidiVoice cello = Voice("Cello", 4, gm::kCello, 76, 44);
+  MidiVoice flute = Voice("Flute", 5, gm::kFlute, 66, 84);
 
   // Harpsichord: A A B B, the left hand on the bass of each bar.
   int at = 0;
   for (int repeat = 0; repeat < 2; ++repeat, at += a.length) {
-    Place(harpsichord, a, at);
-    Bass(leftHand, ca, at, 43, kQuarter, 76);
+    Place(harpsichord, a, at, 0, 1.2);
+    Bass(leftHand, ca, at, 43, kQuarter, 92);
   }
   for (int repeat = 0; repeat < 2; ++repeat, at += b.length) {
-    Place(harpsichord, b, at);
-    Bass(leftHand, cb, at, 43, kQuarter, 76);
+    Place(harpsichord, b, at, 0, 1.2);
+    Bass(leftHand, cb, at, 43, kQuarter, 92);
   }
   // Strings: the violin leads over a waltzing accompaniment; the flute
   // joins a third above in the second half.

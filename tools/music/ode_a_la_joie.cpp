@@ -20,14 +20,14 @@ MidiSong OdeALaJoie() {
 
   MidiVoice piano = Voice("Piano", 0, gm::kPiano, 100, 60);
   MidiVoice leftHand = Voice("Piano left hand", 1, gm::kPiano, 76, 56);
-  MidiVoice horn = Voice("Horn", 2, gm::kFrenchHorn, 92, 70);
+  MidiVoice horn = Voice("Horn", 2, gm::kFrenchHorn, 86, 70);
   MidiVoice strings = Voice("Strings", 3, gm::kStrings, 62, 64);
   MidiVoice cello = Voice("Cello", 4, gm::kCello, 84, 46);
-  MidiVoice flute = Voice("Flute", 5, gm::kFlute, 92, 80);
+  MidiVoice flute = Voice("Flute", 5, gm::kFlute, 84, 80);
   MidiVoice clarinet = Voice("Clarinet", 6, gm::kClarinet, 80, 48);
-  MidiVoice harp = Voice("Harp", 7, gm::kHarp, 74, 36);
-  MidiVoice violin = Voice("Violin", 8, gm::kViolin, 94, 68);
-  MidiVoice timpani = Voice("Timpani", 10, gm::kTimpani, 70, 64);
+  MidiVoice harp = Voice("Harp", 7, gm::kHarp, 60, 36);
+  MidiVoice violin = Voice("Violin", 8, gm::kViolin, 82, 68);
+  MidiVoice timpani = Voice("Timpani", 10, gm::kTimpani, 56, 64);
 
   int at = 0;
   Place(piano, tune, at, up);
@@ -43,10 +43,10 @@ MidiSong OdeALaJoie() {
   Bass(cello, chords, at, 38, kQuarter, 70);
   at += section;
   Place(violin, tune, at, up);
-  Place(flute, tune, at, up + 12, 0.8);
+  Place(flute, tune, at, up + 12, 0.7);
   Place(horn, Diatonic(tune, 0, -2), at, up - 12, 0.8);
-  Sustain(strings, chords, at, 57, 60);
-  Bass(cello, chords, at, 38, kQuarter, 78);
+  Sustain(strings, chords, at, 57, 50);
+  Bass(cello, chords, at, 38, kQuarter, 68);
   Downbeats(timpani, chords, at, 38, kQuarter, 70);
   at += section;
   const ChordList last = ParseChords("D:16", kBar4);

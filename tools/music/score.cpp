@@ -210,7 +210,7 @@ void Bass(MidiVoice& voice, const ChordList& chords, int at, int low, int beat, 
     if (beats >= 4) {
       const int half = (beats / 2) * beat;
       AddNote(voice, at + c.start, half, root, velocity);
-      AddNote(voice, at + c.start + half, c.length - half, root - 5, velocity - 8);
+      AddNote(voice, at + c.start + half, c.length - half, root + 7, velocity - 8);
     } else {
       AddNote(voice, at + c.start, c.length, root, velocity);
     }

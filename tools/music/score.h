@@ -57,8 +57,9 @@ void Place(MidiVoice& voice, const Line& line, int at, int transpose = 0, double
 
 // Accompaniment figures over a chord list placed at `at` ticks. Chord tones
 // are voiced upwards from `low` (a key number); `beat` is the beat length.
-// Bass: root on the first beat of each chord, fifth below on the middle
-// beat of chords of four beats or more.
+// Bass: root on the first beat of each chord, the fifth above it on the
+// middle beat of chords of four beats or more (above, so that a cello never
+// goes under its lowest string).
 void Bass(MidiVoice& voice, const ChordList& chords, int at, int low, int beat, int velocity);
 // Broken chord: the tones played one by one in `step`-tick notes, in the
 // order root, fifth, third, fifth (the classical Alberti figure).
