@@ -2,10 +2,18 @@
 #pragma once
 #include <cstdint>
 
+// Fills variantName, helpFileName (1-150; 0 is the general help) and
+// familyName from the constant tables.
 void FillCatalogue();
+// Starts variant n (1-150): resets, word lists, title and help.
 void StartVariant(uint8_t n);
 
 // The family table: first variant and number of variants its menu lists
 // (family 1-30). Used by the game list and the variant menus.
 int FamilyFirstVariant(int family);
 int FamilyVariantCount(int family);
+// The family whose menu lists the variant, 0 for none (variant 150).
+int VariantFamily(int variant);
+// The word list (code of LoadWordList) a variant plays with after the French
+// dictionary: 1 when it keeps the French list.
+uint8_t VariantWordList(int variant);

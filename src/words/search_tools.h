@@ -2,5 +2,7 @@
 // they search the loaded word list for the typed text and fill list 3.
 #pragma once
 
+// Anagrams of typedText.
 void FindAnagramsTool();
+// Words matching typedText, where '*' and '?' stand for one unknown letter.
 void FindIncompleteTool();

@@ -1,9 +1,199 @@
-// PENDING(words): placeholder bodies until the word store lands.
 #include "words/word_store.h"
+
+#include <algorithm>
+#include <array>
+#include <cstring>
+#include <string_view>
+#include <vector>
+
+#include "display/log.h"
+#include "platform/files.h"
+#include "platform/screen.h"
+#include "shell/forms.h"
+#include "shell/game_state.h"
 
 int32_t wordCount[31];
 int32_t wordLinesRead;
 
-void LoadWordList(uint8_t) {}
-std::string FoldAccents(const std::string& text) { return text; }
-bool IsWord(const std::string&) { return false; }
+namespace {
+
+constexpr int longestWord = 30;
+constexpr int32_t tableRoom = 60000;
+
+// All words of one length have the same number of bytes, so a table is the
+// words laid end to end: word n starts at (n - 1) * length.
+struct WordTable {
+  std::string bytes;
+  // Open-addressed set of word numbers for IsWord, rebuilt on the first
+  // lookup after the table changed (a load is then not slowed by it).
+  std::vector<uint32_t> index;
+  bool indexStale = true;
+};
+std::array<WordTable, longestWord + 1> tables;
+
+const char* const listFiles[7] = {
+    "", "bin\\DicoFrancais.txt", "bin\\DicoAnglais.txt", "bin\\fleurs.txt",
+    "bin\\Arbres.txt", "bin\\animaux.txt", "bin\\pays.txt"};
+
+struct FoldTables {
+  uint8_t fold[256];        // accent folding
+  uint8_t upper[256];       // ASCII upper case
+  uint8_t foldUpper[256];   // both, for every character but a line's last
+};
+
+FoldTables MakeFoldTables() {
+  FoldTables t{};
+  for (int c = 0; c < 256; ++c) t.fold[c] = static_cast<uint8_t>(c);
+  for (int c : {0xC9, 0xE8, 0xE9, 0xEA}) t.fold[c] = 'e';
+  t.fold[0xE0] = 'a';
+  t.fold[0xE7] = 'c';
+  for (int c : {0xEE, 0xEF}) t.fold[c] = 'i';
+  for (int c : {0xF4, 0xF6}) t.fold[c] = 'o';
+  for (int c : {0xF9, 0xFB, 0xFC}) t.fold[c] = 'u';
+  for (int c = 0; c < 256; ++c) {
+    t.upper[c] = (c >= 'a' && c <= 'z') ? static_cast<uint8_t>(c - 32) : static_cast<uint8_t>(c);
+  }
+  for (int c = 0; c < 256; ++c) t.foldUpper[c] = t.upper[t.fold[c]];
+  return t;
+}
+const FoldTables foldTables = MakeFoldTables();
+
+uint32_t HashBytes(const char* p, int n) {
+  uint32_t h = 2166136261u;
+  for (int i = 0; i < n; ++i) h = (h ^ static_cast<uint8_t>(p[i])) * 16777619u;
+  return h ^ (h >> 15);
+}
+
+void BuildIndex(int length) {
+  WordTable& table = tables[length];
+  const int32_t count = std::min<int32_t>(wordCount[length], static_cast<int32_t>(table.bytes.size() / length));
+  size_t size = 16;
+  while (size < static_cast<size_t>(count) * 2) size *= 2;
+  table.index.assign(size, 0);
+  const size_t mask = size - 1;
+  for (int32_t slot = 1; slot <= count; ++slot) {
+    const char* word = table.bytes.data() + static_cast<size_t>(slot - 1) * length;
+    size_t at = HashBytes(word, length) & mask;
+    while (table.index[at] != 0) at = (at + 1) & mask;
+    table.index[at] = static_cast<uint32_t>(slot);
+  }
+  table.indexStale = false;
+}
+
+// Stores one line of a list file; false when the load must stop because the
+// program is closing.
+bool StoreLine(std::string_view line) {
+  const size_t length = line.size();
+  if (length > longestWord) {
+    ScreenBeep();
+    ScreenBeep();
+    Form1.Close();
+    return false;
+  }
+  const int L = static_cast<int>(length);
+  if (wordCount[L] >= tableRoom) {
+    if (L >= 1 && L <= 20) {
+      // A list with more words of one length than the store can hold.
+      ScreenBeep();
+      Form1.Close();
+      return false;
+    }
+    // The tables of lengths 0 and 21-30 keep growing with every load (each
+    // variant start reloads the dictionary); once full, further lines of
+    // those lengths are left out instead of closing the program.
+    return true;
+  }
+  WordTable& table = tables[L];
+  const size_t at = table.bytes.size();
+  table.bytes.resize(at + length);
+  char* out = table.bytes.data() + at;
+  // The last character of a line is never folded, only upper-cased.
+  for (size_t i = 0; i + 1 < length; ++i) out[i] = static_cast<char>(foldTables.foldUpper[static_cast<uint8_t>(line[i])]);
+  if (length > 0) out[length - 1] = static_cast<char>(foldTables.upper[static_cast<uint8_t>(line[length - 1])]);
+  ++wordCount[L];
+  table.indexStale = true;
+  return true;
+}
+
+}  // namespace
+
+void LoadWordList(uint8_t code) {
+  for (int L = 1; L <= 20; ++L) {
+    wordCount[L] = 0;
+    tables[L].bytes.clear();
+    tables[L].indexStale = true;
+  }
+  wordLinesRead = 0;
+  if (code < 1 || code > 6) {
+    Log("Liste de mots inconnue : " + std::to_string(code));
+    return;
+  }
+  const std::string path = G.programDir + listFiles[code];
+  std::string bytes;
+  if (!ReadBinary(path, bytes)) {
+    Log("Liste de mots introuvable : " + path);
+    return;
+  }
+  // Lines end with CR LF, LF or CR, as a text file is read line by line; a
+  // last line without an end still counts.
+  int32_t lines = 0;
+  const char* data = bytes.data();
+  const size_t size = bytes.size();
+  size_t start = 0;
+  while (start < size) {
+    size_t end = start;
+    while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
+    ++lines;
+    if (!StoreLine(std::string_view(data + start, end - start))) break;
+    if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n') ++end;
+    start = end + 1;
+  }
+  wordLinesRead = lines;
+}
+
+std::string FoldAccents(const std::string& text) {
+  std::string folded = text;
+  for (size_t i = 0; i + 1 < folded.size(); ++i) {
+    folded[i] = static_cast<char>(foldTables.fold[static_cast<uint8_t>(folded[i])]);
+  }
+  return folded;
+}
+
+bool IsWord(const std::string& text) {
+  if (text.size() > static_cast<size_t>(longestWord)) return false;
+  const int L = static_cast<int>(text.size());
+  if (L == 0) return wordCount[0] > 0;
+  if (wordCount[L] <= 0) return false;
+  WordTable& table = tables[L];
+  if (table.indexStale) BuildIndex(L);
+  const size_t mask = table.index.size() - 1;
+  size_t at = HashBytes(text.data(), L) & mask;
+  while (uint32_t slot = table.index[at]) {
+    if (std::memcmp(table.bytes.data() + static_cast<size_t>(slot - 1) * L, text.data(), L) == 0) return true;
+    at = (at + 1) & mask;
+  }
+  return false;
+}
+
+const char* StoredWordBytes(int length, int slot) {
+  if (length < 0 || length > longestWord || slot < 1 || slot > wordCount[length]) return nullptr;
+  const WordTable& table = tables[length];
+  const size_t at = static_cast<size_t>(slot - 1) * length;
+  if (at + length > table.bytes.size() && length > 0) return nullptr;
+  return table.bytes.data() + at;
+}
+
+std::string StoredWord(int length, int slot) {
+  const char* word = StoredWordBytes(length, slot);
+  return word ? std::string(word, length) : std::string();
+}
+
+void ClearWordStore() {
+  for (int L = 0; L <= longestWord; ++L) {
+    wordCount[L] = 0;
+    tables[L].bytes.clear();
+    tables[L].index.clear();
+    tables[L].indexStale = true;
+  }
+  wordLinesRead = 0;
+}

@@ -3,9 +3,25 @@
 #include <cstdint>
 #include <string>
 
+// Words stored per length 0-30; the words of length L are numbered
+// 1 ... wordCount[L] in the order of the files they came from.
 extern int32_t wordCount[31];
+// Lines read by the last LoadWordList.
 extern int32_t wordLinesRead;
 
+// Loads list 1-6 (French, English, flowers, trees, animals, countries):
+// lengths 1-20 are replaced, lengths 0 and 21-30 are appended to.
 void LoadWordList(uint8_t code);
 std::string FoldAccents(const std::string& text);
+// The text must already be upper case and folded.
 bool IsWord(const std::string& text);
+
+// Stored word number `slot` (1 ... wordCount[length]) of the length; the
+// empty text for slot 0 or any number outside the table.
+std::string StoredWord(int length, int slot);
+// Points at the `length` bytes of stored word `slot`, or nullptr (no copy:
+// the searches walk whole tables this way).
+const char* StoredWordBytes(int length, int slot);
+
+// Back to the empty store of process start (tests).
+void ClearWordStore();
