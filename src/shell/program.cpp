@@ -49,6 +49,7 @@ bool StartProgram(Backend backend, const std::string& programDir) {
   Form2.FormCreate();
   FormCreateur.Timer1Enabled = true;
   Form1.FormActivate();
+  RunDueTimers();  // the enabled timers count from now
   return true;
 }
 

@@ -135,6 +135,7 @@ TEST(MainTick, AFlyingLetterLandsInItsCellWithATick) {
 TEST(MainTick, ABoardThatIsNotReadyShowsTheHourglass) {
   Running h;
   h.RunGame("PENDU");
+  G.currentVariant = 0;  // a game whose build is still pending
   G.boardReady = 0;
   h.Tick();
   EXPECT_EQ(G.cursorShape, -11);
