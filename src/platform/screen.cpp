@@ -1,0 +1,210 @@
+#include "platform/screen.h"
+
+#include <SDL.h>
+
+#include <cstdio>
+#include <deque>
+
+#include "platform/keys.h"
+#include "platform/page.h"
+#include "platform/utf8.h"
+
+namespace {
+
+Backend backend = Backend::Headless;
+bool sdlReady = false;
+bool fullscreen = true;
+SDL_Window* window = nullptr;
+SDL_Renderer* renderer = nullptr;
+SDL_Texture* texture = nullptr;
+SDL_Cursor* cursors[3] = {nullptr, nullptr, nullptr};  // arrow, wait, hand
+int cursorShape = 0;
+int flipCount = 0;
+std::deque<InputEvent> queued;
+
+void DestroyWindow() {
+  for (SDL_Cursor*& c : cursors) {
+    if (c) SDL_FreeCursor(c);
+    c = nullptr;
+  }
+  if (texture) SDL_DestroyTexture(texture);
+  if (renderer) SDL_DestroyRenderer(renderer);
+  if (window) SDL_DestroyWindow(window);
+  texture = nullptr;
+  renderer = nullptr;
+  window = nullptr;
+}
+
+bool OpenWindow() {
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
+  // The page is scaled up to the screen: smooth rather than blocky.
+  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  window = SDL_CreateWindow("Lettrarium", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPageWidth, kPageHeight,
+                            SDL_WINDOW_FULLSCREEN_DESKTOP);
+  if (!window) return false;
+  // No vertical sync: presenting must not hold up the 10 ms tick.
+  renderer = SDL_CreateRenderer(window, -1, 0);
+  if (!renderer) return false;
+  if (SDL_RenderSetLogicalSize(renderer, kPageWidth, kPageHeight) != 0) return false;
+  texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kPageWidth, kPageHeight);
+  if (!texture) return false;
+  cursors[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
+  cursors[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
+  cursors[2] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
+  // Keys are read as key presses; no input method is wanted.
+  SDL_StopTextInput();
+  fullscreen = true;
+  return true;
+}
+
+int KeyCode(const SDL_Keysym& key) {
+  // Digits by position, as the window system's key codes are on every layout.
+  const SDL_Scancode s = key.scancode;
+  if (s >= SDL_SCANCODE_1 && s <= SDL_SCANCODE_9) return '1' + (s - SDL_SCANCODE_1);
+  if (s == SDL_SCANCODE_0) return '0';
+  if (s >= SDL_SCANCODE_KP_1 && s <= SDL_SCANCODE_KP_9) return '1' + (s - SDL_SCANCODE_KP_1);
+  if (s == SDL_SCANCODE_KP_0) return '0';
+  const SDL_Keycode k = key.sym;
+  if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);  // letters follow the layout
+  switch (k) {
+    case SDLK_BACKSPACE: return kVkBack;
+    case SDLK_RETURN:
+    case SDLK_KP_ENTER: return kVkReturn;
+    case SDLK_ESCAPE: return kVkEscape;
+    case SDLK_SPACE: return kVkSpace;
+    case SDLK_COLON: return ':';
+    case SDLK_KP_MULTIPLY: return kVkMultiply;
+    case SDLK_ASTERISK: return kVkOem5;
+    default: return 0;
+  }
+}
+
+int ButtonOf(uint8_t sdlButton) {
+  switch (sdlButton) {
+    case SDL_BUTTON_LEFT: return 1;
+    case SDL_BUTTON_RIGHT: return 2;
+    case SDL_BUTTON_MIDDLE: return 3;
+    default: return 0;
+  }
+}
+
+// Turns one SDL event into ours; false for the events the game does not see.
+bool Translate(const SDL_Event& e, InputEvent& out) {
+  switch (e.type) {
+    case SDL_QUIT:
+      out = InputEvent{InputEvent::Quit};
+      return true;
+    case SDL_MOUSEMOTION:
+      out = InputEvent{InputEvent::MouseMove};
+      out.x = e.motion.x;
+      out.y = e.motion.y;
+      return true;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+      out = InputEvent{e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::MouseDown : InputEvent::MouseUp};
+      out.x = e.button.x;
+      out.y = e.button.y;
+      out.button = ButtonOf(e.button.button);
+      return out.button != 0;
+    case SDL_KEYDOWN:
+      if (e.key.keysym.sym == SDLK_F11) {
+        // The window mode is the platform's business; the game never sees F11.
+        if (!e.key.repeat) ScreenToggleFullscreen();
+        return false;
+      }
+      out = InputEvent{InputEvent::KeyDown};
+      out.key = KeyCode(e.key.keysym);
+      return out.key != 0;
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool ScreenInit(Backend requested) {
+  backend = requested;
+  cursorShape = 0;
+  if (requested == Backend::Headless) return true;
+  sdlReady = OpenWindow();
+  if (!sdlReady) DestroyWindow();
+  return sdlReady;
+}
+
+Backend ScreenBackend() { return backend; }
+
+void ScreenShutdown() {
+  if (sdlReady) {
+    DestroyWindow();
+    SDL_QuitSubSystem(SDL_INIT_VIDEO | SDL_INIT_EVENTS);
+  }
+  sdlReady = false;
+}
+
+void ScreenFlip(const Page& page) {
+  ++flipCount;
+  if (!sdlReady) return;
+  SDL_UpdateTexture(texture, nullptr, page.pixels.data(), kPageWidth * static_cast<int>(sizeof(uint16_t)));
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+  SDL_RenderClear(renderer);
+  SDL_RenderCopy(renderer, texture, nullptr, nullptr);
+  SDL_RenderPresent(renderer);
+}
+
+void ScreenSetCursor(int shape) {
+  if (shape == cursorShape) return;
+  cursorShape = shape;
+  if (!sdlReady) return;
+  SDL_Cursor* c = shape == -11 ? cursors[1] : shape == -21 ? cursors[2] : cursors[0];
+  if (c) SDL_SetCursor(c);
+}
+
+int ScreenCursor() { return cursorShape; }
+
+void ScreenToggleFullscreen() {
+  if (!sdlReady) return;
+  if (fullscreen) {
+    SDL_SetWindowFullscreen(window, 0);
+    SDL_SetWindowSize(window, kPageWidth, kPageHeight);
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+  } else {
+    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+  }
+  fullscreen = !fullscreen;
+}
+
+void ScreenMessageBox(const std::string& title, const std::string& latin1Text) {
+  if (backend == Backend::Headless) return;
+  const std::string text = Latin1ToUtf8(latin1Text);
+  // Also when the window could not be made: the box then has no parent.
+  if (SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_INFORMATION, Latin1ToUtf8(title).c_str(), text.c_str(),
+                               sdlReady ? window : nullptr) != 0)
+    std::fprintf(stderr, "%s\n", text.c_str());  // no display at all: say it on the terminal
+}
+
+void ScreenBeep() {
+  // SDL has no system beep; the terminal bell is the nearest thing.
+  if (backend == Backend::Sdl) std::fputc('\a', stderr);
+}
+
+bool ScreenPollEvent(InputEvent& event) {
+  if (!queued.empty()) {
+    event = queued.front();
+    queued.pop_front();
+    return true;
+  }
+  if (!sdlReady) return false;
+  SDL_Event e;
+  while (SDL_PollEvent(&e))
+    if (Translate(e, event)) return true;
+  return false;
+}
+
+void ScreenWait(int ms) {
+  if (!sdlReady || !queued.empty() || ms <= 0) return;
+  SDL_WaitEventTimeout(nullptr, ms);
+}
+
+void ScreenQueueEvent(const InputEvent& event) { queued.push_back(event); }
+
+int ScreenFlipCount() { return flipCount; }
