@@ -108,18 +108,20 @@ void ClearWavesPlayed() { played.clear(); }
 bool MusicPlayer::Open(const std::string& path) {
   paused_ = false;
   ended_ = false;
+  // Opening replaces the piece, also when the new one cannot be opened: an
+  // ended piece left open would ask for a new one on every tick.
+  fileName.clear();
   if (backend == Backend::Headless) {
     if (!FileExists(path) || !StartsWith(path, "MThd")) return false;
     fileName = path;
     return true;
   }
+  FreeMusic();
   if (!mixerOpen) return false;
   const std::string real = ResolvePath(path);
   if (real.empty() || !FileExists(path)) return false;
-  Mix_Music* next = Mix_LoadMUS(real.c_str());
-  if (!next) return false;
-  FreeMusic();
-  music = next;
+  music = Mix_LoadMUS(real.c_str());
+  if (!music) return false;
   fileName = path;
   return true;
 }

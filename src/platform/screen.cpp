@@ -79,6 +79,10 @@ int KeyCode(const SDL_Keysym& key) {
   }
 }
 
+// A pointer over the black bars of the letterbox maps outside the page; it is
+// held at the page's edge so no caller ever sees a position off the page.
+int ClampTo(int v, int size) { return v < 0 ? 0 : v >= size ? size - 1 : v; }
+
 int ButtonOf(uint8_t sdlButton) {
   switch (sdlButton) {
     case SDL_BUTTON_LEFT: return 1;
@@ -96,14 +100,14 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
       return true;
     case SDL_MOUSEMOTION:
       out = InputEvent{InputEvent::MouseMove};
-      out.x = e.motion.x;
-      out.y = e.motion.y;
+      out.x = ClampTo(e.motion.x, kPageWidth);
+      out.y = ClampTo(e.motion.y, kPageHeight);
       return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       out = InputEvent{e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::MouseDown : InputEvent::MouseUp};
-      out.x = e.button.x;
-      out.y = e.button.y;
+      out.x = ClampTo(e.button.x, kPageWidth);
+      out.y = ClampTo(e.button.y, kPageHeight);
       out.button = ButtonOf(e.button.button);
       return out.button != 0;
     case SDL_KEYDOWN:
@@ -125,7 +129,7 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
 bool ScreenInit(Backend requested) {
   backend = requested;
   cursorShape = 0;
-  if (requested == Backend::Headless) return true;
+  if (requested == Backend::Headless || sdlReady) return true;
   sdlReady = OpenWindow();
   if (!sdlReady) DestroyWindow();
   return sdlReady;

@@ -91,4 +91,8 @@ TEST(HeadlessAudio, MusicEndsOnlyWhenToldTo) {
   EXPECT_GE(player.Position(), player.Length());
   EXPECT_TRUE(player.Open(t.path + "music\\A.mid"));  // the next piece starts afresh
   EXPECT_LT(player.Position(), player.Length());
+  // A piece that cannot be opened leaves no piece behind to end again.
+  player.SimulateEnd();
+  EXPECT_FALSE(player.Open(t.path + "music\\bad.mid"));
+  EXPECT_TRUE(player.fileName.empty());
 }
