@@ -1,0 +1,303 @@
+// The backgrounds (800 x 600 JPEG): the named ones the player chooses from,
+// the title splash "00000", the menu background "000000" and the farewell
+// picture "0000000" (the travel map "0000" has its own maker). The named ones
+// are muted and darkened at the edges so the white text and tiles read on them.
+#include <cmath>
+
+#include "makers.h"
+#include "scenery.h"
+
+namespace {
+
+const double kPi = 3.14159265358979;
+
+Image Finish(Canvas& canvas, double dim) {
+  PaintVignette(canvas.cr, dim);
+  return OpaqueImage(canvas.surface);
+}
+
+void Trees(cairo_t* cr, Dice& dice, int count, double y0, double y1, uint32_t colour) {
+  for (int i = 0; i < count; ++i) {
+    double x = dice.Between(0, 800), y = dice.Between(y0, y1), r = dice.Between(8, 22) * (0.5 + (y - y0) / (y1 - y0));
+    SetRgb(cr, Mix(colour, 0x000000, dice.Between(0, 0.4)));
+    cairo_arc(cr, x, y, r, 0, 2 * kPi);
+    cairo_fill(cr);
+    cairo_rectangle(cr, x - r * 0.12, y, r * 0.24, r * 1.1);
+    cairo_fill(cr);
+  }
+}
+
+Image Aurore() {
+  Canvas c(800, 600);
+  Dice d(1);
+  PaintSky(c.cr, 0x3A2A6A, 0xC06A7A, 0xFFC080, 380);
+  PaintGlow(c.cr, 560, 380, 260, 0xFFE0A0, 0.8);
+  PaintRidge(c.cr, d, 360, 40, 0.5, 0x8A5A8A, 0x5A3A6A);
+  PaintRidge(c.cr, d, 420, 35, 0.5, 0x5A3A5A, 0x3A2440);
+  PaintRidge(c.cr, d, 500, 30, 0.6, 0x2A1A30, 0x140C18);
+  return Finish(c, 0.25);
+}
+
+Image Bocage() {
+  Canvas c(800, 600);
+  Dice d(2);
+  PaintSky(c.cr, 0x3A6AA8, 0x7AA8D8, 0xD0E4F0, 330);
+  PaintRidge(c.cr, d, 320, 25, 0.5, 0x6A9A5A, 0x4A7A3A);
+  Trees(c.cr, d, 40, 300, 340, 0x2E5A24);
+  PaintRidge(c.cr, d, 400, 30, 0.5, 0x4A8A3A, 0x2E6024);
+  Trees(c.cr, d, 50, 380, 440, 0x1E4418);
+  PaintRidge(c.cr, d, 500, 30, 0.5, 0x2E6A26, 0x143A10);
+  Trees(c.cr, d, 30, 490, 580, 0x102A0C);
+  return Finish(c, 0.35);
+}
+
+Image Calanques() {
+  Canvas c(800, 600);
+  Dice d(3);
+  PaintSky(c.cr, 0x2A70B8, 0x70B0E0, 0xC8E8F8, 330);
+  PaintWater(c.cr, 330, 0x2AA0B0, 0x0A4A70, d, 0xFFFFFF);
+  // white cliffs at both sides
+  for (int side = 0; side < 2; ++side) {
+    cairo_t* cr = c.cr;
+    double x0 = side ? 800 : 0, dir = side ? -1 : 1;
+    cairo_move_to(cr, x0, 600);
+    cairo_line_to(cr, x0, 140 + 40 * side);
+    for (int k = 1; k <= 8; ++k)
+      cairo_line_to(cr, x0 + dir * k * d.Between(25, 38), 150 + 40 * side + k * k * 5 + d.Between(-15, 15));
+    cairo_line_to(cr, x0 + dir * 330, 600);
+    cairo_close_path(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(x0, 0, x0 + dir * 300, 0);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.85, 0.82, 0.74);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.55, 0.52, 0.48);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  }
+  return Finish(c, 0.35);
+}
+
+Image Desert() {
+  Canvas c(800, 600);
+  Dice d(4);
+  PaintSky(c.cr, 0x5A3A7A, 0xD07850, 0xF8C070, 360);
+  PaintGlow(c.cr, 240, 330, 120, 0xFFF0C0, 0.9);
+  cairo_arc(c.cr, 240, 330, 34, 0, 2 * kPi);
+  SetRgb(c.cr, 0xFFF4D8);
+  cairo_fill(c.cr);
+  PaintRidge(c.cr, d, 370, 30, 0.4, 0xD08A4A, 0x9A5A2A);
+  PaintRidge(c.cr, d, 440, 40, 0.35, 0xB06A30, 0x7A4018);
+  PaintRidge(c.cr, d, 530, 35, 0.35, 0x8A4A20, 0x4A2208);
+  return Finish(c, 0.3);
+}
+
+Image Estuaire() {
+  Canvas c(800, 600);
+  Dice d(5);
+  PaintSky(c.cr, 0x1A3A5A, 0x4A7A8A, 0xE0B080, 300);
+  PaintGlow(c.cr, 400, 300, 220, 0xFFD090, 0.6);
+  PaintRidge(c.cr, d, 290, 12, 0.5, 0x2A4A4A, 0x1A3030);
+  PaintWater(c.cr, 300, 0x8A8A80, 0x102A3A, d, 0xFFE0A0);
+  return Finish(c, 0.3);
+}
+
+Image Glacier() {
+  Canvas c(800, 600);
+  Dice d(6);
+  PaintSky(c.cr, 0x1A3A6A, 0x5A8AC0, 0xC8E0F0, 340);
+  // peaks
+  cairo_t* cr = c.cr;
+  for (int i = 0; i < 6; ++i) {
+    double x = -40 + i * 160 + d.Between(-30, 30), top = d.Between(120, 220), half = d.Between(130, 190);
+    cairo_move_to(cr, x - half, 420);
+    cairo_line_to(cr, x, top);
+    cairo_line_to(cr, x + half, 420);
+    cairo_close_path(cr);
+    cairo_pattern_t* g = cairo_pattern_create_linear(x - half, 0, x + half, 0);
+    cairo_pattern_add_color_stop_rgb(g, 0, 0.92, 0.96, 1.0);
+    cairo_pattern_add_color_stop_rgb(g, 0.5, 0.72, 0.82, 0.92);
+    cairo_pattern_add_color_stop_rgb(g, 1, 0.38, 0.50, 0.66);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  }
+  PaintRidge(c.cr, d, 470, 25, 0.5, 0x7A9AB8, 0x3A5A78);
+  PaintRidge(c.cr, d, 540, 25, 0.5, 0x2A4058, 0x101C2A);
+  return Finish(c, 0.35);
+}
+
+Image Lavande() {
+  Canvas c(800, 600);
+  Dice d(7);
+  PaintSky(c.cr, 0x3A4A8A, 0xB088B8, 0xF0C8A0, 300);
+  PaintRidge(c.cr, d, 300, 10, 0.5, 0x6A5A8A, 0x4A3A6A);
+  cairo_t* cr = c.cr;
+  cairo_rectangle(cr, 0, 305, 800, 295);
+  SetRgb(cr, 0x3A2A50);
+  cairo_fill(cr);
+  // rows of lavender running to a vanishing point
+  for (int i = -16; i <= 16; ++i) {
+    cairo_move_to(cr, 400 + i * 4, 305);
+    cairo_line_to(cr, 400 + i * 70 - 22, 600);
+    cairo_line_to(cr, 400 + i * 70 + 22, 600);
+    cairo_close_path(cr);
+    cairo_pattern_t* g = VerticalGradient(305, 600, 0x7A5AA8, 0x9A5ACA);
+    cairo_set_source(cr, g);
+    cairo_fill(cr);
+    cairo_pattern_destroy(g);
+  }
+  Trees(cr, d, 6, 292, 300, 0x2A2040);
+  return Finish(c, 0.35);
+}
+
+Image Nocturne() {
+  Canvas c(800, 600);
+  Dice d(8);
+  PaintSky(c.cr, 0x04061A, 0x101A3A, 0x2A3A5A, 420);
+  PaintStars(c.cr, d, 400, 420);
+  PaintGlow(c.cr, 620, 120, 110, 0xC8D8FF, 0.35);
+  cairo_arc(c.cr, 620, 120, 30, 0, 2 * kPi);
+  SetRgb(c.cr, 0xF0F0E0);
+  cairo_fill(c.cr);
+  cairo_arc(c.cr, 632, 112, 27, 0, 2 * kPi);  // crescent
+  SetRgb(c.cr, 0x0A1028);
+  cairo_fill(c.cr);
+  PaintRidge(c.cr, d, 430, 35, 0.5, 0x141C30, 0x0A0E1A);
+  PaintRidge(c.cr, d, 510, 30, 0.5, 0x080A12, 0x040408);
+  return Finish(c, 0.1);
+}
+
+Image Oceane() {
+  Canvas c(800, 600);
+  Dice d(9);
+  PaintSky(c.cr, 0x0A2A4A, 0x2A6A9A, 0x8AC0D8, 260);
+  cairo_t* cr = c.cr;
+  PaintWater(cr, 260, 0x2A7AA0, 0x041A30, d, 0xE0F4FF);
+  for (int i = 0; i < 14; ++i) {  // swell
+    double y = 280 + i * i * 2.2;
+    cairo_move_to(cr, 0, y);
+    for (int x = 0; x <= 800; x += 10) cairo_line_to(cr, x, y + std::sin(x / (30.0 + i * 6) + i) * (1 + i * 0.6));
+    SetRgb(cr, 0xFFFFFF, 0.08 + i * 0.01);
+    cairo_set_line_width(cr, 1 + i * 0.2);
+    cairo_stroke(cr);
+  }
+  return Finish(c, 0.3);
+}
+
+Image Sylve() {
+  Canvas c(800, 600);
+  Dice d(10);
+  PaintSky(c.cr, 0x1A3A24, 0x3A6A3A, 0x8AB070, 600);
+  PaintGlow(c.cr, 420, 120, 340, 0xF0F0B0, 0.5);
+  cairo_t* cr = c.cr;
+  for (int i = 0; i < 26; ++i) {  // trunks, far ones paler
+    double depth = i / 26.0, x = d.Between(-20, 820), w = 8 + depth * 36;
+    SetRgb(cr, Mix(0x6A8A5A, 0x140E08, depth));
+    cairo_rectangle(cr, x, 0, w, 600);
+    cairo_fill(cr);
+  }
+  PaintRidge(c.cr, d, 560, 15, 0.5, 0x2A3A14, 0x101808);
+  return Finish(c, 0.3);
+}
+
+// The title splash: the name large in gold over a deep night with letters
+// drifting in it.
+Image TitleSplash() {
+  Canvas c(800, 600);
+  cairo_t* cr = c.cr;
+  Dice d(50);
+  PaintSky(cr, 0x0A0A2A, 0x241A4A, 0x3A1A40, 600);
+  PaintGlow(cr, 400, 300, 420, 0x6A4AA0, 0.55);
+  PaintStars(cr, d, 180, 600);
+  PaintLetterDust(cr, d, 90, 0xC8B8FF, 0.12);
+  PaintGlow(cr, 400, 300, 260, 0xFFD080, 0.25);
+  cairo_pattern_t* gold = VerticalGradient(240, 330, 0xFFF6C8, 0xD08A18);
+  OutlinedText(cr, "LETTRARIUM", 400, 332, 96, "DejaVuSerif-Bold.ttf", gold, 0x1A0A02, 4);
+  cairo_pattern_destroy(gold);
+  // a thin golden rule with a diamond in the middle
+  SetRgb(cr, 0xE8C060, 0.9);
+  cairo_rectangle(cr, 150, 362, 500, 1.5);
+  cairo_fill(cr);
+  cairo_move_to(cr, 400, 354);
+  cairo_line_to(cr, 409, 363);
+  cairo_line_to(cr, 400, 372);
+  cairo_line_to(cr, 391, 363);
+  cairo_close_path(cr);
+  cairo_fill(cr);
+  cairo_set_font_face(cr, DejaVu("DejaVuSerif-Italic.ttf"));
+  cairo_set_font_size(cr, 26);
+  SetRgb(cr, 0xF0E8FF);
+  CentredText(cr, "Jeux de lettres et de mots", 400, 412);
+  return OpaqueImage(c.surface);
+}
+
+// Behind the game list and the menus: two calm dark columns for the family
+// names (x 55 and 420, y 73 to 373) and a band for the help lines
+// (x 130, y 383 to 520); the main buttons sit on the footer at y 540.
+Image MenuBackground() {
+  Canvas c(800, 600);
+  cairo_t* cr = c.cr;
+  Dice d(52);
+  PaintSky(cr, 0x141E3A, 0x1E2A4A, 0x2A1E3A, 600);
+  PaintLetterDust(cr, d, 120, 0xA0B0FF, 0.07);
+  cairo_pattern_t* gold = VerticalGradient(14, 50, 0xFFF0B8, 0xD09030);
+  OutlinedText(cr, "LETTRARIUM", 400, 50, 40, "DejaVuSerif-Bold.ttf", gold, 0x140A04, 2);
+  cairo_pattern_destroy(gold);
+  auto panel = [cr](double x, double y, double w, double h) {
+    RoundedRect(cr, x, y, w, h, 14);
+    SetRgb(cr, 0x05060E, 0.62);
+    cairo_fill_preserve(cr);
+    SetRgb(cr, 0xC8A048, 0.55);
+    cairo_set_line_width(cr, 1.5);
+    cairo_stroke(cr);
+  };
+  panel(40, 66, 358, 312);
+  panel(404, 66, 384, 312);
+  panel(120, 386, 668, 134);
+  cairo_rectangle(cr, 0, 532, 800, 68);
+  SetRgb(cr, 0x000000, 0.45);
+  cairo_fill(cr);
+  return OpaqueImage(c.surface);
+}
+
+Image Farewell() {
+  Canvas c(800, 600);
+  cairo_t* cr = c.cr;
+  Dice d(78);
+  PaintSky(cr, 0x1A1040, 0x6A3A6A, 0xE08A5A, 600);
+  PaintGlow(cr, 400, 470, 360, 0xFFD090, 0.6);
+  PaintLetterDust(cr, d, 60, 0xFFF0E0, 0.1);
+  PaintRidge(cr, d, 520, 25, 0.5, 0x2A1430, 0x10081A);
+  cairo_pattern_t* gold = VerticalGradient(210, 290, 0xFFF6C8, 0xD08A18);
+  OutlinedText(cr, "À bientôt !", 400, 290, 84, "DejaVuSerif-Bold.ttf", gold, 0x1A0A02, 3.5);
+  cairo_pattern_destroy(gold);
+  cairo_set_font_face(cr, DejaVu("DejaVuSerif-Italic.ttf"));
+  cairo_set_font_size(cr, 26);
+  SetRgb(cr, 0xFFF4E8);
+  CentredText(cr, "Merci d'avoir joué à LETTRARIUM", 400, 350);
+  return OpaqueImage(c.surface);
+}
+
+}  // namespace
+
+void MakeBackgrounds(Output& out) {
+  struct Named {
+    const char* name;
+    Image (*paint)();
+  } named[] = {{"Aurore", Aurore},       {"Bocage", Bocage},   {"Calanques", Calanques}, {"Desert", Desert},
+               {"Estuaire", Estuaire},   {"Glacier", Glacier}, {"Lavande", Lavande},     {"Nocturne", Nocturne},
+               {"Oceane", Oceane},       {"Sylve", Sylve}};
+  for (const Named& n : named) {
+    Image image = n.paint();
+    out.Save(std::string("background/") + n.name + ".jpg", image);
+    out.Show("backgrounds", n.name, image);
+  }
+  struct Title {
+    const char* file;
+    Image (*paint)();
+  } titles[] = {{"00000", TitleSplash}, {"000000", MenuBackground}, {"0000000", Farewell}};
+  for (const Title& t : titles) {
+    Image image = t.paint();
+    out.Save(std::string("background/") + t.file + ".jpg", image);
+    out.Show("backgrounds", t.file, image);
+  }
+}

@@ -1,0 +1,41 @@
+// pictures <program folder> <preview folder>
+// Draws every picture of the game into <program folder>/bitmaps and a review
+// sheet of them into <preview folder>.
+#include <cstdio>
+
+#include "makers.h"
+
+void Output::Save(const std::string& relative, const Image& image) {
+  std::string path = gameDir + "/bitmaps/" + relative;
+  MakeFolders(path.substr(0, path.rfind('/')));
+  bool jpeg = path.size() > 4 && path.compare(path.size() - 4, 4, ".jpg") == 0;
+  made[relative] = image;
+  bool ok = jpeg ? WriteJpeg(path, image, 90) : WriteBmp(path, image);
+  if (!ok) {
+    std::fprintf(stderr, "pictures: cannot write %s\n", path.c_str());
+    ++failures;
+  }
+}
+
+int main(int argc, char** argv) {
+  if (argc < 3) {
+    std::fprintf(stderr, "usage: pictures <program folder> <preview folder>\n");
+    return 2;
+  }
+  Output out;
+  out.gameDir = argv[1];
+  out.previewDir = argv[2];
+  out.countryFile = out.gameDir + "/txt/voyage.dta";
+  MakeFonts(out);
+  MakeTiles(out);
+  MakeInterface(out);
+  MakeHangman(out);
+  MakeBackgrounds(out);
+  MakeTravelMap(out);
+  MakeWindowFrame(out);
+  MakeHeads(out);
+  MakeCardBacks(out);
+  MakeSampleFrame(out);
+  WritePreview(out);
+  return out.failures == 0 ? 0 : 1;
+}
