@@ -22,6 +22,8 @@
 
 namespace {
 
+constexpr int kNoCursor = -1;
+
 // Set when the pointer is over a check box in this frame.
 bool checkBoxHovered = false;
 
@@ -204,7 +206,8 @@ static void QuitAfterFarewell() {
   const uint32_t start = Now();
   LoadBackground(78);
   DrawBackground();
-  ScreenSetCursor(0);
+  // -1 is "no cursor": the farewell picture is shown without the pointer.
+  ScreenSetCursor(kNoCursor);
   ScreenFlip(ThePage());
   // The farewell picture stays three seconds; no frame is drawn meanwhile.
   while (Now() - start < 3000) {

@@ -177,7 +177,8 @@ TEST(OptionsPage, TheCheckBoxesSwitchSoundsAndMusic) {
   const bool sounds = SoundsOn();
   h.ClickAt({G.panelX + 70, T + 370});
   EXPECT_NE(SoundsOn(), sounds);
-  EXPECT_EQ(G.cursorShape, -21);
+  h.HoverAt({G.panelX + 70, T + 370});
+  EXPECT_EQ(G.cursorShape, -21);  // a box under the pointer asks for the hand
   h.ClickAt({G.panelX + 70, T + 370});
   EXPECT_EQ(SoundsOn(), sounds);
 
