@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -111,6 +112,7 @@ bool Filler::Place(FillState& s, int c, int r, int value) const {
       return false;
     if (!CloseWord(s, s.acrossNode[r], s.acrossLength[r])) return false;
     if (!CloseWord(s, s.downNode[c], s.downLength[c])) return false;
+    if (!Connected(s)) return false;
     s.acrossLength[r] = 0;
     s.acrossNode[r] = Lexicon::kNone;
     s.downLength[c] = 0;
@@ -129,19 +131,22 @@ bool Filler::Place(FillState& s, int c, int r, int value) const {
   return !Isolated(s, c, r) && !Isolated(s, c - 1, r) && !Isolated(s, c, r - 1);
 }
 
+// The cells that are not black, filled or not, form one piece: a black
+// square that walls off part of the grid is refused at once, not found out
+// when the last cell is filled.
 bool Filler::Connected(const FillState& s) const {
-  int whites = width_ * height_ - s.blacks;
-  std::vector<int> stack;
-  std::vector<bool> seen(width_ * height_, false);
-  for (int i = 0; i < width_ * height_ && stack.empty(); ++i)
+  int open = width_ * height_ - s.blacks;
+  int stack[kMaxSide * kMaxSide];
+  bool seen[kMaxSide * kMaxSide] = {};
+  int top = 0;
+  for (int i = 0; i < width_ * height_ && top == 0; ++i)
     if (s.cell[i % width_][i / width_] != kBlack) {
-      stack.push_back(i);
+      stack[top++] = i;
       seen[i] = true;
     }
   int reached = 0;
-  while (!stack.empty()) {
-    int i = stack.back();
-    stack.pop_back();
+  while (top > 0) {
+    int i = stack[--top];
     ++reached;
     int c = i % width_, r = i / width_;
     const int dc[4] = {1, -1, 0, 0}, dr[4] = {0, 0, 1, -1};
@@ -150,11 +155,11 @@ bool Filler::Connected(const FillState& s) const {
       if (x < 0 || y < 0 || x >= width_ || y >= height_ || s.cell[x][y] == kBlack) continue;
       if (!seen[y * width_ + x]) {
         seen[y * width_ + x] = true;
-        stack.push_back(y * width_ + x);
+        stack[top++] = y * width_ + x;
       }
     }
   }
-  return reached == whites;
+  return reached == open;
 }
 
 bool Filler::Complete(const FillState& s) const {
@@ -200,7 +205,13 @@ void Filler::Candidates(const FillState& s, int c, int r, SplitMix& random,
   if (Place(trial, c, r, kBlack)) {
     // A black square that leaves a lone letter before it comes last.
     bool lone = s.acrossLength[r] == 1 || s.downLength[c] == 1;
-    bool first = !lone && random.Unit() < rules_.blackShare;
+    // Black squares come first more rarely as the allowance runs out, so
+    // that the last rows still have some when the words need them.
+    int filled = 0;
+    for (int x = 0; x < width_; ++x) filled += s.filledInColumn[x];
+    double expected = rules_.blackShare * (width_ * height_ - filled) + 1e-9;
+    double share = rules_.blackShare * std::min(1.0, (rules_.maxBlacks - s.blacks) / expected);
+    bool first = !lone && random.Unit() < share;
     out.push_back({kBlack, first ? 1.0 : -1e300});
   }
   std::sort(out.begin(), out.end(), [](const Candidate& a, const Candidate& b) {
@@ -281,7 +292,9 @@ GridRules RulesForSide(int side) {
   GridRules rules;
   int cells = side * side;
   rules.minBlacks = (cells * 8 + 99) / 100;
-  rules.maxBlacks = std::min(cells * 20 / 100, 26);
+  rules.maxBlacks = cells * 20 / 100;
+  // The deconstructed grid (sides up to 10) offers 26 black tiles.
+  if (side <= 10) rules.maxBlacks = std::min(rules.maxBlacks, 26);
   return rules;
 }
 

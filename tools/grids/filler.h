@@ -14,7 +14,7 @@ struct GridRules {
   int maxTwoLetterPercent = 15;    // of the grid's words
   int limitedLength = 4;           // words this long or longer ...
   int maxUses = 10;                // ... appear in at most this many grids
-  double blackShare = 0.14;        // how often a black square is tried first
+  double blackShare = 0.1;         // how often a black square is tried first
 };
 
 // The rules of a side x side grid for the games: black squares between 8 %

@@ -1,6 +1,8 @@
 #include "lexicon.h"
 
 #include <algorithm>
+#include <cmath>
+#include <unordered_map>
 #include <fstream>
 #include <set>
 #include <sstream>
@@ -91,25 +93,63 @@ std::vector<EndingWeight> ReadEndingWeights(const std::string& path) {
   return endings;
 }
 
+std::vector<std::pair<std::string, int>> ReadFrequencies(const std::string& path) {
+  std::vector<std::pair<std::string, int>> frequencies;
+  std::ifstream in(path);
+  std::string line;
+  while (std::getline(in, line)) {
+    std::istringstream fields(StripLineEnd(line));
+    std::string word;
+    int count = 0;
+    if (fields >> word >> count && IsAllCapitals(word) && count > 0) frequencies.emplace_back(word, count);
+  }
+  return frequencies;
+}
+
+// A Roman numeral such as XII or MCM, read strictly (each value written the
+// shortest way); word lists hold them, crosswords do not.
+bool IsRomanNumeral(const std::string& word) {
+  static const char* const kThousands[] = {"", "M", "MM", "MMM"};
+  static const char* const kHundreds[] = {"", "C", "CC", "CCC", "CD", "D", "DC", "DCC", "DCCC", "CM"};
+  static const char* const kTens[] = {"", "X", "XX", "XXX", "XL", "L", "LX", "LXX", "LXXX", "XC"};
+  static const char* const kOnes[] = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX"};
+  for (int value = 1; value < 4000; ++value) {
+    std::string roman = std::string(kThousands[value / 1000]) + kHundreds[value / 100 % 10] +
+                        kTens[value / 10 % 10] + kOnes[value % 10];
+    if (roman == word) return true;
+  }
+  return false;
+}
+
 Lexicon::Lexicon(const std::vector<std::string>& dictionary, const LexiconOptions& options) {
   nodes_.emplace_back();
   nodes_.back().child.fill(kNone);
   std::set<std::string> pairs(options.twoLetterWords.begin(), options.twoLetterWords.end());
+  std::unordered_map<std::string, int> frequency(options.frequencies.begin(), options.frequencies.end());
   std::unordered_set<std::string> kept;
   for (const std::string& word : dictionary) {
     int length = static_cast<int>(word.size());
     bool wanted = length == 2 ? pairs.count(word) > 0
                               : length >= 3 && length <= options.maxLength && HasVowel(word);
+    auto met = frequency.find(word);
+    int count = met == frequency.end() ? 0 : met->second;
+    // Without a plain vowel (GYM, SKY) or as a Roman numeral, only words met in text.
+    if (count == 0 && length > 2 &&
+        (word.find_first_of("AEIOU") == std::string::npos || IsRomanNumeral(word)))
+      wanted = false;
     if (!wanted || !IsAllCapitals(word) || !kept.insert(word).second) continue;
-    double weight = 1.0;
+    double weight = count > 0 ? 3.0 + 2.0 * std::log(static_cast<double>(count))
+                              : length <= 3 ? options.rareShortFactor : options.rareFactor;
+    double factor = 1.0;
     size_t matched = 0;
     for (const EndingWeight& ending : options.endings) {
       if (ending.ending.size() > matched && ending.ending.size() < word.size() &&
           word.compare(word.size() - ending.ending.size(), ending.ending.size(), ending.ending) == 0) {
         matched = ending.ending.size();
-        weight = ending.factor;
+        factor = ending.factor;
       }
     }
+    weight *= factor;
     int32_t id = Insert(word);
     baseWeight_.push_back(weight);
     weight_.push_back(0);

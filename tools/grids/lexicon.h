@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <string>
+#include <utility>
 #include <vector>
 
 // Upper-case A-Z words of a dictionary file, one a line (CR LF or LF).
@@ -24,8 +25,16 @@ struct EndingWeight {
 };
 std::vector<EndingWeight> ReadEndingWeights(const std::string& path);
 
+// Lines of "WORD count": how often the word occurs in some body of text.
+std::vector<std::pair<std::string, int>> ReadFrequencies(const std::string& path);
+
 struct LexiconOptions {
   int maxLength = 12;
+  // Words met in real text weigh more, the more often they are met; short
+  // words never met are most often abbreviations and weigh less.
+  std::vector<std::pair<std::string, int>> frequencies;
+  double rareFactor = 1.0;
+  double rareShortFactor = 0.3;
   // Two-letter words allowed in grids (the dictionaries hold abbreviations).
   std::vector<std::string> twoLetterWords;
   std::vector<EndingWeight> endings;

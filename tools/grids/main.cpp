@@ -1,5 +1,6 @@
 // make_grids --words <dictionary> [--accented] --pairs <two-letter list>
-//            [--endings <weights>] --seed <n> [--count <n>] --out <file>
+//            [--endings <weights>] [--frequencies <counts> [--rare f] [--rare-short f]]
+//            --seed <n> [--count <n>] [--sides 6,8,10,12] [--budget n] [--verbose] --out <file>
 // Fills the crossword grids of one language from its dictionary.
 #include <cstdio>
 #include <cstdlib>
@@ -9,9 +10,21 @@
 #include "generator.h"
 #include "lexicon.h"
 
+// "6,8,10" -> {6, 8, 10}
+std::vector<int> Sides(const std::string& text) {
+  std::vector<int> sides;
+  for (size_t start = 0; start < text.size();) {
+    size_t comma = text.find(',', start);
+    sides.push_back(std::atoi(text.substr(start, comma - start).c_str()));
+    start = comma == std::string::npos ? text.size() : comma + 1;
+  }
+  return sides;
+}
+
 int main(int argc, char** argv) {
-  std::string words, pairs, endings, out;
+  std::string words, pairs, endings, frequencies, out;
   bool accented = false;
+  double rare = 0.1, rareShort = 0.03;
   GeneratorOptions options;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
@@ -20,10 +33,15 @@ int main(int argc, char** argv) {
     else if (arg == "--accented") accented = true;
     else if (arg == "--pairs") pairs = value();
     else if (arg == "--endings") endings = value();
+    else if (arg == "--frequencies") frequencies = value();
     else if (arg == "--seed") options.seed = std::strtoull(value().c_str(), nullptr, 10);
     else if (arg == "--count") options.gridsPerSide = std::atoi(value().c_str());
     else if (arg == "--out") out = value();
     else if (arg == "--verbose") options.verbose = true;
+    else if (arg == "--sides") options.sides = Sides(value());
+    else if (arg == "--budget") options.budgetPerAttempt = std::atol(value().c_str());
+    else if (arg == "--rare") rare = std::atof(value().c_str());
+    else if (arg == "--rare-short") rareShort = std::atof(value().c_str());
     else {
       std::fprintf(stderr, "make_grids: unknown argument %s\n", arg.c_str());
       return 2;
@@ -41,6 +59,11 @@ int main(int argc, char** argv) {
   LexiconOptions lexiconOptions;
   lexiconOptions.twoLetterWords = ReadWordFile(pairs);
   if (!endings.empty()) lexiconOptions.endings = ReadEndingWeights(endings);
+  if (!frequencies.empty()) {
+    lexiconOptions.frequencies = ReadFrequencies(frequencies);
+    lexiconOptions.rareFactor = rare;
+    lexiconOptions.rareShortFactor = rareShort;
+  }
   Lexicon lexicon(dictionary, lexiconOptions);
 
   std::vector<std::string> lines = GenerateGrids(lexicon, options);
