@@ -1,0 +1,88 @@
+// What the menus put on the page, with the program's own pictures and texts.
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/screens_fixture.h"
+#include "platform/keys.h"
+
+namespace {
+
+constexpr int T = 72;
+
+std::vector<uint16_t> Area(const Harness& h, int x0, int y0, int x1, int y1) {
+  std::vector<uint16_t> pixels;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) pixels.push_back(h.Pixel565(x, y));
+  return pixels;
+}
+
+int Differences(const std::vector<uint16_t>& a, const std::vector<uint16_t>& b) {
+  int n = 0;
+  for (size_t i = 0; i < a.size() && i < b.size(); ++i) n += a[i] != b[i];
+  return n;
+}
+
+HarnessOptions RealData() {
+  HarnessOptions options;
+  options.realData = true;
+  return options;
+}
+
+}  // namespace
+
+// The program with the built data folders linked in.
+struct RealProgram : Harness {
+  RealProgram() : Harness(RealData()) {}
+};
+
+TEST(MenuDrawing, AHoveredFamilyShowsItsHelpLinesAndALitName) {
+  if (!std::filesystem::exists(std::string(GAME_DIR) + "/bitmaps/Interface")) GTEST_SKIP() << "pictures not built";
+  RealProgram h;
+  ASSERT_TRUE(h.Start());
+  h.Run(4100);
+  ASSERT_EQ(G.currentScreen, 1);
+  h.MoveTo(780, 20);
+  h.Tick();
+  const auto helpArea = Area(h, 130, 383, 700, 503);
+  const auto nameArea = Area(h, 55, 133, 55 + 16 * 8, 153);
+
+  const Point pendu = MenuProgram::FamilyPoint(4);
+  h.MoveTo(pendu.x, pendu.y);
+  h.Tick();
+  EXPECT_FALSE(G.listBoxes[listHelp].items[1].empty());
+  EXPECT_GT(Differences(Area(h, 130, 383, 700, 503), helpArea), 0) << "help lines 1-6 under the list";
+  EXPECT_GT(Differences(Area(h, 55, 133, 55 + 16 * 8, 153), nameArea), 0) << "the hovered name is lit";
+
+  h.MoveTo(780, 20);
+  h.Tick();
+  EXPECT_EQ(Differences(Area(h, 130, 383, 700, 503), helpArea), 0);
+}
+
+TEST(MenuDrawing, TheHelpPageCaptionCarriesTheGamesTitle) {
+  if (!std::filesystem::exists(std::string(GAME_DIR) + "/bitmaps/Interface")) GTEST_SKIP() << "pictures not built";
+  RealProgram h;
+  ASSERT_TRUE(h.Start());
+  h.Run(4100);
+  auto caption = [&](uint8_t variant) {
+    StartVariant(variant);
+    h.Tick();
+    const Point help = MenuProgram::ButtonPoint(620, 540);
+    h.Click(help.x, help.y);
+    EXPECT_EQ(G.currentScreen, 5);
+    h.Run(1000);
+    h.MoveTo(780, 300);
+    h.Tick();
+    const auto row = Area(h, G.panelX + 150, T + 58, G.panelX + 480, T + 80);
+    h.Key(kVkEscape);
+    h.Tick();
+    return row;
+  };
+  const auto pendu = caption(10);
+  const auto pendu2 = caption(10);
+  const auto longest = caption(4);
+  EXPECT_EQ(Differences(pendu, pendu2), 0);
+  EXPECT_GT(Differences(pendu, longest), 0);
+}
