@@ -1,0 +1,60 @@
+// The toolbar while a journey runs and while its map is shown.
+#include <gtest/gtest.h>
+
+#include "catalogue/catalogue.h"
+#include "catalogue/screens_fixture.h"
+
+namespace {
+
+Point Toolbar(int x) { return MenuProgram::ButtonPoint(x, 540); }
+
+}  // namespace
+
+TEST(JourneyToolbar, RestartDuringAJourneyOnlyBeeps) {
+  MenuProgram h;
+  h.Open();
+  StartVariant(10);
+  h.Tick();
+  G.travelModeActive = 1;  // a stage of a journey
+  const std::string word = G.wordSlots[0].str();
+  const int beeps = h.Played(2);
+  h.ClickAt(Toolbar(380));
+  EXPECT_EQ(h.Played(2), beeps + 1);
+  EXPECT_EQ(G.boardReady, 1);
+  EXPECT_EQ(G.wordSlots[0].str(), word);
+  EXPECT_EQ(G.currentScreen, 0);
+}
+
+TEST(JourneyToolbar, OnTheMapOnlyTheJourneyButtonsWorkAndGivingUpLeavesIt) {
+  MenuProgram h;
+  h.Open();
+  G.currentScreen = 0;
+  G.travelModeActive = 1;
+  G.travelMapShowing = 1;
+  h.Tick();
+
+  // Neither the main buttons nor the help, print and restart buttons are there.
+  h.ClickAt(Toolbar(0));
+  EXPECT_EQ(G.currentScreen, 0);
+  h.ClickAt(Toolbar(620));
+  EXPECT_EQ(G.currentScreen, 0);
+  const int beeps = h.Played(2);
+  h.ClickAt(Toolbar(380));
+  EXPECT_EQ(h.Played(2), beeps);
+
+  // The options are.
+  h.ClickAt(Toolbar(680));
+  EXPECT_EQ(G.currentScreen, 3);
+  h.Run(1000);
+  h.ClickAt(MenuProgram::PanelRightButton(0, 422 - 20 - 72));
+  ASSERT_EQ(G.currentScreen, 0);
+  ASSERT_EQ(G.travelMapShowing, 1);
+
+  h.ClickAt(Toolbar(740));
+  EXPECT_EQ(G.travelMapShowing, 0);
+  EXPECT_EQ(G.travelModeActive, 0);
+  EXPECT_EQ(G.currentVariant, 0u);
+  EXPECT_TRUE(G.gameTitle.empty());
+  h.Tick();
+  EXPECT_EQ(G.currentScreen, 1);
+}
