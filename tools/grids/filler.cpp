@@ -197,7 +197,7 @@ void Filler::Candidates(const FillState& s, int c, int r, SplitMix& random,
     if (!Place(trial, c, r, letter)) continue;
     double across = trial.acrossNode[r] == Lexicon::kNone ? 0.5 : lexicon_.At(trial.acrossNode[r]).weight;
     double down = trial.downNode[c] == Lexicon::kNone ? 0.5 : lexicon_.At(trial.downNode[c]).weight;
-    double weight = std::sqrt(std::max(across, 1e-9) * std::max(down, 1e-9));
+    double weight = std::max(across, 1e-9) * std::max(down, 1e-9);
     // A random key that favours heavy letters (larger keys first).
     out.push_back({letter, std::log(random.Unit() + 1e-12) / weight});
   }
