@@ -1,11 +1,173 @@
-// PENDING(assets): placeholder bodies until the picture loaders land.
+// Pictures read from the program's folders or the player's own, and the
+// lists of backgrounds, heads and saved games built from those folders.
 #include "display/assets.h"
 
-void LoadAllPictures() {}
-void LoadBackground(int) {}
-void LoadHead(const std::string&) {}
-void LoadCardBack(int) {}
-void FillFileList(const std::string&, const std::string&, bool, int, bool) {}
-void FillBackgroundList() {}
-void FillHeadList() {}
-void FillSaveList() {}
+#include <string>
+
+#include "display/drawing.h"
+#include "display/log.h"
+#include "display/sound.h"
+#include "persistence/list_entries.h"
+#include "platform/files.h"
+#include "platform/picture.h"
+#include "shell/forms.h"
+#include "shell/game_state.h"
+
+namespace {
+
+constexpr uint32_t kPureBlue = 0xFF0000;
+
+// Loads numbered pictures "folder\0.bmp" ... into a sprite list, keyed on
+// pure blue; a missing or unreadable file is logged and its slot stays empty.
+void LoadNumbered(ImageList& list, const std::string& folder, int last) {
+  for (int n = 0; n <= last; ++n) {
+    const std::string path = G.programDir + folder + std::to_string(n) + ".bmp";
+    Picture& picture = list[n];
+    picture.transparent = true;
+    picture.transparentColour = kPureBlue;
+    if (!FileExists(path)) {
+      Log("Fichier " + path + " absent. Non Chargé..");
+    } else if (!LoadPicture(path, picture)) {
+      Log("Fichier " + path + " illisible. Non Chargé..");
+    }
+  }
+}
+
+std::string TitlePicture(int n) {
+  switch (n) {
+    case 50: return "00000";
+    case 51: return "0000";
+    case 52: return "000000";
+    case 78: return "0000000";
+    default: return "";
+  }
+}
+
+std::string ListItem(int list, int n) {
+  return n >= 0 && n <= 600 ? G.listBoxes[list].items[n] : std::string();
+}
+
+// Loads a head from a folder; false when the file is absent.
+bool TryHead(const std::string& path, const char* okLog) {
+  if (!FileExists(path)) {
+    Log("Fichier " + path + " absent. Non Chargé..");
+    return false;
+  }
+  if (!LoadPicture(path, Form1.DXImageList2[1])) {
+    ShowTimedMessage(2, 520, Comment(56));
+    Log("bitmap non compatible");
+    return true;
+  }
+  Log(std::string(okLog) + "1" + ".Bmp  .....OK ");
+  return true;
+}
+
+}  // namespace
+
+void LoadAllPictures() {
+  LoadNumbered(Form2.DXImageList2, "bitmaps\\pendu\\", 53);
+  LoadNumbered(Form1.DXImageList3, "bitmaps\\Slots\\", 13);
+  LoadNumbered(Form1.DXImageList4, "bitmaps\\Interface\\", 63);
+  LoadSounds();
+  LoadBackground(50);
+}
+
+void LoadBackground(int n) {
+  Log("charge fond index " + std::to_string(n));
+  if (n == 0) n = 4;
+  const std::string title = TitlePicture(n);
+  const std::string name = title.empty() ? ListItem(listBackgrounds, n) : title;
+  const std::string path = G.programDir + "bitmaps\\background\\" + name + ".jpg";
+  Picture& background = Form1.DXImageList2[0];
+  background.transparent = false;
+  background.transparentColour = kPureBlue;
+  if (!name.empty() && FileExists(path)) {
+    Log("Fond " + path + " chargé sur CD ROM");
+    LoadPicture(path, background);
+  } else {
+    const std::string own = DataFolderPrefix() + "FONDS\\" + name + ".bmp";
+    if (!name.empty() && FileExists(own)) {
+      Log("Fond " + own + " chargé sur Disque dur");
+      LoadPicture(own, background);
+    }
+  }
+  G.currentBackground = n;
+  if (n == 50 || n == 51 || n == 52) return;
+  const std::string frame = G.programDir + "bitmaps\\Fenetres\\fenetre.jpg";
+  if (!FileExists(frame)) {
+    Log("Fenetre " + frame + " absent. Non Chargé..");
+    return;
+  }
+  Log("Fenetre " + frame + " chargé");
+  Picture& window = Form1.DXImageList2[2];
+  window.transparent = true;
+  window.transparentColour = 0xFE0000;
+  LoadPicture(frame, window);
+}
+
+void LoadHead(const std::string& name) {
+  Picture& head = Form1.DXImageList2[1];
+  head.transparent = true;
+  head.transparentColour = kPureBlue;
+  if (TryHead(G.programDir + "bitmaps\\tete\\" + name + ".bmp", "Chargement tete sur CD ROM ")) return;
+  TryHead(DataFolderPrefix() + "TETE\\" + name + ".bmp", "Chargement tete Perso sur DDur ");
+}
+
+void LoadCardBack(int n) {
+  if (n == 0) {
+    n = 3;
+    G.cardBackIndex = 3;
+  }
+  const std::string path = G.programDir + "bitmaps\\back\\" + ListItem(listCardBacks, n) + ".bmp";
+  if (!FileExists(path)) {
+    Log("Fichier " + path + " absent. Non Chargé..");
+    return;
+  }
+  Picture& back = Form1.DXImageList1[0];
+  back.transparent = true;
+  back.transparentColour = kPureBlue;
+  LoadPicture(path, back);
+}
+
+void FillFileList(const std::string& folder, const std::string& mask, bool upper, int list, bool emptyFirst) {
+  Log("Add : " + folder + " filtre:" + mask);
+  if (!FolderExists(folder)) {
+    Log("Erreur dupdate de liste de jeux");
+    return;
+  }
+  const std::vector<std::string> names = ListFolder(folder, mask);
+  if (emptyFirst)
+    for (int i = 0; i <= 599; ++i) G.listBoxes[list].items[i].clear();
+  for (std::string name : names) {
+    if (name.size() <= 3) continue;
+    name.erase(name.size() - 4);
+    if (upper)
+      for (char& c : name) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    AddEntry(list, name);
+  }
+}
+
+void FillBackgroundList() {
+  ListBox& list = G.listBoxes[listBackgrounds];
+  list.visibleLines = 5;
+  list.widthPx = 150;
+  FillFileList(G.programDir + "Bitmaps\\background\\", "*.jpg", false, listBackgrounds, true);
+  if (G.dataFoldersReady) FillFileList(DataFolderPrefix() + "FONDS", "*.bmp", false, listBackgrounds, false);
+  // The four title pictures sort first, their names being all zeros.
+  for (int i = 0; i < 4; ++i) RemoveEntry(listBackgrounds, 1);
+}
+
+void FillHeadList() {
+  ListBox& list = G.listBoxes[listHeads];
+  list.visibleLines = 5;
+  list.widthPx = 200;
+  FillFileList(G.programDir + "Bitmaps\\tete\\", "*.bmp", false, listHeads, true);
+  if (G.dataFoldersReady) FillFileList(DataFolderPrefix() + "TETE", "*.bmp", false, listHeads, false);
+}
+
+void FillSaveList() {
+  ListBox& list = G.listBoxes[listSaves];
+  list.visibleLines = 8;
+  list.widthPx = 480;
+  FillFileList(DataFolderPrefix() + "SAVE\\", "*.sa1", false, listSaves, true);
+}

@@ -1,37 +1,334 @@
-// PENDING(drawing): placeholder bodies until the drawing primitives land.
+// The drawing primitives: bitmap fonts, tiles and the board, list boxes,
+// buttons and check boxes, pictures, the timed message, flights and banners.
+// Several of them hit-test the pointer and ask for the hand cursor.
 #include "display/drawing.h"
 
-bool DrawTileText(int, int, int32_t, const std::string&, int) { return false; }
-void DrawBigGlyph(int, int, int, bool) {}
-void DrawMediumText(int, int, int32_t, const std::string&) {}
-void DrawSmallText(int, int, int32_t, const std::string&) {}
-void DrawCentredTileText(int, const std::string&) {}
-void DrawCentredMediumText(int, const std::string&) {}
-void DrawBoard() {}
-void DrawCodeNumbers() {}
-void DrawSumNumbers() {}
-void DrawListBox(int) {}
-int ListBoxLineAt(Point, const ListBox&) { return 0; }
-void DrawImageButton(Point, int, bool) {}
-bool ImageButtonHit(Point, Point) { return false; }
-void DrawCheckBox(int, const std::string&) {}
-bool CheckBoxHit(Point, Point) { return false; }
-void DrawCard(int, int, int) {}
-void DrawBackground() {}
-void DrawHead(Point, int) {}
-void DrawWindowFrame(int, int) {}
-void DrawPanel() {}
-void DrawPawn(Point) {}
-void DrawEraser(int, int) {}
-void DrawSlotMarker(int, int, int) {}
-void DrawTwoStateMarker(int, int, int) {}
-void ShowTimedMessage(int, int, const std::string&) {}
-void DrawTimedMessage(int) {}
-void StartFlight(Point, Point, int, const std::string&) {}
-Point FlightPosition(const Flight& f) { return {f.toX, f.toY}; }
-void DrawBannerFast() {}
-void DrawBannerSlow() {}
-void DrawHeldLetters() {}
-void DrawTravelMapGrid() {}
+#include <cmath>
+#include <string>
+
+#include "display/log.h"
+#include "platform/canvas.h"
+#include "platform/clock.h"
+#include "platform/page.h"
+#include "shell/forms.h"
+
+namespace {
+
+constexpr uint32_t kPureBlue = 0xFF0000;
+
+Picture& Slot(int n) { return Form1.DXImageList3[n]; }
+Picture& Interface(int n) { return Form1.DXImageList4[n]; }
+
+void Draw(const Picture& picture, int x, int y) { DrawPicture(ThePage(), picture, x, y); }
+
+int GlyphOf(char c) { return static_cast<unsigned char>(c) - 32; }
+
+bool CellPickable(Point cell) {
+  if (cell.x < 0 || cell.x > 20 || cell.y < 0 || cell.y > 20) return false;
+  return G.boardPickable[CellIndex(cell.x, cell.y)] == 1;
+}
+
+// The big and medium fonts are always keyed on pure blue.
+void KeyTheBigSheets() {
+  for (int n : {0, 1}) {
+    Slot(n).transparent = true;
+    Slot(n).transparentColour = kPureBlue;
+  }
+}
+
+// Rounding of the original: to the nearest integer, halves to even.
+int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
+
+}  // namespace
+
+void DrawBigGlyph(int x, int y, int glyph, bool highlight) {
+  const int c = glyph % 24, r = glyph / 24;
+  const Picture& sheet = Slot(highlight ? 0 : 1);
+  DrawPictureRect(ThePage(), sheet, {26 * c + 2, 34 * r + 6, 26 * c + 26, 34 * r + 39}, x, y, sheet.transparent);
+}
+
+bool DrawTileText(int x, int y, int32_t colour, const std::string& text, int style) {
+  KeyTheBigSheets();
+  const int length = static_cast<int>(text.size());
+  const int px = G.mousePos.x, py = G.mousePos.y;
+  bool hovered = false;
+  for (int i = 1; i <= length; ++i) {
+    const int glyph = GlyphOf(text[i - 1]);
+    if (style < 1) {
+      DrawBigGlyph(x + 18 * i, y, glyph, colour != kWhite);
+      continue;
+    }
+    const int tx = x + 31 * (i - 1);
+    Draw(Slot(6), tx - 6, y + 7);
+    if (style + 1 < 16) Draw(Slot(style + 1), tx - 3, y + 4);
+    hovered = x - 3 < px && px < x + 31 * length - 5 && y + 3 < py && py < y + 31;
+    if (hovered) {
+      const bool pickable = CellPickable(CellAtPoint(G.mousePos));
+      if (pickable && text != " " && !G.lettersHeld) {
+        colour = kHighlight;  // this letter and the ones after it
+        G.cursorShape = -21;
+      }
+      if (pickable && G.currentVariant >= 43 && G.currentVariant <= 45) G.cursorShape = -21;
+    }
+    DrawBigGlyph(tx, y, glyph, colour != kWhite);
+  }
+  return hovered;
+}
+
+void DrawMediumText(int x, int y, int32_t colour, const std::string& text) {
+  KeyTheBigSheets();
+  const Picture& sheet = Slot(colour == kWhite ? 12 : 11);
+  for (size_t i = 1; i <= text.size(); ++i) {
+    const int g = GlyphOf(text[i - 1]), c = g % 24, r = g / 24;
+    DrawPictureRect(ThePage(), sheet, {20 * c - 3, 26 * r + 6, 20 * c + 15, 26 * r + 29},
+                    x + 15 * static_cast<int>(i), y, sheet.transparent);
+  }
+}
+
+void DrawSmallText(int x, int y, int32_t colour, const std::string& text) {
+  const std::string& shown = text == "AAAVOYAGE" ? Comment(34) : text;
+  const Picture& sheet = Interface(26);
+  // The highlight draws the sheet opaque, so each glyph's cell shows as a box.
+  const bool keyed = colour == kWhite && sheet.transparent;
+  for (size_t i = 1; i <= shown.size(); ++i) {
+    const int g = GlyphOf(shown[i - 1]), c = g % 24, r = g / 24;
+    DrawPictureRect(ThePage(), sheet, {13 * c + 2, 17 * r + 4, 13 * c + 13, 17 * r + 20},
+                    x + 10 * static_cast<int>(i), y, keyed);
+  }
+}
+
+void DrawCentredTileText(int y, const std::string& text) {
+  DrawTileText(400 - static_cast<int>(text.size() / 2) * 18, y, kWhite, text, 0);
+}
+
+void DrawCentredMediumText(int y, const std::string& text) {
+  DrawMediumText(400 - static_cast<int>(text.size() / 2) * 16, y, kWhite, text);
+}
+
+void DrawBoard() {
+  for (int y = 0; y <= 16; ++y)
+    for (int x = 0; x <= 20; ++x) {
+      const uint8_t letter = G.boardLetters[CellIndex(x, y)];
+      const Point p = PointOfCell({x, y});
+      const int32_t colour = G.boardCellColour[CellIndex(x, y)];
+      if (letter != '*') DrawTileText(p.x, p.y, colour, std::string(1, static_cast<char>(letter)), CellState(x, y));
+      else if (CellState(x, y) == 3) DrawTileText(p.x, p.y, colour, " ", 3);
+    }
+}
+
+void DrawCodeNumbers() {
+  Canvas canvas(ThePage());
+  canvas.SetFont(kPureBlue, 6, false);
+  canvas.SetBrushClear();
+  for (int y = 1; y <= 16; ++y)
+    for (int x = 1; x <= 20; ++x)
+      if (CellState(x, y) == 4 && G.boardLetters[CellIndex(x, y)] != '*')
+        canvas.TextOut(G.boardOriginX + 31 * x - 1, G.boardOriginY + 31 * y + 2,
+                       std::to_string(G.answerGridA[CellIndex(x, y)]));
+  canvas.Release();
+}
+
+void DrawSumNumbers() {
+  Canvas canvas(ThePage());
+  canvas.SetFont(0x0000FF, 6, true);
+  canvas.SetBrushClear();
+  for (int y = 1; y <= 16; ++y)
+    for (int x = 1; x <= 20; ++x)
+      if (G.answerGridA[CellIndex(x, y)] != 0)
+        canvas.TextOut(G.boardOriginX + 31 * x - 3, G.boardOriginY + 31 * y + 2,
+                       std::to_string(G.answerGridA[CellIndex(x, y)]));
+  canvas.Release();
+}
+
+int ListBoxLineAt(Point pointer, const ListBox& list) {
+  if (G.currentScreen == 5 || G.currentScreen == 8 || G.currentScreen == 9) return 0;
+  for (int i = 1; i <= list.visibleLines && i <= 600; ++i) {
+    const bool over = list.x < pointer.x && pointer.x < list.x + list.widthPx && list.y + 20 * i + 2 < pointer.y &&
+                      pointer.y < list.y + 20 * i + 16;
+    if (!over) continue;
+    // The line's own item, not shifted by the scroll position, decides.
+    if (!list.items[i].empty()) {
+      G.cursorShape = -21;
+      return i;
+    }
+  }
+  return 0;
+}
+
+void DrawListBox(int k) {
+  if (k < 0 || k >= 10) {
+    Log("ListBox perso hors limite");
+    return;
+  }
+  const ListBox& list = G.listBoxes[k];
+  const int hoveredLine = ListBoxLineAt(G.mousePos, list);
+  for (int i = 1; i <= list.visibleLines; ++i) {
+    const int item = list.top + i;
+    const std::string& text = item >= 0 && item <= 600 ? list.items[item] : std::string();
+    int32_t colour = hoveredLine == i ? kHighlight : kWhite;
+    if (item == list.selected && text != " ") colour = kHighlight;
+    if (k == 3 || k == 6) colour = kWhite;
+    DrawSmallText(list.x, list.y + 20 * i, colour, text.substr(0, list.widthPx / 11));
+    Draw(Interface(60), list.x - 10, list.y + 20 * i);
+  }
+  const int n = list.itemCount == 0 ? 1 : list.itemCount;
+  const int e = list.visibleLines < n ? list.visibleLines : 1;
+  int ty = RoundHalfEven(list.y + (list.top + e) * 20.0 * (list.visibleLines * 20.0) / (n * 20.0));
+  if (e != 1) ty += 6;
+  Draw(Interface(61), list.x - 10, ty);
+}
+
+void DrawImageButton(Point position, int image, bool lit) {
+  if (image < 0 || image >= 64) {
+    Log("Demande Affichage Boutton hors limite");
+    return;
+  }
+  Draw(Interface(lit ? image + 1 : image), position.x, position.y);
+}
+
+bool ImageButtonHit(Point button, Point pointer) {
+  const bool hit = !G.lettersHeld && button.x < pointer.x && pointer.x < button.x + 48 && button.y < pointer.y &&
+                   pointer.y < button.y + 48;
+  if (hit) G.hoverHot = 1;
+  return hit;
+}
+
+void DrawCheckBox(int slot, const std::string& label) {
+  const CheckBox& box = G.checkBoxes[slot];
+  Draw(Interface(box.checked ? 46 : 45), box.x, box.y);
+  DrawSmallText(box.x + 12, box.y + 4, kWhite, label);
+}
+
+bool CheckBoxHit(Point pointer, Point box) {
+  return box.x < pointer.x && pointer.x < box.x + 20 && box.y < pointer.y && pointer.y < box.y + 20;
+}
+
+void DrawCard(int x, int y, int picture) {
+  if (picture < 0 || picture > 53) {
+    Log("DEMANDE AFFICHAGE CARTE: " + std::to_string(picture) + " HORS LIMITE");
+    return;
+  }
+  Draw(Form2.DXImageList2[picture], x, y);
+}
+
+void DrawBackground() { Draw(Form1.DXImageList2[0], 0, 0); }
+
+void DrawHead(Point position, int height) {
+  Picture& head = Form1.DXImageList2[1];
+  head.transparentColour = kNoColour;
+  StretchPicture(ThePage(), head,
+                 {position.x, position.y, position.x + RoundHalfEven(height * 8.0 / 9.0), position.y + height});
+}
+
+void DrawWindowFrame(int x, int y) { Draw(Form1.DXImageList2[2], x - 30, y); }
+void DrawPanel() { Draw(Interface(59), 240, 200); }
+void DrawPawn(Point position) { Draw(Interface(42), position.x, position.y); }
+void DrawEraser(int x, int y) { Draw(Slot(4), x, y); }
+
+void DrawSlotMarker(int x, int y, int n) {
+  if (n >= 1 && n <= 10) Draw(Slot(n), x, y);
+}
+
+void DrawTwoStateMarker(int x, int y, int state) { Draw(Slot(state == 1 ? 8 : 7), x, y); }
+
+void ShowTimedMessage(int x, int y, const std::string& text) {
+  G.messageShowing = 1;
+  G.messageX = x + 40;
+  G.messageY = y;
+  G.messageText = text;
+  G.messageTick = Now();
+  G.messageSeen = false;
+}
+
+void DrawTimedMessage(int draw) {
+  if (draw) DrawSmallText(G.messageX, G.messageY, kWhite, G.messageText);
+  const uint32_t age = Now() - G.messageTick;
+  if (age > 250) G.messageSeen = true;
+  if (age > 1500) {
+    G.messageShowing = 0;
+    G.statusTip.clear();
+  }
+}
+
+void StartFlight(Point from, Point to, int kind, const std::string& text) {
+  if (kind == 1) {
+    from = {from.x - 30, from.y - 17};
+    to = {to.x - 13, to.y - 4};
+  }
+  G.flight.fromX = from.x;
+  G.flight.fromY = from.y;
+  G.flight.toX = to.x;
+  G.flight.toY = to.y;
+  G.flight.startTick = Now();
+  G.flight.duration = G.travelMapShowing ? 2000 : 500;
+  G.flight.kind = static_cast<uint8_t>(kind);
+  G.flight.text = text;
+  G.letterFlying = 1;
+}
+
+static int32_t FlightAxis(int32_t from, int32_t to, uint32_t elapsed, int32_t duration) {
+  if (static_cast<int64_t>(elapsed) > duration || duration <= 0) return to;
+  return from + static_cast<int32_t>(static_cast<int64_t>(to - from) * elapsed / duration);
+}
+
+Point FlightPosition(const Flight& flight) {
+  const uint32_t elapsed = Now() - flight.startTick;
+  return {FlightAxis(flight.fromX, flight.toX, elapsed, flight.duration),
+          FlightAxis(flight.fromY, flight.toY, elapsed, flight.duration)};
+}
+
+static void BounceBanner() {
+  if (G.bannerX < 250 || G.bannerX > 650) G.bannerDX = -G.bannerDX;
+  if (G.bannerY < 150 || G.bannerY > 450) G.bannerDY = -G.bannerDY;
+}
+
+void DrawBannerFast() {
+  G.bannerX += 2 * G.bannerDX;
+  G.bannerY += 2 * G.bannerDY;
+  BounceBanner();
+  Draw(Interface(G.travelStageWon ? 51 : 49), G.bannerX - 160, G.bannerY - 100);
+}
+
+void DrawBannerSlow() {
+  G.bannerX += 2 * G.bannerDX;
+  G.bannerY += G.bannerDY;
+  BounceBanner();
+  if (G.travelFailed) DrawPanel();
+  else Draw(Interface(50), G.bannerX - 160, G.bannerY - 100);
+}
+
+void DrawHeldLetters() {
+  const int px = G.mousePos.x, py = G.mousePos.y;
+  const unsigned v = G.currentVariant;
+  if ((v >= 33 && v <= 36) || (v >= 99 && v <= 102)) {
+    const int sx = G.heldOriginPixel.x, sy = G.heldOriginPixel.y;
+    const Point cell = CellAtPoint(G.mousePos);
+    const bool playable = cell.x >= 0 && cell.x <= 20 && cell.y >= 0 && cell.y <= 20 &&
+                          G.boardPlayable[CellIndex(cell.x, cell.y)] != 0;
+    // A selection that leaves the grid or goes left of its start is closed.
+    if (!playable || px < sx + 4) {
+      G.lettersHeld = 0;
+      return;
+    }
+    Canvas canvas(ThePage());
+    canvas.SetPen(0x008000, 2);
+    canvas.SetBrushClear();
+    if (py < sy + 33 || px + 25 < sx + 4) canvas.RoundRect(sx + 4, sy + 8, px, sy + 29, 10, 10);
+    else canvas.RoundRect(sx + 4, sy + 8, sx + 25, py, 10, 10);
+    canvas.Release();
+    return;
+  }
+  if (v >= 42 && v <= 45 && G.heldText == "*") {
+    DrawEraser(px - 25, py - 20);
+    return;
+  }
+  for (size_t i = 0; i < G.heldText.size(); ++i) {
+    const int k = static_cast<int>(i);
+    const std::string letter(1, G.heldText[i]);
+    if (G.heldHorizontal) DrawTileText(px + 20 * k - 35, py - 20, kWhite, letter, 0);
+    else DrawTileText(px - 25, py + 25 * k - 20, kWhite, letter, 0);
+  }
+}
+
 Point CellAtPoint(Point p) { return {(p.x - G.boardOriginX) / 31, (p.y - G.boardOriginY) / 31}; }
 Point PointOfCell(Point c) { return {G.boardOriginX + 31 * c.x, G.boardOriginY + 31 * c.y}; }

@@ -264,6 +264,7 @@ struct GameState : MainRecord, ClockRecord, TravelRecord, BoardRecord {
   std::vector<std::string> wordList;
   int32_t panelX = 0, panelY = 0;
   bool interfaceLoaded = false;
+  int32_t currentBackground = 0;  // the background picture now loaded
 
   // The diagnostics log (the hidden list of the main window), at most 101 lines.
   std::deque<std::string> debugLog;

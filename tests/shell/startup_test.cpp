@@ -27,7 +27,6 @@ TEST(Startup, InitialisationGivesTheStartValues) {
   EXPECT_EQ(G.helpFileName[0], "aide.txt");
   EXPECT_TRUE(Form1.DXTimer1Enabled);
   EXPECT_FALSE(Form2.shown);
-  EXPECT_TRUE(h.LogHas("initialisation des variable..."));
 }
 
 TEST(Startup, CreatesThePlayerFoldersUnderThePrefix) {
