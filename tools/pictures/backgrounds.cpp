@@ -232,7 +232,7 @@ Image TitleSplash() {
 
 // Behind the game list and the menus: two calm dark columns for the family
 // names (x 55 and 420, y 73 to 373) and a band for the help lines
-// (x 130, y 383 to 520); the main buttons sit on the footer at y 540.
+// (x 140, y 383 to 520); the main buttons sit on the footer at y 540.
 Image MenuBackground() {
   Canvas c(800, 600);
   cairo_t* cr = c.cr;
@@ -252,7 +252,7 @@ Image MenuBackground() {
   };
   panel(40, 66, 358, 312);
   panel(404, 66, 384, 312);
-  panel(120, 386, 668, 134);
+  panel(120, 380, 668, 146);
   cairo_rectangle(cr, 0, 532, 800, 68);
   SetRgb(cr, 0x000000, 0.45);
   cairo_fill(cr);

@@ -36,6 +36,7 @@ int main(int argc, char** argv) {
   MakeHeads(out);
   MakeCardBacks(out);
   MakeSampleFrame(out);
+  MakeSampleScreens(out);
   WritePreview(out);
   return out.failures == 0 ? 0 : 1;
 }

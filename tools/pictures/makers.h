@@ -47,4 +47,5 @@ void MakeWindowFrame(Output& out);
 void MakeHeads(Output& out);
 void MakeCardBacks(Output& out);
 void MakeSampleFrame(Output& out);
+void MakeSampleScreens(Output& out);
 void WritePreview(const Output& out);

@@ -45,6 +45,7 @@ void Sheet(const Output& out, const std::vector<std::string>& groups, const std:
         if (shown.group != g) continue;
         double s = shown.image.width > width - 16 ? (width - 16.0) / shown.image.width : scale;
         if (g == "backgrounds") s = 0.5;
+        if (g == "screens") s = 1;
         double w = shown.image.width * s, h = shown.image.height * s + 14;
         if (x + w > width - 8) {
           x = 8;
@@ -81,6 +82,7 @@ void Sheet(const Output& out, const std::vector<std::string>& groups, const std:
 void WritePreview(const Output& out) {
   Sheet(out, {"fonts"}, "fonts.png", 1, 1300);
   Sheet(out, {"sample"}, "frame.png", 2, 1300);
+  Sheet(out, {"screens"}, "screens.png", 1, 1620);
   Sheet(out, {"tiles", "buttons", "heads"}, "pictures.png", 2, 1300);
   Sheet(out, {"interface", "hangman"}, "interface.png", 1, 1300);
   Sheet(out, {"backgrounds"}, "backgrounds.png", 0.5, 1300);

@@ -64,3 +64,56 @@ void MakeSampleFrame(Output& out) {
   Put(frame, out.made["Interface/4.bmp"], 390, 240);
   out.Show("sample", "sample frame", frame);
 }
+
+namespace {
+
+// Game text calls put character i (from 1) at x + pitch i.
+void GameText(Output& out, Image& frame, const char* sheet, const FontLayout& f, int pitch, int x, int y,
+              const std::string& text, bool keyed = true) {
+  BlitText(frame, out.made[sheet], f, x + pitch, y, text, pitch, keyed);
+}
+
+}  // namespace
+
+void MakeSampleScreens(Output& out) {
+  // The game list over its background.
+  Image menu = out.made["background/000000.jpg"];
+  const char* families[] = {"MOTS CODES", "MOTS FLECHES", "GRILLES A REMPLIR", "MOTS CACHES", "GRILLE MELANGEE",
+                            "PENDU", "MOT DE PASSE", "ZERUZE", "ANAGRAMMES", "LETTRE EN PLUS",
+                            "MOT DU MILIEU", "MOTS COUPES", "VOYELLES", "CONSONNES", "LE PLUS LONG"};
+  for (int f = 1; f <= 30; ++f) {
+    int x = f <= 15 ? 55 : 420, y = f <= 15 ? 53 + 20 * f : 20 * f - 247;
+    bool lit = f == 4;
+    GameText(out, menu, lit ? "Slots/11.bmp" : "Slots/12.bmp", kMediumFont, 15, x, y, families[(f - 1) % 15]);
+  }
+  for (int k = 1; k <= 6; ++k)
+    GameText(out, menu, "Interface/26.bmp", kSmallFont, 10, 130, 363 + 20 * k,
+             "Ligne d'aide num\xE9ro " + std::to_string(k) + " : trouvez les mots cach\xE9s dans la grille.");
+  const int mainButtons[] = {54, 62, 31, 27, 37};
+  for (int i = 0; i < 5; ++i) Put(menu, out.made["Interface/" + std::to_string(mainButtons[i] + (i == 2)) + ".bmp"], 60 * i, 540);
+  out.Show("screens", "game list", menu);
+
+  // The options page: frame, caption, list, check boxes, close button.
+  Image page = out.made["background/Aurore.jpg"];
+  const int L = 220, T = 72, R = L + 500, B = 422;
+  Put(page, out.made["Fenetres/fenetre.jpg"], L - 30, T);  // keyed with blue 254 in the game
+  for (int y = 0; y < 424; ++y)
+    for (int x = 0; x < 584; ++x)
+      if (out.made["Fenetres/fenetre.jpg"].at(x, y) == kFrameKeyBlue) page.at(L - 30 + x, T + y) = out.made["background/Aurore.jpg"].at(L - 30 + x, T + y);
+  GameText(out, page, "Interface/26.bmp", kSmallFont, 10, L + 200, T + 60, "Options");
+  GameText(out, page, "Interface/26.bmp", kSmallFont, 10, L + 100, T + 110, "Choisissez un fond d'\xE9" "cran :");
+  const char* names[] = {"Aurore", "Bocage", "Calanques", "Desert", "Estuaire"};
+  for (int i = 1; i <= 5; ++i) {
+    GameText(out, page, "Interface/26.bmp", kSmallFont, 10, L + 100, T + 120 + 20 * i, names[i - 1], i != 2);
+    Put(page, out.made["Interface/60.bmp"], L + 90, T + 120 + 20 * i);
+  }
+  Put(page, out.made["Interface/61.bmp"], L + 90, T + 146);
+  Put(page, out.made["Interface/11.bmp"], L + 40, T + 100);
+  Put(page, out.made["Interface/10.bmp"], L + 40, T + 200);
+  Put(page, out.made["Interface/46.bmp"], L + 60, T + 360);
+  GameText(out, page, "Interface/26.bmp", kSmallFont, 10, L + 72, T + 364, "Bruitages");
+  Put(page, out.made["Interface/45.bmp"], L + 60, T + 335);
+  GameText(out, page, "Interface/26.bmp", kSmallFont, 10, L + 72, T + 339, "Musique");
+  Put(page, out.made["Interface/7.bmp"], R, B - 20);
+  out.Show("screens", "options page", page);
+}
