@@ -1,6 +1,7 @@
 #include "platform/page.h"
 
 #include <algorithm>
+#include <cstring>
 
 namespace {
 
@@ -8,6 +9,24 @@ namespace {
 int KeyOf(const Picture& picture) {
   if (!picture.transparent || picture.transparentColour == kNoColour) return -1;
   return ToRgb565(picture.transparentColour);
+}
+
+// Eight pixels at a time: the keyed copies run for every sprite of every
+// 10 ms frame.
+typedef uint16_t Pixels8 __attribute__((vector_size(16)));
+
+void KeyedRow(const uint16_t* from, uint16_t* to, int w, uint16_t key) {
+  int i = 0;
+  const Pixels8 keys = {key, key, key, key, key, key, key, key};
+  for (; i + 8 <= w; i += 8) {
+    Pixels8 source, target;
+    std::memcpy(&source, from + i, sizeof source);
+    std::memcpy(&target, to + i, sizeof target);
+    const Pixels8 keep = reinterpret_cast<Pixels8>(source == keys);  // all ones where keyed
+    target = (target & keep) | (source & ~keep);
+    std::memcpy(to + i, &target, sizeof target);
+  }
+  for (; i < w; ++i) to[i] = from[i] == key ? to[i] : from[i];
 }
 
 // Copies a w x h block starting at picture pixel (sx, sy) to page (x, y); all
@@ -19,9 +38,7 @@ void CopyBlock(Page& page, const Picture& picture, int sx, int sy, int x, int y,
     if (key < 0) {
       std::copy(from, from + w, to);
     } else {
-      const uint16_t k = static_cast<uint16_t>(key);
-      for (int i = 0; i < w; ++i)
-        if (from[i] != k) to[i] = from[i];
+      KeyedRow(from, to, w, static_cast<uint16_t>(key));
     }
   }
 }
@@ -76,18 +93,23 @@ void StretchPicture(Page& page, const Picture& picture, Rect destination) {
   std::vector<int> columns(x1 - x0);
   for (int x = x0; x < x1; ++x)
     columns[x - x0] = static_cast<int>(static_cast<int64_t>(x - destination.left) * picture.width / dw);
+  int previousRow = -1;
   for (int y = y0; y < y1; ++y) {
     int sy = static_cast<int>(static_cast<int64_t>(y - destination.top) * picture.height / dh);
     const uint16_t* from = picture.pixels.data() + sy * picture.width;
     uint16_t* to = page.pixels.data() + y * kPageWidth;
-    if (key < 0) {
+    if (key < 0 && sy == previousRow) {
+      // Enlarged: this row is the one just drawn again.
+      std::copy(to - kPageWidth + x0, to - kPageWidth + x1, to + x0);
+    } else if (key < 0) {
       for (int x = x0; x < x1; ++x) to[x] = from[columns[x - x0]];
     } else {
       const uint16_t k = static_cast<uint16_t>(key);
       for (int x = x0; x < x1; ++x) {
         uint16_t p = from[columns[x - x0]];
-        if (p != k) to[x] = p;
+        to[x] = p == k ? to[x] : p;
       }
     }
+    previousRow = sy;
   }
 }

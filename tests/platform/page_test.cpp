@@ -156,3 +156,19 @@ TEST(Page, StretchByNearestPixel) {
   StretchPicture(page, p, Rect{10, 10, 5, 20});
   EXPECT_EQ(CountOf(page, 0), kPageWidth * kPageHeight);
 }
+
+TEST(Page, WideKeyedRowsKeepEveryKeyedPixel) {
+  Page page;
+  ClearPage(page, 0x008000);
+  Picture p = Numbered(37, 2);  // several runs of eight and a tail
+  for (int i = 0; i < 74; i += 5) p.pixels[i] = kBlue;
+  p.transparent = true;
+  DrawPicture(page, p, 3, 7);
+  for (int y = 0; y < 2; ++y)
+    for (int x = 0; x < 37; ++x) {
+      const uint16_t source = p.pixels[y * 37 + x];
+      EXPECT_EQ(page.pixel(3 + x, 7 + y), source == kBlue ? kGreen : source) << x << "," << y;
+    }
+  EXPECT_EQ(page.pixel(2, 7), kGreen);
+  EXPECT_EQ(page.pixel(40, 7), kGreen);
+}
