@@ -43,6 +43,16 @@ std::string TitlePicture(int n) {
   }
 }
 
+// Loads into a picture that keeps its previous contents when the file cannot
+// be decoded; the failure is logged.
+void LoadOrLog(const std::string& path, Picture& picture) {
+  if (!LoadPicture(path, picture)) Log("Fichier " + path + " illisible. Non Chargé..");
+}
+
+bool IsTitlePicture(const std::string& name) {
+  return name == "00000" || name == "0000" || name == "000000" || name == "0000000";
+}
+
 std::string ListItem(int list, int n) {
   return n >= 0 && n <= 600 ? G.listBoxes[list].items[n] : std::string();
 }
@@ -83,12 +93,12 @@ void LoadBackground(int n) {
   background.transparentColour = kPureBlue;
   if (!name.empty() && FileExists(path)) {
     Log("Fond " + path + " chargé sur CD ROM");
-    LoadPicture(path, background);
+    LoadOrLog(path, background);
   } else {
     const std::string own = DataFolderPrefix() + "FONDS\\" + name + ".bmp";
     if (!name.empty() && FileExists(own)) {
       Log("Fond " + own + " chargé sur Disque dur");
-      LoadPicture(own, background);
+      LoadOrLog(own, background);
     }
   }
   G.currentBackground = n;
@@ -102,7 +112,7 @@ void LoadBackground(int n) {
   Picture& window = Form1.DXImageList2[2];
   window.transparent = true;
   window.transparentColour = 0xFE0000;
-  LoadPicture(frame, window);
+  LoadOrLog(frame, window);
 }
 
 void LoadHead(const std::string& name) {
@@ -126,7 +136,7 @@ void LoadCardBack(int n) {
   Picture& back = Form1.DXImageList1[0];
   back.transparent = true;
   back.transparentColour = kPureBlue;
-  LoadPicture(path, back);
+  LoadOrLog(path, back);
 }
 
 void FillFileList(const std::string& folder, const std::string& mask, bool upper, int list, bool emptyFirst) {
@@ -141,6 +151,7 @@ void FillFileList(const std::string& folder, const std::string& mask, bool upper
   for (std::string name : names) {
     if (name.size() <= 3) continue;
     name.erase(name.size() - 4);
+    if (name.empty()) continue;  // ".jpg" alone names nothing to choose
     if (upper)
       for (char& c : name) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
     AddEntry(list, name);
@@ -153,8 +164,11 @@ void FillBackgroundList() {
   list.widthPx = 150;
   FillFileList(G.programDir + "Bitmaps\\background\\", "*.jpg", false, listBackgrounds, true);
   if (G.dataFoldersReady) FillFileList(DataFolderPrefix() + "FONDS", "*.bmp", false, listBackgrounds, false);
-  // The four title pictures sort first, their names being all zeros.
-  for (int i = 0; i < 4; ++i) RemoveEntry(listBackgrounds, 1);
+  // The four title pictures sort first, their names being all zeros, and are
+  // never offered; only they are dropped, so a folder without them keeps all
+  // of its backgrounds.
+  for (int i = 0; i < 4 && IsTitlePicture(G.listBoxes[listBackgrounds].items[1]); ++i)
+    RemoveEntry(listBackgrounds, 1);
 }
 
 void FillHeadList() {

@@ -3,6 +3,7 @@
 // Several of them hit-test the pointer and ask for the hand cursor.
 #include "display/drawing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <string>
 
@@ -85,16 +86,28 @@ void DrawMediumText(int x, int y, int32_t colour, const std::string& text) {
   }
 }
 
-void DrawSmallText(int x, int y, int32_t colour, const std::string& text) {
-  const std::string& shown = text == "AAAVOYAGE" ? Comment(34) : text;
+// Draws `length` characters of the small font; the list boxes cut their lines
+// this way without copying them.
+static void DrawSmallChars(int x, int y, int32_t colour, const char* chars, size_t length) {
   const Picture& sheet = Interface(26);
   // The highlight draws the sheet opaque, so each glyph's cell shows as a box.
   const bool keyed = colour == kWhite && sheet.transparent;
-  for (size_t i = 1; i <= shown.size(); ++i) {
-    const int g = GlyphOf(shown[i - 1]), c = g % 24, r = g / 24;
+  for (size_t i = 1; i <= length; ++i) {
+    const int g = GlyphOf(chars[i - 1]), c = g % 24, r = g / 24;
     DrawPictureRect(ThePage(), sheet, {13 * c + 2, 17 * r + 4, 13 * c + 13, 17 * r + 20},
                     x + 10 * static_cast<int>(i), y, keyed);
   }
+}
+
+void DrawSmallText(int x, int y, int32_t colour, const std::string& text) {
+  // A failed journey leaves this marker in the journey text; it reads as the
+  // commentary's own words.
+  if (text == "AAAVOYAGE") {
+    const std::string shown = Comment(34);
+    DrawSmallChars(x, y, colour, shown.data(), shown.size());
+    return;
+  }
+  DrawSmallChars(x, y, colour, text.data(), text.size());
 }
 
 void DrawCentredTileText(int y, const std::string& text) {
@@ -164,14 +177,19 @@ void DrawListBox(int k) {
   const int hoveredLine = ListBoxLineAt(G.mousePos, list);
   for (int i = 1; i <= list.visibleLines; ++i) {
     const int item = list.top + i;
-    const std::string& text = item >= 0 && item <= 600 ? list.items[item] : std::string();
+    static const std::string kNoItem;
+    const std::string& text = item >= 0 && item <= 600 ? list.items[item] : kNoItem;
     int32_t colour = hoveredLine == i ? kHighlight : kWhite;
     if (item == list.selected && text != " ") colour = kHighlight;
-    if (k == 3 || k == 6) colour = kWhite;
-    DrawSmallText(list.x, list.y + 20 * i, colour, text.substr(0, list.widthPx / 11));
+    if (k == 3 || k == 6) colour = kWhite;  // search results and help are never lit
+    const size_t shown = std::min(text.size(), static_cast<size_t>(std::max(list.widthPx / 11, 0)));
+    if (text.compare(0, shown, "AAAVOYAGE") == 0) DrawSmallText(list.x, list.y + 20 * i, colour, "AAAVOYAGE");
+    else DrawSmallChars(list.x, list.y + 20 * i, colour, text.data(), shown);
     Draw(Interface(60), list.x - 10, list.y + 20 * i);
   }
-  const int n = list.itemCount == 0 ? 1 : list.itemCount;
+  // An empty list (or a count run below zero by removals) has the thumb of a
+  // one-item list.
+  const int n = list.itemCount <= 0 ? 1 : list.itemCount;
   const int e = list.visibleLines < n ? list.visibleLines : 1;
   int ty = RoundHalfEven(list.y + (list.top + e) * 20.0 * (list.visibleLines * 20.0) / (n * 20.0));
   if (e != 1) ty += 6;
@@ -194,6 +212,7 @@ bool ImageButtonHit(Point button, Point pointer) {
 }
 
 void DrawCheckBox(int slot, const std::string& label) {
+  if (slot < 0 || slot > 4) return;
   const CheckBox& box = G.checkBoxes[slot];
   Draw(Interface(box.checked ? 46 : 45), box.x, box.y);
   DrawSmallText(box.x + 12, box.y + 4, kWhite, label);
