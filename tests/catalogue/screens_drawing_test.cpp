@@ -83,3 +83,18 @@ TEST(MenuDrawing, TheHelpPageCaptionCarriesTheGamesTitle) {
   EXPECT_EQ(Differences(pendu, again), 0);
   EXPECT_GT(Differences(pendu, other), 0);
 }
+
+TEST(MenuDrawing, AButtonUnderThePointerIsDrawnLit) {
+  if (!std::filesystem::exists(std::string(GAME_DIR) + "/bitmaps/Interface")) GTEST_SKIP() << "pictures not built";
+  DrawnProgram h;
+  h.Open();
+  h.MoveTo(780, 20);
+  h.Tick();
+  const auto quit = Area(h, 240, 540, 288, 588);
+  const auto scores = Area(h, 180, 540, 228, 588);
+  h.MoveTo(264, 564);
+  h.Tick();
+  EXPECT_GT(Differences(Area(h, 240, 540, 288, 588), quit), 0);
+  EXPECT_EQ(Differences(Area(h, 180, 540, 228, 588), scores), 0);
+  EXPECT_EQ(G.cursorShape, -21);
+}
