@@ -15,13 +15,15 @@ void AudioShutdown();
 bool WaveLoad(int slot, const std::string& path);
 // Starts the wave without waiting; false when it cannot play.
 bool WavePlay(int slot);
-// Headless record of the waves played, in order.
+// Headless record of every wave asked for, in order, loaded or not.
 const std::vector<int>& WavesPlayed();
 void ClearWavesPlayed();
 
 class MusicPlayer {
  public:
   std::string fileName;  // empty until a file was opened
+  // Replaces the open piece; when the new one cannot be opened, no piece is
+  // left open (fileName empty).
   bool Open(const std::string& path);
   bool Rewind();
   bool Play();
