@@ -1,0 +1,108 @@
+// The six word lists as built: what the word store can hold and what the
+// themed games need to finish building.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "built_files.h"
+#include "shell/game_state.h"
+#include "words/word_store.h"
+
+namespace {
+
+constexpr int kWordsPerLength = 60000;
+
+struct ListFile {
+  int code;
+  const char* path;
+};
+const ListFile kLists[] = {{1, "bin/DicoFrancais.txt"}, {2, "bin/DicoAnglais.txt"}, {3, "bin/fleurs.txt"},
+                           {4, "bin/Arbres.txt"},       {5, "bin/animaux.txt"},     {6, "bin/pays.txt"}};
+
+void ExpectFitsTheStore(const ListFile& list, const std::string& extraCharacters) {
+  SCOPED_TRACE(list.path);
+  TextLines file = ReadBuiltLines(list.path);
+  ASSERT_TRUE(file.readable);
+  EXPECT_TRUE(file.everyLineEndsWithCrLf);
+  std::set<std::string> seen;
+  for (const std::string& w : file.lines) {
+    EXPECT_FALSE(w.empty());
+    EXPECT_LE(w.size(), 30u) << w;
+    EXPECT_TRUE(AllOf(w, extraCharacters)) << w;
+    EXPECT_TRUE(seen.insert(w).second) << "twice: " << w;
+  }
+  for (auto [length, count] : CountsPerLength(file.lines)) EXPECT_LE(count, kWordsPerLength) << length;
+}
+
+// Distinct words of exactly `length` characters, all of them letters A-Z.
+int PlainWordsOfLength(const std::vector<std::string>& words, size_t length) {
+  std::set<std::string> found;
+  for (const std::string& w : words)
+    if (w.size() == length && AllOf(w, "")) found.insert(w);
+  return static_cast<int>(found.size());
+}
+
+int NamesOfLength(const std::vector<std::string>& words, size_t length) {
+  std::set<std::string> found;
+  for (const std::string& w : words)
+    if (w.size() == length) found.insert(w);
+  return static_cast<int>(found.size());
+}
+
+}  // namespace
+
+TEST(DictionaryFiles, HoldOnlyFoldedUpperCaseWordsEachOnceWithinTheStoreLimits) {
+  ExpectFitsTheStore(kLists[0], "");
+  ExpectFitsTheStore(kLists[1], "");
+  EXPECT_GT(ReadBuiltLines(kLists[0].path).lines.size(), 250000u);
+  EXPECT_GT(ReadBuiltLines(kLists[1].path).lines.size(), 50000u);
+}
+
+TEST(DictionaryFiles, FoldAccentsAndLigaturesAndLeaveOutWhatCannotBeFolded) {
+  const std::vector<std::string> french = ReadBuiltLines("bin/DicoFrancais.txt").lines;
+  const std::set<std::string> fr(french.begin(), french.end());
+  for (const char* w : {"COEUR", "NOEL", "ETE", "OEUVRE", "AIGUE", "ECOLE", "FORET", "A"}) EXPECT_TRUE(fr.count(w)) << w;
+  for (const char* w : {"ABAT-JOUR", "ABATJOUR", "AC."}) EXPECT_FALSE(fr.count(w)) << w;
+
+  const std::vector<std::string> english = ReadBuiltLines("bin/DicoAnglais.txt").lines;
+  const std::set<std::string> en(english.begin(), english.end());
+  for (const char* w : {"APPLE", "CAFE", "NAIVE", "ZOO"}) EXPECT_TRUE(en.count(w)) << w;
+  // Proper nouns stay out (the source holds "Aaron" and "London").
+  for (const char* w : {"AARON", "LONDON"}) EXPECT_FALSE(en.count(w)) << w;
+}
+
+TEST(ThemedLists, ArePlainUpperCaseNamesEachOnce) {
+  for (int i = 2; i < 6; ++i) ExpectFitsTheStore(kLists[i], " -");
+}
+
+TEST(ThemedLists, HoldEnoughNamesOfEveryLengthTheThemedGamesDraw) {
+  for (int i = 2; i < 6; ++i) {
+    SCOPED_TRACE(kLists[i].path);
+    const std::vector<std::string> names = ReadBuiltLines(kLists[i].path).lines;
+    EXPECT_GE(names.size(), 100u);
+    for (size_t length : {6u, 7u, 8u, 9u}) EXPECT_GE(PlainWordsOfLength(names, length), 8) << "word rows " << length;
+    for (size_t length : {8u, 10u, 12u}) EXPECT_GE(NamesOfLength(names, length), 8) << "hangman " << length;
+    EXPECT_GE(PlainWordsOfLength(names, 6), 10) << "cut words";
+  }
+}
+
+// The game's own loader reads every list whole and groups it as counted here.
+TEST(WordListFiles, LoadThroughTheWordStoreWithTheSameCounts) {
+  ClearGameState();
+  G.programDir = std::string(GAME_DIR) + "/";
+  for (const ListFile& list : kLists) {
+    SCOPED_TRACE(list.path);
+    ClearWordStore();
+    const std::vector<std::string> words = ReadBuiltLines(list.path).lines;
+    LoadWordList(static_cast<uint8_t>(list.code));
+    EXPECT_EQ(wordLinesRead, static_cast<int32_t>(words.size()));
+    const std::map<size_t, int> counts = CountsPerLength(words);
+    for (int L = 1; L <= 30; ++L) {
+      auto it = counts.find(static_cast<size_t>(L));
+      EXPECT_EQ(wordCount[L], it == counts.end() ? 0 : it->second) << "length " << L;
+    }
+    EXPECT_TRUE(IsWord(words.front()));
+    EXPECT_TRUE(IsWord(words.back()));
+  }
+  ClearWordStore();
+}
