@@ -44,7 +44,9 @@ void ChargeFavoris() {
   G.checkBoxes[1].checked = ini.ReadBool("PARAMETRES", "sons", false);
   G.checkBoxes[2].checked = ini.ReadBool("PARAMETRES", "musiques", false);
   G.playerName = ini.ReadString("PARAMETRES", "nom", "").substr(0, 100);
-  LoadHead(ini.ReadString("PARAMETRES", "Imgtete", "Zipping Oz"));
+  // Without a head of its own the player keeps the default head, which the
+  // program ships (the name of the old default picture is not shipped).
+  LoadHead(ini.ReadString("PARAMETRES", "Imgtete", Comment(65)));
 
   G.listBoxes[listScores].widthPx = 500;
   G.listBoxes[listCardBacks].selected = G.cardBackIndex;

@@ -13,6 +13,7 @@ struct Timer {
   bool running = false;
 };
 Timer frameTimer{10};
+int framesRun = 0;
 Timer caretTimer{150};
 Timer playClockTimer{1000};
 
@@ -53,7 +54,7 @@ bool StartProgram(Backend backend, const std::string& programDir) {
   return true;
 }
 
-void ProcessEvents() {
+bool ProcessEvents(bool stopAfterPress) {
   InputEvent event{};
   while (!Form1.closed && ScreenPollEvent(event)) {
     switch (event.kind) {
@@ -61,6 +62,7 @@ void ProcessEvents() {
       case InputEvent::MouseDown:
         Form1.DXMouseMove(event.x, event.y);
         Form1.DXMouseDown(event.button - 1);  // the handlers count buttons from 0
+        if (stopAfterPress) return true;
         break;
       case InputEvent::MouseUp:
         Form1.DXMouseMove(event.x, event.y);
@@ -70,11 +72,15 @@ void ProcessEvents() {
       case InputEvent::Quit: Form1.Close(); break;
     }
   }
+  return false;
 }
 
 void RunDueTimers() {
   const uint32_t now = Now();
-  if (Due(frameTimer, Form1.DXTimer1Enabled && !Form1.closed, now, false)) Form1.DXTimer1Timer();
+  if (Due(frameTimer, Form1.DXTimer1Enabled && !Form1.closed, now, false)) {
+    Form1.DXTimer1Timer();
+    ++framesRun;
+  }
   if (Due(caretTimer, FormCreateur.Timer1Enabled, now, false)) FormCreateur.Timer1Timer();
   if (Due(playClockTimer, Form2.Timer1Enabled, now, true)) Form2.Timer1Timer();
 }
@@ -85,9 +91,15 @@ int RunProgram(Backend backend) {
     return 1;
   }
   while (!Form1.closed) {
-    ProcessEvents();
-    RunDueTimers();
-    ScreenWait(1);
+    // A press waits for a frame before its release is handled: a tap on a
+    // touchpad sends both at once, and the release would withdraw the click
+    // before any screen saw it.
+    const bool pressed = ProcessEvents(true);
+    const int frameBefore = framesRun;
+    do {
+      RunDueTimers();
+      ScreenWait(1);
+    } while (pressed && framesRun == frameBefore && Form1.DXTimer1Enabled && !Form1.closed);
   }
   AudioShutdown();
   ScreenShutdown();

@@ -9,8 +9,10 @@
 // and the initialisation sequence. `programDir` replaces the executable's
 // folder when not empty (tests). False when the surface cannot draw.
 bool StartProgram(Backend backend, const std::string& programDir = "");
-// Hands every pending window event to its handler.
-void ProcessEvents();
+// Hands every pending window event to its handler. With `stopAfterPress`
+// it stops after a button press and returns true, so the caller can let a
+// frame see the click before its release is handled.
+bool ProcessEvents(bool stopAfterPress = false);
 // Fires each timer whose interval has passed since it last fired.
 void RunDueTimers();
 // Forgets the timers' last firing times (tests start a fresh program).
