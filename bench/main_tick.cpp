@@ -46,6 +46,22 @@ static void BM_BusyFrame(benchmark::State& state) {
 }
 BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The game list with the pointer on a family: its help file is read again
+// on every frame.
+static void BM_GameListHoveredFamily(benchmark::State& state) {
+  if (!std::filesystem::exists(std::string(GAME_DIR) + "/aide")) {
+    state.SkipWithError("the data folder is not built");
+    return;
+  }
+  Harness h(RealData());
+  h.Start();
+  h.Run(4100);
+  h.MoveTo(120, 140);  // LE PENDU
+  for (auto _ : state) Form1.DXTimer1Timer();
+  if (G.listBoxes[listHelp].items[1].empty()) state.SkipWithError("no help line was loaded");
+}
+BENCHMARK(BM_GameListHoveredFamily)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
 static void BM_StartToFirstFrame(benchmark::State& state) {
   if (!std::filesystem::exists(std::string(GAME_DIR) + "/bin/DicoFrancais.txt")) {
     state.SkipWithError("the data folder is not built");
