@@ -4,6 +4,8 @@
 #include <string>
 
 void LoadAllPictures();
+// Remembers n in G.currentBackground; the player's choice (backgroundIndex)
+// is left alone, so the title pictures never become it.
 void LoadBackground(int n);
 void LoadHead(const std::string& name);
 void LoadCardBack(int n);

@@ -44,6 +44,9 @@ Point FlightPosition(const Flight& flight);
 void DrawBannerFast();
 void DrawBannerSlow();
 void DrawHeldLetters();
+// The 14 x 8 squares of the travel map: sets the hovered neighbour, the tip
+// line and the cursor, draws a showing timed message, and ends with the pawn
+// on its square.
 void DrawTravelMapGrid();
 Point CellAtPoint(Point point);
 Point PointOfCell(Point cell);
