@@ -17,6 +17,7 @@
 #include "platform/screen.h"
 #include "shell/forms.h"
 #include "shell/game_state.h"
+#include "shell/held_letters.h"
 #include "shell/resets.h"
 #include "travel/travel.h"
 
@@ -96,14 +97,6 @@ bool DrawVariantMenu() {
     StartVariant(static_cast<uint8_t>(G.menuFamily + i));
   }
   return true;
-}
-
-void DropHeldLetters() {
-  G.lettersHeld = 0;
-  G.heldHorizontal = 1;
-  G.heldText.clear();
-  G.heldOriginCell = {};
-  G.heldOriginPixel = {};
 }
 
 // Returns false when the frame must end at once (give up on a finished game).

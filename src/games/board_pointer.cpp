@@ -6,6 +6,7 @@
 #include "display/sound.h"
 #include "games/framework.h"
 #include "shell/game_state.h"
+#include "shell/held_letters.h"
 
 namespace {
 
@@ -26,14 +27,6 @@ void TakeCell(int x, int y) {
   G.lettersHeld = 1;
   G.heldOriginCell = {x, y};
   G.heldOriginPixel = PointOfCell({x, y});
-}
-
-void ReleaseHold() {
-  G.lettersHeld = 0;
-  G.heldHorizontal = 1;
-  G.heldText.clear();
-  G.heldOriginCell = {};
-  G.heldOriginPixel = {};
 }
 
 void DroppedOnCell() {
@@ -144,7 +137,7 @@ void DropDeconstructed(int x, int y) {
   } else if (G.heldText == "*") {
     FlyBack(3);
   } else {
-    ReleaseHold();
+    DropHeldLetters();
   }
 }
 

@@ -13,15 +13,17 @@
 #include "words/search_tools.h"
 #include "shell/forms.h"
 #include "shell/game_state.h"
+#include "shell/held_letters.h"
 #include "shell/resets.h"
 #include "travel/travel.h"
 
-static void DropHeldLetters() {
-  G.lettersHeld = 0;
-  G.heldHorizontal = 1;
-  G.heldText.clear();
-  G.heldOriginCell = {};
-  G.heldOriginPixel = {};
+// A failed or completed journey ends on the next click or Escape.
+static void EndJourney() {
+  G.gameTitle.clear();
+  G.travelModeActive = 0;
+  G.travelFailed = 0;
+  ResetGame();
+  ResetBoard();
 }
 
 static void AcknowledgeWin() {
@@ -68,11 +70,7 @@ void TForm1::DXMouseDown(int button) {
     return;
   }
   if (G.travelFailed || G.travelStageWon) {
-    G.gameTitle.clear();
-    G.travelModeActive = 0;
-    G.travelFailed = 0;
-    ResetGame();
-    ResetBoard();
+    EndJourney();
     return;
   }
   G.clickPending = 0;
@@ -101,11 +99,7 @@ static void HandleEscape() {
     ResetGame();
   }
   if (G.travelFailed) {
-    G.gameTitle.clear();
-    G.travelModeActive = 0;
-    G.travelFailed = 0;
-    ResetGame();
-    ResetBoard();
+    EndJourney();
     return;
   }
   if (G.gameTitle.empty()) return;

@@ -12,6 +12,7 @@
 #include "platform/screen.h"
 #include "shell/forms.h"
 #include "shell/game_state.h"
+#include "shell/held_letters.h"
 #include "shell/resets.h"
 #include "travel/travel.h"
 #include "words/word_routines.h"
@@ -26,14 +27,6 @@ static bool TimedOut(uint32_t base, int32_t delay, uint32_t now) {
 static void FlipAndSetCursor() {
   ScreenFlip(ThePage());
   ScreenSetCursor(G.cursorShape);
-}
-
-static void DropHeldLetters() {
-  G.lettersHeld = 0;
-  G.heldHorizontal = 1;
-  G.heldText.clear();
-  G.heldOriginCell = {};
-  G.heldOriginPixel = {};
 }
 
 static void LandFlight() {

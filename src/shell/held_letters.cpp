@@ -1,0 +1,11 @@
+#include "shell/held_letters.h"
+
+#include "shell/game_state.h"
+
+void DropHeldLetters() {
+  G.lettersHeld = 0;
+  G.heldHorizontal = 1;
+  G.heldText.clear();
+  G.heldOriginCell = {};
+  G.heldOriginPixel = {};
+}
