@@ -1,4 +1,48 @@
-// PENDING(printing): printing the board comes with its own issue.
-#include "persistence/commentary.h"
+// The print button: the board of the running game, its title and its word
+// list, on the default printer.
+#include "persistence/printing.h"
 
-void Imprimegrille() {}
+#include <string>
+
+#include "display/log.h"
+#include "persistence/commentary.h"
+#include "platform/printer.h"
+#include "shell/game_state.h"
+
+std::string PrintedListLine(unsigned variant, const std::string& line) {
+  if (variant >= 1 && variant <= 3) return "";
+  const bool hiddenWords = (variant >= 33 && variant <= 36) || (variant >= 99 && variant <= 102);
+  if (hiddenWords) return line.size() > 5 ? line.substr(5) : "";
+  return line;
+}
+
+void Imprimegrille() {
+  PrintJob job;
+  const int h = job.pageWidth() / 2, c = h / 12;
+  job.SetFontSize(16);
+  job.TextOut(h - h / 2, 2, G.gameTitle.str());
+  const bool codedGrid = G.currentVariant >= 1 && G.currentVariant <= 3;
+  for (int y = 0; y <= 16; ++y)
+    for (int x = 0; x <= 20; ++x) {
+      const int left = c * x + 100, top = c * y + 100;
+      const uint8_t letter = G.boardLetters[CellIndex(x, y)];
+      const int state = CellState(x, y);
+      if (letter != '*' && (state == 1 || state == 4)) {
+        job.Rectangle(left, top, left + c, top + c);
+        job.SetFontSize(16);
+        job.TextOut(c * x + 120, c * y + 120, std::string(1, static_cast<char>(letter)));
+        if (codedGrid) {
+          job.SetFontSize(8);
+          job.TextOut(left, top, std::to_string(G.answerGridA[CellIndex(x, y)]));
+        }
+      } else if (letter == '*' && state == 3) {
+        job.HatchCross(left, top, left + c, top + c);
+      }
+    }
+  job.SetFontSize(8);
+  for (size_t j = 0; j < G.wordList.size(); ++j) {
+    const std::string text = PrintedListLine(G.currentVariant, G.wordList[j]);
+    if (!text.empty()) job.TextOut(job.pageWidth() - h / 2, static_cast<int>(j) * h / 25 + 100, text);
+  }
+  if (!job.End()) Log("impression impossible");
+}

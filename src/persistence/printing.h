@@ -1,0 +1,7 @@
+// Printing the board of the running game.
+#pragma once
+#include <string>
+
+// A word-list line as the printed page shows it: nothing for the coded grids,
+// without its five-character position prefix for the hidden-word games.
+std::string PrintedListLine(unsigned variant, const std::string& line);
