@@ -159,6 +159,8 @@ void ScreenSetCursor(int shape) {
   if (shape == cursorShape) return;
   cursorShape = shape;
   if (!sdlReady) return;
+  // -1 hides the pointer (the farewell picture); any other shape shows it.
+  SDL_ShowCursor(shape == -1 ? SDL_DISABLE : SDL_ENABLE);
   SDL_Cursor* c = shape == -11 ? cursors[1] : shape == -21 ? cursors[2] : cursors[0];
   if (c) SDL_SetCursor(c);
 }

@@ -21,7 +21,7 @@ Backend ScreenBackend();
 void ScreenShutdown();
 // Uploads the page and presents it.
 void ScreenFlip(const Page& page);
-// 0 arrow, -11 hourglass, -21 hand.
+// 0 arrow, -11 hourglass, -21 hand, -1 hidden.
 void ScreenSetCursor(int shape);
 int ScreenCursor();
 void ScreenToggleFullscreen();
