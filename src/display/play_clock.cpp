@@ -41,6 +41,8 @@ void TForm2::Timer1Timer() {
 static Picture importedPicture;
 static std::string importDialogFolder;
 
+// PENDING(import): the file chooser that calls ImportPicture comes with the
+// picture import; until then the buttons only remember what is imported.
 void OpenImportDialog(uint8_t kind) {
   G.importKind = kind;
   importDialogFolder = Comment(66);
