@@ -1,5 +1,107 @@
-// PENDING(word-guess-rows): this game comes with its own issue; until then the variant
-// starts and shows its title with an empty board.
-#include "games/game_routines.h"
+// ZERUZE: a word is guessed in at most eight rows, each starting with the
+// word's first letter and spelt with letters dragged from the alphabet; a
+// row that is a dictionary word shows its well-placed letters.
+#include <string>
 
-void PlayWordRows(int) {}
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "games/game_routines.h"
+#include "games/proverbs.h"
+#include "platform/clock.h"
+#include "shell/game_state.h"
+#include "words/word_routines.h"
+#include "words/word_store.h"
+
+namespace {
+
+constexpr int kFirstColumn = 7;
+constexpr int kFirstRow = 7;
+constexpr int kRows = 8;
+
+void Place(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
+
+bool HasSpace(const std::string& word) { return word.find(' ') != std::string::npos; }
+
+// A word of the length without a space. The draws are bounded, then the list
+// is searched in order, so a list whose every word has a space cannot hang
+// the game; "" when no word fits.
+std::string ChooseWord(int length) {
+  for (int draw = 0; draw < 1000; ++draw) {
+    const std::string word = RandomWord(static_cast<uint8_t>(length));
+    if (word.empty()) return "";
+    if (!HasSpace(word)) return word;
+  }
+  for (int slot = 1; slot <= wordCount[length]; ++slot) {
+    const std::string word = StoredWord(length, slot);
+    if (!HasSpace(word)) return word;
+  }
+  return "";
+}
+
+void BuildRows(int length) {
+  for (int x = 7; x <= 19; ++x)
+    for (int y = 2; y <= 3; ++y) {
+      G.boardPlayable[CellIndex(x, y)] = 1;
+      G.boardPickable[CellIndex(x, y)] = 1;
+      CellState(x, y) = 2;
+    }
+  const std::string word = length >= 1 && length <= 30 ? ChooseWord(length) : "";
+  if (word.empty()) {
+    AbandonGame("Aucun mot de " + std::to_string(length) + " lettres dans cette liste.");
+    return;
+  }
+  G.wordSlots[0] = word;
+  for (int y = kFirstRow; y < kFirstRow + kRows; ++y) Place(kFirstColumn, y, std::string(length, ' '));
+  G.boardLetters[CellIndex(kFirstColumn, kFirstRow)] = word[0];
+  for (int x = kFirstColumn; x < kFirstColumn + length; ++x) G.boardPlayable[CellIndex(x, kFirstRow)] = 1;
+  G.gameLength = 1;
+  G.boardReady = 1;
+  PlaySound(0);
+  G.wordList.clear();
+}
+
+// Judges a complete row; false when it is no dictionary word and was cleared
+// back to its first letter.
+bool JudgeRow(int row, const std::string& guess, int length) {
+  const std::string word = G.wordSlots[0].str();
+  if (!IsWord(guess)) {
+    Place(kFirstColumn + 1, row, std::string(length - 1, ' '));
+    return false;
+  }
+  for (int j = 0; j < length; ++j)
+    if (guess[j] == word[j]) CellState(kFirstColumn + j, row) = 1;
+  if (G.gameLength < kRows) {
+    G.gameLength += 1;
+    PlaySound(2);
+    G.boardLetters[CellIndex(kFirstColumn, kFirstRow - 1 + G.gameLength)] = word[0];
+  } else if (guess != word && !G.gameLost) {
+    G.gameLost = 1;
+    G.gameEndTick = Now();
+  }
+  return true;
+}
+
+}  // namespace
+
+void PlayWordRows(int length) {
+  if (!G.boardReady) {
+    BuildRows(length);
+    if (G.gameTitle.empty()) return;
+  }
+  // The alphabet is written again every tick, so it never runs out.
+  Place(7, 2, "ABCDEFGHIJKLM");
+  Place(7, 3, "NOPQRSTUVWXYZ");
+  const int row = kFirstRow - 1 + G.gameLength;
+  for (int x = kFirstColumn; x < kFirstColumn + length; ++x) {
+    CellState(x, row) = 4;
+    G.boardPlayable[CellIndex(x, row)] = 1;
+  }
+  const std::string guess = ReadBoardRun(kFirstColumn, row, length, 1);
+  G.wordSlots[9] = guess;
+  const bool complete = guess.find(' ') == std::string::npos;
+  if (complete && !(G.gameWon && G.gameLost) && !JudgeRow(row, guess, length)) return;
+  if (G.gameLost) Place(kFirstColumn, kFirstRow + kRows - 1, G.wordSlots[0].str());
+  CheckGameComplete();
+  DrawBoard();
+}
