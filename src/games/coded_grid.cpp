@@ -1,5 +1,121 @@
-// PENDING(coded-grids): this game comes with its own issue; until then the variant
-// starts and shows its title with an empty board.
-#include "games/game_routines.h"
+// The coded grids: a crossword whose letters are hidden behind numbers, one
+// number per letter of the alphabet, solved by dragging letters from the
+// alphabet palette under the grid.
+#include <string>
 
-void PlayCodedGrid(int, const std::string&) {}
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "games/game_routines.h"
+#include "games/grid_reader.h"
+#include "games/proverbs.h"
+#include "platform/clock.h"
+#include "shell/game_state.h"
+#include "words/word_routines.h"
+
+namespace {
+
+// The 12 x 12 grid fills rows 1-12, so its palette sits right under it; the
+// smaller grids leave one empty row before the palette.
+int PaletteRow(int size) { return size == 12 ? 13 : size + 2; }
+
+void Place(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
+
+// wordList entry k is the code of the letter 'A' + k: the numbers 1-26
+// shuffled by moving a random entry to the front again and again.
+void DealCodeTable() {
+  G.wordList.clear();
+  for (int n = 1; n <= 26; ++n) G.wordList.push_back(std::to_string(n));
+  for (int i = 0; i < 1000; ++i) {
+    const int from = Random(26);
+    const std::string moved = G.wordList[from];
+    G.wordList.erase(G.wordList.begin() + from);
+    G.wordList.insert(G.wordList.begin(), moved);
+  }
+}
+
+// Lays out the chosen grid: black squares shown, every letter hidden but the
+// first four of the top row, which are ordinary open cells.
+void LayOutGrid(const TjsysGrille& reader, int size) {
+  for (int c = 0; c < size; ++c)
+    for (int r = 0; r < size; ++r) {
+      const char ch = reader.cells[c][r];
+      const int x = c + 1, y = r + 1, at = CellIndex(x, y);
+      G.answerGridB[at] = static_cast<uint8_t>(ch);
+      G.answerGridA[at] = (ch >= 'A' && ch <= 'Z') ? std::stoi(G.wordList[ch - 'A']) : 100;
+      std::string shown = "*";
+      if (ch != '*') {
+        shown = (c < 4 && r == 0) ? std::string(1, ch) : " ";
+        G.boardPlayable[at] = 1;
+        G.boardPickable[at] = 1;
+      }
+      Place(x, y, shown);
+      CellState(x, y) = ch == '*' ? 3 : 4;
+    }
+}
+
+void BuildPalette(int size) {
+  const int row = PaletteRow(size);
+  for (int x = 1; x <= 13; ++x)
+    for (int y = row; y <= row + 1; ++y) {
+      G.boardPlayable[CellIndex(x, y)] = 1;
+      G.boardPickable[CellIndex(x, y)] = 1;
+      CellState(x, y) = 2;
+    }
+}
+
+// True when the grid may be built: a grid of the size exists and every cell
+// is a capital letter or a black square, so the palette can fill it.
+bool GridIsPlayable(const TjsysGrille& reader, int size) {
+  if (reader.width != size || reader.height != size) return false;
+  for (int c = 0; c < size; ++c)
+    for (int r = 0; r < size; ++r) {
+      const char ch = reader.cells[c][r];
+      if (ch != '*' && (ch < 'A' || ch > 'Z')) return false;
+    }
+  return true;
+}
+
+bool BuildCodedGrid(int size, const std::string& gridFile) {
+  const std::string key = std::to_string(size) + "x" + std::to_string(size);
+  DealCodeTable();
+  PlaySound(1);
+  G.gameSize = size;
+  TjsysGrille reader;
+  reader.LoadFile(G.programDir + "bin\\" + gridFile);
+  const int count = reader.CountGrids(key);
+  // With two or more grids the last one of the size is never drawn; kept as
+  // the grid games have always chosen.
+  if (count > 0) reader.SelectGrid(key, Random(count - 1) + 1);
+  // Without a usable grid the board would be a field of empty cells that no
+  // letter can complete: the game is not built.
+  if (!GridIsPlayable(reader, size)) return false;
+  LayOutGrid(reader, size);
+  BuildPalette(size);
+  G.boardReady = 1;
+  PlaySound(0);
+  return true;
+}
+
+}  // namespace
+
+void PlayCodedGrid(int size, const std::string& gridFile) {
+  if (!G.boardReady && !BuildCodedGrid(size, gridFile)) {
+    AbandonGame("Aucune grille " + std::to_string(size) + "x" + std::to_string(size) + " utilisable dans " + gridFile + ".");
+    return;
+  }
+  if (G.gameLost)
+    for (int x = 1; x <= size; ++x)
+      for (int y = 1; y <= size; ++y) {
+        G.boardCellColour[CellIndex(x, y)] = 255;
+        G.boardLetters[CellIndex(x, y)] = static_cast<uint8_t>(G.answerGridB[CellIndex(x, y)]);
+      }
+  // The alphabet is written again every tick, so a letter taken from the
+  // palette, or one dropped on it, never changes it for long.
+  const int row = PaletteRow(size);
+  Place(1, row, "ABCDEFGHIJKLM");
+  Place(1, row + 1, "NOPQRSTUVWXYZ");
+  DrawBoard();
+  DrawCodeNumbers();
+  CheckGameComplete();
+}
