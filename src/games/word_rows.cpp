@@ -21,20 +21,27 @@ constexpr int kRows = 8;
 
 void Place(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
 
-bool HasSpace(const std::string& word) { return word.find(' ') != std::string::npos; }
+// Only the alphabet's letters can be dragged into a row, so a word holding a
+// space, a hyphen or an apostrophe (the themed lists have a few) could never
+// be spelt: it is drawn again like the word with a space.
+bool CanBeSpelt(const std::string& word) {
+  for (char c : word)
+    if (c < 'A' || c > 'Z') return false;
+  return true;
+}
 
-// A word of the length without a space. The draws are bounded, then the list
-// is searched in order, so a list whose every word has a space cannot hang
+// A word of the length the alphabet can spell. The draws are bounded, then
+// the list is searched in order, so a list without such a word cannot hang
 // the game; "" when no word fits.
 std::string ChooseWord(int length) {
   for (int draw = 0; draw < 1000; ++draw) {
     const std::string word = RandomWord(static_cast<uint8_t>(length));
     if (word.empty()) return "";
-    if (!HasSpace(word)) return word;
+    if (CanBeSpelt(word)) return word;
   }
   for (int slot = 1; slot <= wordCount[length]; ++slot) {
     const std::string word = StoredWord(length, slot);
-    if (!HasSpace(word)) return word;
+    if (CanBeSpelt(word)) return word;
   }
   return "";
 }

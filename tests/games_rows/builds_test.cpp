@@ -82,7 +82,7 @@ void CheckPassword(int length) {
 void CheckWordRows(int length) {
   const std::string word = G.wordSlots[0].str();
   ASSERT_EQ(static_cast<int>(word.size()), length);
-  EXPECT_EQ(word.find(' '), std::string::npos);
+  for (char c : word) ASSERT_TRUE(c >= 'A' && c <= 'Z') << word;
   EXPECT_TRUE(IsWord(word)) << word;
   EXPECT_EQ(RowAt(7, 2, 13), "ABCDEFGHIJKLM");
   EXPECT_EQ(RowAt(7, 3, 13), "NOPQRSTUVWXYZ");

@@ -136,9 +136,14 @@ TEST(WordRowsGame, EscapeShowsTheWordAndClosesTenSecondsLater) {
 
 TEST(WordRowsGame, AListWithoutAUsableWordEndsTheGameWithAMessage) {
   WordRows w;
-  // Variant 52 asks for seven letters; the only one has a space.
-  w.WriteProgramFile("bin/DicoFrancais.txt", "LA MAIN\r\nCHATON\r\n");
+  // Variant 52 asks for seven letters; the only ones cannot be spelt with
+  // the alphabet.
+  w.WriteProgramFile("bin/DicoFrancais.txt", "LA MAIN\r\nPORC-EPIC\r\nCHATON\r\n");
   w.StartGame(52);
+  EXPECT_TRUE(G.gameTitle.empty());
+  EXPECT_EQ(G.messageShowing, 1);
+  w.Tick();
+  w.StartGame(55);  // nine letters: the hyphenated one only
   EXPECT_TRUE(G.gameTitle.empty());
   EXPECT_EQ(G.messageShowing, 1);
   w.StartGame(53);  // no word of eight letters at all
