@@ -1,0 +1,28 @@
+#include "travel/map_squares.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "shell/game_state.h"
+
+bool OnMap(int x, int y) { return 0 <= x && x < 14 && 0 <= y && y < 8; }
+
+bool AreNeighbours(int x1, int y1, int x2, int y2) {
+  return std::abs(x1 - x2) + std::abs(y1 - y2) == 1;
+}
+
+int CheapestNeighbourCost(int x, int y) {
+  constexpr int dx[4] = {-1, 1, 0, 0}, dy[4] = {0, 0, -1, 1};
+  int cheapest = 1000;
+  for (int i = 0; i < 4; ++i) {
+    const int nx = x + dx[i], ny = y + dy[i];
+    const int cost = OnMap(nx, ny) ? G.travelSquares[nx][ny].entryCost : 1000;
+    cheapest = std::min(cheapest, cost);
+  }
+  return cheapest;
+}
+
+void KeepPawnOnMap() {
+  G.pawnX = std::clamp(G.pawnX, 0, 13);
+  G.pawnY = std::clamp(G.pawnY, 0, 7);
+}

@@ -1,0 +1,25 @@
+#include "travel/stage.h"
+
+#include "display/assets.h"
+#include "persistence/commentary.h"
+#include "shell/game_state.h"
+#include "shell/resets.h"
+#include "travel/map_squares.h"
+#include "words/word_store.h"
+
+void StartStage() {
+  G.travelMapShowing = 0;
+  G.travelModeActive = 1;
+  G.journeyText = Comment(35);
+  ResetBoard();
+  KeepPawnOnMap();
+  int variant = G.travelSquares[G.pawnX][G.pawnY].stageVariant;
+  // Squares are filled with variants 1-50; a damaged saved game may hold
+  // anything, and the name table stops at 150.
+  if (variant < 1 || variant > 150) variant = 1;
+  G.currentVariant = variant;
+  G.gameTitle = G.variantName[variant];
+  LoadWordList(1);  // every stage variant plays on the French words
+  ChargeAide(static_cast<uint8_t>(variant));
+  LoadBackground(G.backgroundIndex);
+}

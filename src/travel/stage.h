@@ -1,0 +1,4 @@
+// The start of a stage: the game of the square the pawn has just entered.
+#pragma once
+
+void StartStage();
