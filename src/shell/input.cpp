@@ -61,18 +61,20 @@ void TForm1::DXMouseDown(int button) {
   }
   if (G.gameWon && !G.winHandled) AcknowledgeWin();
   if (G.gameLost && !G.travelModeActive) G.gameTitle.clear();
-  if (G.gameWon || G.gameLost) {
+  const bool gameOver = G.gameWon || G.gameLost;
+  if (gameOver) {
     if (G.travelModeActive && !G.travelStageWon) {
       ContinueJourney();
       return;
     }
     ResetGame();
-    return;
   }
+  // A journey won on its destination (or stranded) ends with this click.
   if (G.travelFailed || G.travelStageWon) {
     EndJourney();
     return;
   }
+  if (gameOver) return;
   G.clickPending = 0;
   BoardMouseDown(button);
 }

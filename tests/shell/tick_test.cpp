@@ -203,3 +203,18 @@ TEST(Input, APointerOverAnOverlayRecordsAPendingClick) {
   h.Release(10, 10);
   EXPECT_EQ(G.clickPending, 0);
 }
+
+TEST(Input, TheClickAfterAStageWonOnTheDestinationEndsTheJourney) {
+  Running h;
+  h.RunGame("ETAPE");
+  G.travelModeActive = 1;
+  G.pawnX = G.destinationX = 5;
+  G.pawnY = G.destinationY = 3;
+  G.gameWon = 1;
+  h.Tick();
+  EXPECT_EQ(G.travelStageWon, 1);
+  h.Press(400, 300);
+  EXPECT_EQ(G.travelModeActive, 0);
+  EXPECT_EQ(G.travelStageWon, 0);
+  EXPECT_TRUE(G.gameTitle.empty());
+}
