@@ -18,8 +18,6 @@ namespace {
 // have exactly one other anagram would otherwise build for ever.
 constexpr int kMostAttempts = 3000;
 
-void Place(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
-
 // One draw of a word: kept only when the list gives it exactly one other
 // anagram. False when the list has no word of the length at all.
 bool TryAnagramWord(int length, int start) {
@@ -30,9 +28,9 @@ bool TryAnagramWord(int length, int start) {
   std::vector<std::string> anagrams;
   FindAnagrams(anagrams, word);
   if (anagrams.size() == 1 && anagrams[0] != NoResultMarker(word.size())) G.wordSlots[1] = anagrams[0];
-  Place(start, 5, G.wordSlots[0].str());
-  Place(start, 10, G.wordSlots[1].str());
-  Place(start, 11, std::string(length, ' '));
+  PlaceAcross(start, 5, G.wordSlots[0].str());
+  PlaceAcross(start, 10, G.wordSlots[1].str());
+  PlaceAcross(start, 11, std::string(length, ' '));
   return true;
 }
 
@@ -64,8 +62,8 @@ void PlayAnagram(int length) {
     }
   }
   if (G.gameLost) {
-    Place(start, 10, std::string(length, ' '));
-    Place(start, 11, G.wordSlots[1].str());
+    PlaceAcross(start, 10, std::string(length, ' '));
+    PlaceAcross(start, 11, G.wordSlots[1].str());
   }
   DrawBoard();
   G.wordSlots[2] = ReadBoardRun(start, 11, length, 1);

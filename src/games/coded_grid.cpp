@@ -19,8 +19,6 @@ namespace {
 // smaller grids leave one empty row before the palette.
 int PaletteRow(int size) { return size == 12 ? 13 : size + 2; }
 
-void Place(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
-
 // wordList entry k is the code of the letter 'A' + k: the numbers 1-26
 // shuffled by moving a random entry to the front again and again.
 void DealCodeTable() {
@@ -49,7 +47,7 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
         G.boardPlayable[at] = 1;
         G.boardPickable[at] = 1;
       }
-      Place(x, y, shown);
+      PlaceAcross(x, y, shown);
       CellState(x, y) = ch == '*' ? 3 : 4;
     }
 }
@@ -113,8 +111,7 @@ void PlayCodedGrid(int size, const std::string& gridFile) {
   // The alphabet is written again every tick, so a letter taken from the
   // palette, or one dropped on it, never changes it for long.
   const int row = PaletteRow(size);
-  Place(1, row, "ABCDEFGHIJKLM");
-  Place(1, row + 1, "NOPQRSTUVWXYZ");
+  WriteAlphabet(1, row);
   DrawBoard();
   DrawCodeNumbers();
   CheckGameComplete();

@@ -19,8 +19,6 @@ namespace {
 // no word and letter ever give exactly one anagram would build for ever.
 constexpr int kMostAttempts = 3000;
 
-void Place(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
-
 // The layout of a game drawn with b = gamePhase: the word of b + 5 letters
 // from column 4 - b, its answer of b + 6 letters from column 12.
 struct Layout {
@@ -53,10 +51,10 @@ Attempt TryLine(const Layout& l) {
     G.wordSlots[line] = answer;
     G.gameSize += 1;
   }
-  Place(l.firstColumn, r, word);
-  Place(l.firstColumn + l.wordLength + 1, r, std::string(1, extra));
-  Place(l.answerColumn, r, std::string(l.answerLength, ' '));
-  Place(l.answerColumn, r + 1, answer);
+  PlaceAcross(l.firstColumn, r, word);
+  PlaceAcross(l.firstColumn + l.wordLength + 1, r, std::string(1, extra));
+  PlaceAcross(l.answerColumn, r, std::string(l.answerLength, ' '));
+  PlaceAcross(l.answerColumn, r + 1, answer);
   ShuffleBoardWord(l.answerColumn, r + 1, l.answerLength, 1);
   return answer.empty() ? Attempt::failed : Attempt::found;
 }
@@ -99,8 +97,8 @@ void PlayExtraLetter(int words) {
   }
   if (G.gameLost)
     for (int line = 0; line < words; ++line) {
-      Place(l.answerColumn, RowOf(line), G.wordSlots[line].str());
-      Place(l.answerColumn, RowOf(line) + 1, std::string(l.answerLength, ' '));
+      PlaceAcross(l.answerColumn, RowOf(line), G.wordSlots[line].str());
+      PlaceAcross(l.answerColumn, RowOf(line) + 1, std::string(l.answerLength, ' '));
     }
   DrawBoard();
   for (int line = 0; line < words; ++line) {

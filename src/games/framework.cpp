@@ -4,11 +4,19 @@
 #include "games/game_routines.h"
 #include "shell/forms.h"
 #include "shell/game_state.h"
+#include "words/word_routines.h"
 
 bool VariantIn(unsigned variant, std::initializer_list<std::pair<unsigned, unsigned>> ranges) {
   for (const auto& [first, last] : ranges)
     if (variant >= first && variant <= last) return true;
   return false;
+}
+
+void PlaceAcross(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
+
+void WriteAlphabet(int x, int row) {
+  PlaceAcross(x, row, "ABCDEFGHIJKLM");
+  PlaceAcross(x, row + 1, "NOPQRSTUVWXYZ");
 }
 
 std::string ReadBoardRun(int x, int y, int length, int direction) {

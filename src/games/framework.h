@@ -15,5 +15,10 @@ void BoardMouseUp(int button);
 // direction is 1, else along y; stored characters as they are.
 std::string ReadBoardRun(int x, int y, int length, int direction);
 
+// Writes the text into the board from (x, y) along x, over whatever was there.
+void PlaceAcross(int x, int y, const std::string& text);
+// The alphabet in two rows of thirteen from (x, row): A-M, then N-Z below.
+void WriteAlphabet(int x, int row);
+
 // True when the variant lies in one of the inclusive ranges.
 bool VariantIn(unsigned variant, std::initializer_list<std::pair<unsigned, unsigned>> ranges);

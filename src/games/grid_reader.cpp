@@ -95,30 +95,22 @@ void TjsysGrille::SelectGrid(const std::string& key, int32_t n) {
 }
 
 void TjsysGrille::CollectWords(std::vector<std::string>& list) const {
-  for (int32_t r = 0; r < height; ++r) {
+  // The runs of one line of `length` cells, black squares ending them.
+  auto collectLine = [&](int32_t length, auto cellAt) {
     std::string run;
-    for (int32_t c = 0; c < width; ++c) {
-      if (cells[c][r] == '*') {
+    for (int32_t i = 0; i < length; ++i) {
+      const char cell = cellAt(i);
+      if (cell == '*') {
         CollectRun(run, list);
         run.clear();
       } else {
-        run += cells[c][r];
+        run += cell;
       }
     }
     CollectRun(run, list);
-  }
-  for (int32_t c = 0; c < width; ++c) {
-    std::string run;
-    for (int32_t r = 0; r < height; ++r) {
-      if (cells[c][r] == '*') {
-        CollectRun(run, list);
-        run.clear();
-      } else {
-        run += cells[c][r];
-      }
-    }
-    CollectRun(run, list);
-  }
+  };
+  for (int32_t r = 0; r < height; ++r) collectLine(width, [&](int32_t c) { return cells[c][r]; });
+  for (int32_t c = 0; c < width; ++c) collectLine(height, [&](int32_t r) { return cells[c][r]; });
   if (list.size() < 2) return;
 
   std::vector<std::string> ordered = list;

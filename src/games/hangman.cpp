@@ -25,19 +25,16 @@ const char* const kMonthFiles[] = {"\\bin\\pjanvier.txt", "\\bin\\pFevrier.txt",
 
 bool IsLetter(char c) { return c >= 'A' && c <= 'Z'; }
 
-void Place(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
-
 // Five rows of twenty characters from column 1.
 void LayOutInRows(const std::string& text, int firstRow) {
   for (int row = 0; row < 5 && row * 20 < static_cast<int>(text.size()); ++row)
-    Place(1, firstRow + row, text.substr(row * 20, 20));
+    PlaceAcross(1, firstRow + row, text.substr(row * 20, 20));
 }
 
 void BuildKeyArea() {
   for (int x = 7; x <= 20; ++x)
     for (int y = 2; y <= 3; ++y) CellState(x, y) = 2;
-  Place(7, 2, "ABCDEFGHIJKLM");
-  Place(7, 3, "NOPQRSTUVWXYZ");
+  WriteAlphabet(7, 2);
   for (int x = 7; x <= 19; ++x)
     for (int y = 2; y <= 3; ++y) G.boardPickable[CellIndex(x, y)] = 1;
 }
@@ -88,7 +85,7 @@ void HangmanTick(double step, void (*layOut)(const std::string&)) {
   if (G.gameSize >= 1) DrawCard(20, 150, G.gameSize);
 }
 
-void LayOutWord(const std::string& text) { Place(7, 10, text); }
+void LayOutWord(const std::string& text) { PlaceAcross(7, 10, text); }
 void LayOutProverb(const std::string& text) { LayOutInRows(text, 10); }
 
 }  // namespace
@@ -157,8 +154,7 @@ void PlayMonthProverbs(int month) {
     PlaySound(0);
   }
   // The alphabet is written again every tick, so it never runs out.
-  Place(4, 1, "ABCDEFGHIJKLM");
-  Place(4, 2, "NOPQRSTUVWXYZ");
+  WriteAlphabet(4, 1);
   const std::string solution = G.wordSlots[0].str();
   if (G.gameLost) LayOutInRows(solution, 6);
   for (int x = 1; x <= 20; ++x)

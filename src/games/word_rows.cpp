@@ -19,8 +19,6 @@ constexpr int kFirstColumn = 7;
 constexpr int kFirstRow = 7;
 constexpr int kRows = 8;
 
-void Place(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
-
 // Only the alphabet's letters can be dragged into a row, so a word holding a
 // space, a hyphen or an apostrophe (the themed lists have a few) could never
 // be spelt: it is drawn again like the word with a space.
@@ -59,7 +57,7 @@ void BuildRows(int length) {
     return;
   }
   G.wordSlots[0] = word;
-  for (int y = kFirstRow; y < kFirstRow + kRows; ++y) Place(kFirstColumn, y, std::string(length, ' '));
+  for (int y = kFirstRow; y < kFirstRow + kRows; ++y) PlaceAcross(kFirstColumn, y, std::string(length, ' '));
   G.boardLetters[CellIndex(kFirstColumn, kFirstRow)] = word[0];
   for (int x = kFirstColumn; x < kFirstColumn + length; ++x) G.boardPlayable[CellIndex(x, kFirstRow)] = 1;
   G.gameLength = 1;
@@ -73,7 +71,7 @@ void BuildRows(int length) {
 bool JudgeRow(int row, const std::string& guess, int length) {
   const std::string word = G.wordSlots[0].str();
   if (!IsWord(guess)) {
-    Place(kFirstColumn + 1, row, std::string(length - 1, ' '));
+    PlaceAcross(kFirstColumn + 1, row, std::string(length - 1, ' '));
     return false;
   }
   for (int j = 0; j < length; ++j)
@@ -97,8 +95,7 @@ void PlayWordRows(int length) {
     if (G.gameTitle.empty()) return;
   }
   // The alphabet is written again every tick, so it never runs out.
-  Place(7, 2, "ABCDEFGHIJKLM");
-  Place(7, 3, "NOPQRSTUVWXYZ");
+  WriteAlphabet(7, 2);
   const int row = kFirstRow - 1 + G.gameLength;
   for (int x = kFirstColumn; x < kFirstColumn + length; ++x) {
     CellState(x, row) = 4;
@@ -108,7 +105,7 @@ void PlayWordRows(int length) {
   G.wordSlots[9] = guess;
   const bool complete = guess.find(' ') == std::string::npos;
   if (complete && !(G.gameWon && G.gameLost) && !JudgeRow(row, guess, length)) return;
-  if (G.gameLost) Place(kFirstColumn, kFirstRow + kRows - 1, G.wordSlots[0].str());
+  if (G.gameLost) PlaceAcross(kFirstColumn, kFirstRow + kRows - 1, G.wordSlots[0].str());
   CheckGameComplete();
   DrawBoard();
 }
