@@ -9,6 +9,7 @@
 #include "display/sound.h"
 #include "persistence/list_entries.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/picture.h"
 #include "shell/forms.h"
 #include "shell/game_state.h"
@@ -152,8 +153,7 @@ void FillFileList(const std::string& folder, const std::string& mask, bool upper
     if (name.size() <= 3) continue;
     name.erase(name.size() - 4);
     if (name.empty()) continue;  // ".jpg" alone names nothing to choose
-    if (upper)
-      for (char& c : name) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+    if (upper) name = UpperCaseAscii(name);
     AddEntry(list, name);
   }
 }

@@ -6,6 +6,7 @@
 #include "display/drawing.h"
 #include "persistence/list_entries.h"
 #include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/picture.h"
 #include "shell/forms.h"
 #include "shell/game_state.h"
@@ -62,8 +63,7 @@ static std::string FreePictureName(const std::string& folder, const std::string&
 void ImportPicture(const std::string& chosenPath) {
   if (!G.dataFoldersReady) return;
   const int kind = G.importKind;
-  std::string ending = chosenPath.size() >= 4 ? chosenPath.substr(chosenPath.size() - 4) : chosenPath;
-  for (char& c : ending) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+  const std::string ending = UpperCaseAscii(chosenPath.size() >= 4 ? chosenPath.substr(chosenPath.size() - 4) : chosenPath);
   // Any other ending keeps the picture chosen before, as the dialog's holder did.
   if (ending == ".BMP" || ending == ".JPG") {
     if (!LoadPicture(chosenPath, importedPicture)) G.statusTip = Comment(87);

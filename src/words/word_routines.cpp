@@ -5,19 +5,13 @@
 #include <cstring>
 
 #include "platform/clock.h"
+#include "platform/paths.h"
 #include "shell/game_state.h"
 #include "words/word_store.h"
 
 namespace {
 
 constexpr int longestWord = 30;
-
-std::string UpperAscii(std::string text) {
-  for (char& c : text) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return text;
-}
 
 // Letter counts of the given letters. Spaces are not counted: a given space
 // never matches, and a stored word holding a space is never spelt.
@@ -126,7 +120,7 @@ std::string FindWordInside(const std::string& text) {
 
 void WordsFromLetters(std::vector<std::string>& list, const std::string& letters) {
   list.clear();
-  const std::string given = UpperAscii(letters);
+  const std::string given = UpperCaseAscii(letters);
   const int L = static_cast<int>(given.size());
   if (L > 1) {
     LetterCounts counts(given);
@@ -142,7 +136,7 @@ void WordsFromLetters(std::vector<std::string>& list, const std::string& letters
 
 bool MatchPattern(std::vector<std::string>& list, const std::string& pattern) {
   list.clear();
-  const std::string wanted = UpperAscii(pattern);
+  const std::string wanted = UpperCaseAscii(pattern);
   const int L = static_cast<int>(wanted.size());
   if (L <= longestWord) {
     // Only the fixed letters are compared.
@@ -170,7 +164,7 @@ bool MatchPattern(std::vector<std::string>& list, const std::string& pattern) {
 
 void FindAnagrams(std::vector<std::string>& list, const std::string& letters) {
   list.clear();
-  const std::string given = UpperAscii(letters);
+  const std::string given = UpperCaseAscii(letters);
   const int L = static_cast<int>(given.size());
   if (L <= longestWord) {
     LetterCounts counts(given);
