@@ -52,7 +52,7 @@ void SetUpBoard() {
     for (int y = 1; y <= 12; ++y) {
       G.boardLetters[CellIndex(x, y)] = static_cast<uint8_t>('A' + (x + y) % 26);
       G.boardPickable[CellIndex(x, y)] = 1;
-      CellState(x, y) = 2;
+      SetCellState(x, y, 2);
     }
   ListBox& scores = G.listBoxes[listScores];
   scores.x = 150;
@@ -90,7 +90,7 @@ void BM_CodeNumbers(benchmark::State& state) {
   SetUpBoard();
   for (int x = 1; x <= 12; ++x)
     for (int y = 1; y <= 12; ++y) {
-      CellState(x, y) = 4;
+      SetCellState(x, y, 4);
       G.answerGridA[CellIndex(x, y)] = (x * 7 + y) % 26 + 1;
     }
   for (auto _ : state) {

@@ -34,7 +34,7 @@ static void BM_BusyFrame(benchmark::State& state) {
   for (int x = 1; x <= 12; ++x)
     for (int y = 1; y <= 12; ++y) {
       G.boardLetters[CellIndex(x, y)] = static_cast<uint8_t>('A' + (x + y) % 26);
-      CellState(x, y) = 4;
+      SetCellState(x, y, 4);
     }
   for (int i = 0; i < 30; ++i) AddEntry(listScores, "Joueur.......MOTS CODES 12x1201mn 05s9160");
   G.currentScreen = 4;

@@ -77,7 +77,7 @@ void PickUp(unsigned v, int x, int y) {
   } else if (IsDeconstructed(v)) {
     if (!playable) return;
     TakeCell(x, y);
-    if (CellState(x, y) == 3) CellState(x, y) = 4;
+    if (CellState(x, y) == 3) SetCellState(x, y, 4);
     Letter(x, y) = ' ';
   } else if (IsHiddenWords(v)) {
     if (!playable || !holdsLetter) return;
@@ -130,7 +130,7 @@ void DropDeconstructed(int x, int y) {
   if (OnBoard(x, y) && Playable(x, y) != 0 && Letter(x, y) == ' ' && CellState(x, y) != 3) {
     if (Playable(x, y) == 1) {
       Letter(x, y) = FirstHeld();
-      if (G.heldText == "*") CellState(x, y) = 3;
+      if (G.heldText == "*") SetCellState(x, y, 3);
     }
     DroppedOnCell();
     PlaySound(7);

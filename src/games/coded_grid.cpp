@@ -48,7 +48,7 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
         G.boardPickable[at] = 1;
       }
       PlaceAcross(x, y, shown);
-      CellState(x, y) = ch == '*' ? 3 : 4;
+      SetCellState(x, y, ch == '*' ? 3 : 4);
     }
 }
 
@@ -58,7 +58,7 @@ void BuildPalette(int size) {
     for (int y = row; y <= row + 1; ++y) {
       G.boardPlayable[CellIndex(x, y)] = 1;
       G.boardPickable[CellIndex(x, y)] = 1;
-      CellState(x, y) = 2;
+      SetCellState(x, y, 2);
     }
 }
 

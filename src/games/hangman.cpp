@@ -33,7 +33,7 @@ void LayOutInRows(const std::string& text, int firstRow) {
 
 void BuildKeyArea() {
   for (int x = 7; x <= 20; ++x)
-    for (int y = 2; y <= 3; ++y) CellState(x, y) = 2;
+    for (int y = 2; y <= 3; ++y) SetCellState(x, y, 2);
   WriteAlphabet(7, 2);
   for (int x = 7; x <= 19; ++x)
     for (int y = 2; y <= 3; ++y) G.boardPickable[CellIndex(x, y)] = 1;
@@ -147,7 +147,7 @@ void PlayMonthProverbs(int month) {
       for (int y = 1; y <= 2; ++y) {
         G.boardPlayable[CellIndex(x, y)] = 1;
         G.boardPickable[CellIndex(x, y)] = 1;
-        CellState(x, y) = 2;
+        SetCellState(x, y, 2);
       }
     LayOutInRows(layout, 6);
     G.boardReady = 1;

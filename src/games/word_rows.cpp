@@ -49,7 +49,7 @@ void BuildRows(int length) {
     for (int y = 2; y <= 3; ++y) {
       G.boardPlayable[CellIndex(x, y)] = 1;
       G.boardPickable[CellIndex(x, y)] = 1;
-      CellState(x, y) = 2;
+      SetCellState(x, y, 2);
     }
   const std::string word = length >= 1 && length <= 30 ? ChooseWord(length) : "";
   if (word.empty()) {
@@ -75,7 +75,7 @@ bool JudgeRow(int row, const std::string& guess, int length) {
     return false;
   }
   for (int j = 0; j < length; ++j)
-    if (guess[j] == word[j]) CellState(kFirstColumn + j, row) = 1;
+    if (guess[j] == word[j]) SetCellState(kFirstColumn + j, row, 1);
   if (G.gameLength < kRows) {
     G.gameLength += 1;
     PlaySound(2);
@@ -98,7 +98,7 @@ void PlayWordRows(int length) {
   WriteAlphabet(7, 2);
   const int row = kFirstRow - 1 + G.gameLength;
   for (int x = kFirstColumn; x < kFirstColumn + length; ++x) {
-    CellState(x, row) = 4;
+    SetCellState(x, row, 4);
     G.boardPlayable[CellIndex(x, row)] = 1;
   }
   const std::string guess = ReadBoardRun(kFirstColumn, row, length, 1);

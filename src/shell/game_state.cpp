@@ -14,13 +14,14 @@ std::string DataFolderPrefix() { return Comment(51); }
 bool SoundsOn() { return G.checkBoxes[1].checked != 0; }
 bool MusicOn() { return G.checkBoxes[2].checked != 0; }
 
-int32_t& CellState(int x, int y) {
-  static int32_t nowhere;
-  if (x < 1 || x > 20 || y < 1 || y > 20) {
-    nowhere = 0;
-    return nowhere;
-  }
-  return G.boardCellState[(x - 1) * 20 + (y - 1)];
+static bool HasCellState(int x, int y) { return x >= 1 && x <= 20 && y >= 1 && y <= 20; }
+
+int32_t CellState(int x, int y) {
+  return HasCellState(x, y) ? G.boardCellState[(x - 1) * 20 + (y - 1)] : 0;
+}
+
+void SetCellState(int x, int y, int32_t state) {
+  if (HasCellState(x, y)) G.boardCellState[(x - 1) * 20 + (y - 1)] = state;
 }
 
 void ClearGameState() {

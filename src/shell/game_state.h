@@ -281,8 +281,10 @@ bool SoundsOn();
 bool MusicOn();
 
 // The state of cell (x, y); cells in row or column 0 (or beyond 20) have no
-// state: reads give 0 and writes go nowhere.
-int32_t& CellState(int x, int y);
+// state: reads give 0 and writes go nowhere. By value: the field lies in a
+// packed record, where a reference could be misaligned.
+int32_t CellState(int x, int y);
+void SetCellState(int x, int y, int32_t state);
 inline int CellIndex(int x, int y) { return x * 21 + y; }
 
 // Back to the zero state of process start (tests).

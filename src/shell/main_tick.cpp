@@ -50,7 +50,7 @@ static void LandFlight() {
     case 3:
       PlaySound(2);
       G.boardLetters[CellIndex(cx, cy)] = '*';
-      CellState(cx, cy) = 3;
+      SetCellState(cx, cy, 3);
       DropHeldLetters();
       break;
     default:

@@ -219,8 +219,8 @@ TEST_F(BitmapFonts, BoardDrawsLettersTilesAndBareBlackSquaresOnly) {
   for (auto& s : G.boardCellState) s = 1;
   G.boardLetters[CellIndex(0, 0)] = 'B';  // row 0 has no state: a plain letter
   G.boardLetters[CellIndex(1, 1)] = 'A';
-  CellState(1, 1) = 2;
-  CellState(2, 1) = 3;
+  SetCellState(1, 1, 2);
+  SetCellState(2, 1, 3);
   G.boardLetters[CellIndex(1, 2)] = 'C';
   G.boardCellColour[CellIndex(1, 2)] = kHighlight;
   DrawBoard();

@@ -247,7 +247,7 @@ TEST_F(Widgets, CodeAndSumNumbersAreSmallTextAtTheCellsCorner) {
   for (auto& l : G.boardLetters) l = '*';
   for (auto& s : G.boardCellState) s = 1;
   G.boardLetters[CellIndex(2, 3)] = 'A';
-  CellState(2, 3) = 4;
+  SetCellState(2, 3, 4);
   G.answerGridA[CellIndex(2, 3)] = 17;
   G.boardLetters[CellIndex(5, 5)] = 'B';  // a letter on a tile of another style
   G.answerGridA[CellIndex(5, 5)] = 9;

@@ -21,7 +21,7 @@ struct Board : Harness {
     Letter(x, y) = static_cast<uint8_t>(letter);
     G.boardPlayable[CellIndex(x, y)] = playable;
     G.boardPickable[CellIndex(x, y)] = pickable;
-    CellState(x, y) = state;
+    SetCellState(x, y, state);
   }
   void PointAt(int x, int y) {
     G.hoverCellX = x;

@@ -22,8 +22,8 @@ TEST(Printing, TheBoardGoesToAPrintedPage) {
   G.gameTitle = "MOTS  CODES 12x12";
   G.currentVariant = 1;
   G.boardLetters[CellIndex(1, 1)] = 'A';
-  CellState(1, 1) = 4;
-  CellState(2, 1) = 3;
+  SetCellState(1, 1, 4);
+  SetCellState(2, 1, 3);
   PrinterDryRun(true);
   Imprimegrille();
   const std::string pdf = LastPrintedPdf();
