@@ -1,5 +1,7 @@
-// PENDING(exchanges): this game comes with its own issue; until then the variant
-// starts and shows its title with an empty board.
+// The consonant exchange: the consonants of W ten-letter words are taken
+// out and offered shuffled, twenty to a row; the player puts them back. The
+// game is the vowel exchange's with another offer (vowel_exchange.cpp).
+#include "games/exchanges.h"
 #include "games/game_routines.h"
 
-void PlayConsonantExchange(int) {}
+void PlayConsonantExchange(int words) { PlayExchange(words, false); }
