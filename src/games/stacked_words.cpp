@@ -1,5 +1,71 @@
-// PENDING(cut-and-stacked-words): this game comes with its own issue; until then the variant
-// starts and shows its title with an empty board.
-#include "games/game_routines.h"
+// The stacked words: rows 1 ... N hold words of 2 ... N + 1 letters stacked
+// from column 1; their first letters, read downwards, spell a hidden word,
+// but they are shuffled and the player moves them back.
+#include <string>
+#include <vector>
 
-void PlayStackedWords(int) {}
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "games/game_routines.h"
+#include "games/proverbs.h"
+#include "games/word_draws.h"
+#include "platform/clock.h"
+#include "shell/game_state.h"
+#include "words/word_routines.h"
+
+namespace {
+
+// Hidden words tried before the game gives up: a list where no hidden word
+// gives every row two candidates would otherwise restart for ever. Each try
+// takes one tick.
+constexpr int kMostTries = 200;
+
+enum class Try { noWord, failed, built };
+
+// One try with a new hidden word; failed when a row has fewer than two
+// candidate words (the next call tries again).
+Try TryBuild(int rows) {
+  const std::string hidden = DrawLetterWord(rows, 100);
+  if (hidden.empty()) return Try::noWord;
+  G.wordSlots[0] = hidden;
+  PlaceWord(1, 1, hidden, 0, G.boardLetters, 1);
+  std::vector<std::string> list;
+  for (int k = 1; k <= rows; ++k) {
+    G.boardCellColour[CellIndex(1, k)] = kHighlight;
+    G.boardPlayable[CellIndex(1, k)] = 1;
+    G.boardPickable[CellIndex(1, k)] = 1;
+    // Row k's word has k + 1 letters, so its length tells which first
+    // letter completes it.
+    MatchPattern(list, hidden[k - 1] + std::string(k, '?'));
+    if (list.size() < 2) return Try::failed;
+    PlaceAcross(1, k, list[Random(static_cast<int>(list.size()))]);
+  }
+  PlaceAcross(1, rows + 1, " ");
+  G.boardPlayable[CellIndex(1, rows + 1)] = 1;
+  G.boardPickable[CellIndex(1, rows + 1)] = 1;
+  ShuffleBoardWord(1, 1, rows, 0);
+  PlaySound(0);
+  G.boardReady = 1;
+  return Try::built;
+}
+
+}  // namespace
+
+void PlayStackedWords(int rows) {
+  if (!G.boardReady) {
+    const Try attempt = TryBuild(rows);
+    if (attempt == Try::noWord) {
+      AbandonGame("Aucun mot de " + std::to_string(rows) + " lettres dans cette liste.");
+      return;
+    }
+    if (attempt == Try::failed) {
+      if (++G.gameSize >= kMostTries) AbandonGame("Aucun mot caché ne convient dans cette liste.");
+      return;
+    }
+  }
+  if (G.gameLost) PlaceWord(1, 1, G.wordSlots[0].str(), 0, G.boardLetters, 1);
+  G.wordSlots[1] = ReadBoardRun(1, 1, rows, 2);
+  DrawBoard();
+  CheckGameComplete();
+}
