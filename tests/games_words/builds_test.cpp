@@ -6,6 +6,7 @@
 #include <set>
 #include <vector>
 
+#include "shell/resets.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
 #include "words_fixture.h"
@@ -17,8 +18,20 @@ constexpr int kMostTicks = 100;
 
 struct RealLists : WordsGame {
   RealLists() : WordsGame("", true) {}
+  // The first game of a variant starts it as the menu does; the next ones
+  // reset the board only (a new seed from the clock), so the list is not
+  // read again a hundred times.
   void BuildWithinBound(int variant) {
-    const int ticks = Build(static_cast<uint8_t>(variant), kMostTicks + 1);
+    int ticks = 0;
+    if (G.currentVariant != static_cast<unsigned>(variant)) {
+      ticks = Build(static_cast<uint8_t>(variant), kMostTicks + 1);
+    } else {
+      ResetBoard();
+      while (ticks <= kMostTicks && !G.boardReady && !G.gameTitle.empty()) {
+        Tick();
+        ++ticks;
+      }
+    }
     ASSERT_EQ(G.boardReady, 1) << variant;
     EXPECT_LE(ticks, kMostTicks) << variant;
   }
