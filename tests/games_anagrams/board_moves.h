@@ -5,30 +5,15 @@
 #include <string>
 
 #include "display/drawing.h"
+#include "harness/board_play.h"
 #include "harness/harness.h"
 #include "shell/game_state.h"
 
-inline char LetterAt(int x, int y) { return static_cast<char>(G.boardLetters[CellIndex(x, y)]); }
-
-inline std::string RowText(int x, int y, int length) {
-  std::string text;
-  for (int i = 0; i < length; ++i) text += LetterAt(x + i, y);
-  return text;
-}
+inline std::string RowText(int x, int y, int length) { return RowAt(x, y, length); }
 
 // Presses on one cell and releases on another, with the pointer moved there
 // as a player's hand would, a tick between each step.
-inline void Drag(Harness& h, Point from, Point to) {
-  const Point a = PointOfCell(from), b = PointOfCell(to);
-  h.MoveTo(a.x + 15, a.y + 15);
-  h.Tick();
-  h.Press(a.x + 15, a.y + 15);
-  h.Tick();
-  h.MoveTo(b.x + 15, b.y + 15);
-  h.Tick();
-  h.Release(b.x + 15, b.y + 15);
-  h.Tick();
-}
+inline void Drag(Harness& h, Point from, Point to) { DragCells(h, from, to); }
 
 // Spells `word` on row `toRow` from column x, taking each letter from the
 // first cell of row `fromRow` (same columns) that holds it.
@@ -42,8 +27,3 @@ inline void SpellFromRow(Harness& h, const std::string& word, int x, int fromRow
   }
 }
 
-inline bool SameLetters(std::string a, std::string b) {
-  std::sort(a.begin(), a.end());
-  std::sort(b.begin(), b.end());
-  return a == b;
-}

@@ -6,23 +6,10 @@
 
 #include "catalogue/catalogue.h"
 #include "display/drawing.h"
+#include "harness/board_play.h"
 #include "harness/harness.h"
 #include "platform/audio.h"
 #include "shell/game_state.h"
-
-inline char LetterAt(int x, int y) { return static_cast<char>(G.boardLetters[CellIndex(x, y)]); }
-
-inline std::string RowAt(int x, int y, int length) {
-  std::string text;
-  for (int i = 0; i < length; ++i) text += LetterAt(x + i, y);
-  return text;
-}
-
-inline std::string ColumnAt(int x, int y, int length) {
-  std::string text;
-  for (int i = 0; i < length; ++i) text += LetterAt(x, y + i);
-  return text;
-}
 
 struct RowsGame : Harness {
   explicit RowsGame(const std::string& dictionary, HarnessOptions options = {}) : Harness(options) {
@@ -35,21 +22,7 @@ struct RowsGame : Harness {
     StartVariant(variant);
     Tick();
   }
-  Point Centre(Point cell) {
-    const Point p = PointOfCell(cell);
-    return {p.x + 15, p.y + 15};
-  }
-  void Drag(Point fromCell, Point toCell) {
-    const Point from = Centre(fromCell), to = Centre(toCell);
-    MoveTo(from.x, from.y);
-    Tick();
-    Press(from.x, from.y);
-    Tick();
-    MoveTo(to.x, to.y);
-    Tick();
-    Release(to.x, to.y);
-    Tick();
-  }
+  void Drag(Point fromCell, Point toCell) { DragCells(*this, fromCell, toCell); }
   int Played(int wave) {
     return static_cast<int>(std::count(WavesPlayed().begin(), WavesPlayed().end(), wave));
   }
