@@ -7,17 +7,12 @@
 #include "display/sound.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/grid_reader.h"
-#include "games/proverbs.h"
+#include "games/grid_games.h"
 #include "platform/clock.h"
 #include "shell/game_state.h"
 #include "words/word_routines.h"
 
 namespace {
-
-// The 12 x 12 grid fills rows 1-12, so its palette sits right under it; the
-// smaller grids leave one empty row before the palette.
-int PaletteRow(int size) { return size == 12 ? 13 : size + 2; }
 
 // wordList entry k is the code of the letter 'A' + k: the numbers 1-26
 // shuffled by moving a random entry to the front again and again.
@@ -52,44 +47,16 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
     }
 }
 
-void BuildPalette(int size) {
-  const int row = PaletteRow(size);
-  for (int x = 1; x <= 13; ++x)
-    for (int y = row; y <= row + 1; ++y) {
-      G.boardPlayable[CellIndex(x, y)] = 1;
-      G.boardPickable[CellIndex(x, y)] = 1;
-      SetCellState(x, y, 2);
-    }
-}
-
-// True when the grid may be built: a grid of the size exists and every cell
-// is a capital letter or a black square, so the palette can fill it.
-bool GridIsPlayable(const TjsysGrille& reader, int size) {
-  if (reader.width != size || reader.height != size) return false;
-  for (int c = 0; c < size; ++c)
-    for (int r = 0; r < size; ++r) {
-      const char ch = reader.cells[c][r];
-      if (ch != '*' && (ch < 'A' || ch > 'Z')) return false;
-    }
-  return true;
-}
-
 bool BuildCodedGrid(int size, const std::string& gridFile) {
-  const std::string key = std::to_string(size) + "x" + std::to_string(size);
   DealCodeTable();
   PlaySound(1);
   G.gameSize = size;
   TjsysGrille reader;
-  reader.LoadFile(G.programDir + "bin\\" + gridFile);
-  const int count = reader.CountGrids(key);
-  // With two or more grids the last one of the size is never drawn; kept as
-  // the grid games have always chosen.
-  if (count > 0) reader.SelectGrid(key, Random(count - 1) + 1);
   // Without a usable grid the board would be a field of empty cells that no
   // letter can complete: the game is not built.
-  if (!GridIsPlayable(reader, size)) return false;
+  if (!ChooseGrid(reader, size, gridFile)) return false;
   LayOutGrid(reader, size);
-  BuildPalette(size);
+  MarkPalette(PaletteRow(size));
   G.boardReady = 1;
   PlaySound(0);
   return true;
@@ -99,15 +66,10 @@ bool BuildCodedGrid(int size, const std::string& gridFile) {
 
 void PlayCodedGrid(int size, const std::string& gridFile) {
   if (!G.boardReady && !BuildCodedGrid(size, gridFile)) {
-    AbandonGame("Aucune grille " + std::to_string(size) + "x" + std::to_string(size) + " utilisable dans " + gridFile + ".");
+    AbandonGridGame(size, gridFile);
     return;
   }
-  if (G.gameLost)
-    for (int x = 1; x <= size; ++x)
-      for (int y = 1; y <= size; ++y) {
-        G.boardCellColour[CellIndex(x, y)] = 255;
-        G.boardLetters[CellIndex(x, y)] = static_cast<uint8_t>(G.answerGridB[CellIndex(x, y)]);
-      }
+  if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kB);
   // The alphabet is written again every tick, so a letter taken from the
   // palette, or one dropped on it, never changes it for long.
   const int row = PaletteRow(size);
