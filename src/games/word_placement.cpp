@@ -1,5 +1,58 @@
-// PENDING(word-placement): this game comes with its own issue; until then the variant
-// starts and shows its title with an empty board.
-#include "games/game_routines.h"
+// The word placement grids: an empty crossword with its black squares, the
+// alphabet palette under it and the list of its words beside it. The player
+// writes the crossword back letter by letter; each listed word lights up once
+// it stands somewhere in the grid.
+#include <string>
 
-void PlayWordPlacement(int, const std::string&) {}
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "games/game_routines.h"
+#include "games/grid_games.h"
+#include "shell/game_state.h"
+
+namespace {
+
+// Black squares in place, every other cell an empty open cell.
+void LayOutGrid(const TjsysGrille& reader, int size) {
+  for (int c = 0; c < size; ++c)
+    for (int r = 0; r < size; ++r) {
+      const char ch = reader.cells[c][r];
+      const int x = c + 1, y = r + 1, at = CellIndex(x, y);
+      G.answerGridA[at] = static_cast<uint8_t>(ch);
+      G.boardLetters[at] = ch == '*' ? '*' : ' ';
+      if (ch != '*') {
+        G.boardPlayable[at] = 1;
+        G.boardPickable[at] = 1;
+      }
+      SetCellState(x, y, ch == '*' ? 3 : 4);
+    }
+}
+
+bool BuildWordPlacement(int size, const std::string& gridFile) {
+  G.gameSize = size;
+  TjsysGrille reader;
+  if (!ChooseGrid(reader, size, gridFile)) return false;
+  LayOutGrid(reader, size);
+  G.wordList.clear();
+  reader.CollectWords(G.wordList);
+  MarkPalette(PaletteRow(size));
+  G.boardReady = 1;
+  PlaySound(0);
+  return true;
+}
+
+}  // namespace
+
+void PlayWordPlacement(int size, const std::string& gridFile) {
+  if (!G.boardReady && !BuildWordPlacement(size, gridFile)) {
+    AbandonGridGame(size, gridFile);
+    return;
+  }
+  // The alphabet is written again every tick, so the palette stays full.
+  WriteAlphabet(1, PaletteRow(size));
+  DrawBoard();
+  DrawPlacedWordList();
+  if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kA);
+  CheckGameComplete();
+}
