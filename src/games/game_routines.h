@@ -8,6 +8,9 @@
 void PlayCodedGrid(int size, const std::string& gridFile);
 void PlayWordPlacement(int size, const std::string& gridFile);
 void PlayHiddenWords(int size, const std::string& gridFile);
+// Frames a found hidden word given by its list entry: blue round a down word,
+// red round an across word (a word of one letter gets both, in blue).
+void DrawFoundWordFrame(const std::string& entry);
 void PlayScrambledGrid(int size, const std::string& gridFile);
 void PlayDeconstructedGrid(int size);
 void PlayLetterSums(int size);

@@ -1,5 +1,128 @@
-// PENDING(hidden-words): this game comes with its own issue; until then the variant
-// starts and shows its title with an empty board.
-#include "games/game_routines.h"
+// Hidden words: a square of letters, the crossword's letters with a random
+// letter in place of each black square, and the crossword's words listed
+// beside it. The player finds each word by pressing on its first letter and
+// releasing on its last, across or down; found words are framed and lit, and
+// the game is won once every word is found.
+#include <string>
 
-void PlayHiddenWords(int, const std::string&) {}
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "games/game_routines.h"
+#include "games/grid_games.h"
+#include "platform/canvas.h"
+#include "platform/clock.h"
+#include "platform/page.h"
+#include "shell/game_state.h"
+
+namespace {
+
+// A word entry: four cell coordinates as character codes (first letter's
+// column and row, last letter's column and row; spaces until found), '0' or
+// '1' for found, then the word.
+constexpr size_t kWordAt = 5;
+constexpr size_t kFoundAt = 4;
+
+std::string WordOf(const std::string& entry) { return entry.substr(kWordAt); }
+bool IsFound(const std::string& entry) { return entry[kFoundAt] == '1'; }
+
+void LayOutSquare(const TjsysGrille& reader, int size) {
+  for (int c = 0; c < size; ++c)
+    for (int r = 0; r < size; ++r) {
+      const char ch = reader.cells[c][r];
+      const int x = c + 1, y = r + 1, at = CellIndex(x, y);
+      G.answerGridA[at] = static_cast<uint8_t>(ch);
+      // A filler letter from A to Y, never Z.
+      G.boardLetters[at] = ch == '*' ? static_cast<uint8_t>('A' + Random(25)) : static_cast<uint8_t>(ch);
+      SetCellState(x, y, 4);
+      G.boardPlayable[at] = 1;
+      G.boardPickable[at] = 1;
+    }
+}
+
+// The crossword's words, each once, in the reader's order, as unfound entries.
+void ListDistinctWords(const TjsysGrille& reader) {
+  std::vector<std::string> words;
+  reader.CollectWords(words);
+  G.wordList.clear();
+  for (const std::string& word : words) {
+    bool repeated = false;
+    for (const std::string& entry : G.wordList) repeated = repeated || WordOf(entry) == word;
+    if (!repeated) G.wordList.push_back("    0" + word);
+  }
+}
+
+bool BuildHiddenWords(int size, const std::string& gridFile) {
+  G.gameSize = size;
+  TjsysGrille reader;
+  if (!ChooseGrid(reader, size, gridFile)) return false;
+  LayOutSquare(reader, size);
+  ListDistinctWords(reader);
+  G.boardReady = 1;
+  PlaySound(0);
+  return true;
+}
+
+// The last cell of a found word, from its first cell: across when the
+// letters across from the first cell spell it, else down. Worked out from the
+// word rather than from the pointer, which may have moved on since the
+// release.
+Point LastCellOf(Point first, const std::string& word) {
+  const int run = static_cast<int>(word.size()) - 1;
+  if (ReadBoardRun(first.x, first.y, run + 1, 1) == word) return {first.x + run, first.y};
+  return {first.x, first.y + run};
+}
+
+// Marks the first unfound entry the closed selection spells, if any.
+void MarkSelectedWord() {
+  if (G.heldText.empty()) return;
+  for (std::string& entry : G.wordList) {
+    if (IsFound(entry) || WordOf(entry) != G.heldText) continue;
+    const Point first = G.heldOriginCell, last = LastCellOf(first, G.heldText);
+    G.heldText.clear();
+    entry[0] = static_cast<char>(first.x);
+    entry[1] = static_cast<char>(first.y);
+    entry[2] = static_cast<char>(last.x);
+    entry[3] = static_cast<char>(last.y);
+    entry[kFoundAt] = '1';
+    PlaySound(7);
+    return;
+  }
+}
+
+}  // namespace
+
+void DrawFoundWordFrame(const std::string& entry) {
+  const Point p1 = PointOfCell({entry[0], entry[1]}), p2 = PointOfCell({entry[2], entry[3]});
+  const bool down = entry[0] == entry[2], across = entry[1] == entry[3];
+  Canvas canvas(ThePage());
+  canvas.SetBrushClear();
+  canvas.SetPen(down ? 0xFF0000 : 0x0000FF, 2);
+  if (down) canvas.RoundRect(p1.x + 3, p1.y + 7, p2.x + 24, p2.y + 29, 10, 10);
+  if (across) canvas.RoundRect(p1.x + 3, p1.y + 8, p2.x + 20, p2.y + 29, 10, 10);
+  canvas.Release();
+}
+
+void PlayHiddenWords(int size, const std::string& gridFile) {
+  if (!G.boardReady && !BuildHiddenWords(size, gridFile)) {
+    AbandonGridGame(size, gridFile);
+    return;
+  }
+  DrawBoard();
+  MarkSelectedWord();
+  int found = 0;
+  for (size_t i = 0; i < G.wordList.size(); ++i) {
+    const std::string& entry = G.wordList[i];
+    // Once the game is over, neither the list nor the frames are drawn.
+    if (G.gameLost || G.gameWon) break;
+    const Point at = WordListPoint(static_cast<int>(i));
+    if (IsFound(entry)) {
+      DrawFoundWordFrame(entry);
+      ++found;
+    }
+    DrawSmallText(at.x, at.y, IsFound(entry) ? kHighlight : kWhite, WordOf(entry));
+  }
+  // The filler letters vanish: a black square's '*' is not drawn on an open cell.
+  if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kA);
+  if (!G.gameLost && found == static_cast<int>(G.wordList.size())) G.gameWon = 1;
+}

@@ -1,0 +1,217 @@
+#include <set>
+
+#include "games/game_routines.h"
+#include "grid_fixture.h"
+
+namespace {
+
+struct HiddenWords : GridGame {
+  using GridGame::GridGame;
+  // Presses on the first cell, slides to the last and releases there.
+  void Select(Point first, Point last) {
+    const Point from = Centre(first), to = Centre(last);
+    MoveTo(from.x, from.y);
+    Tick();
+    Press(from.x, from.y);
+    Tick();
+    MoveTo((from.x + to.x) / 2, (from.y + to.y) / 2);
+    Tick();
+    MoveTo(to.x, to.y);
+    Tick();
+    Release(to.x, to.y);
+    Tick();
+  }
+  static bool Found(const std::string& entry) { return entry[4] == '1'; }
+  static int FoundCount() {
+    int found = 0;
+    for (const std::string& entry : G.wordList) found += Found(entry);
+    return found;
+  }
+  // The entry of the word, or nullptr.
+  static const std::string* EntryOf(const std::string& word) {
+    for (const std::string& entry : G.wordList)
+      if (entry.substr(5) == word) return &entry;
+    return nullptr;
+  }
+};
+
+void ExpectValidBoard(int n) {
+  std::set<std::string> words;
+  for (const GridWord& w : WordsOfSolution(n, 1)) words.insert(w.word);
+  std::set<std::string> listed;
+  for (const std::string& entry : G.wordList) {
+    ASSERT_GT(entry.size(), 6u);
+    EXPECT_EQ(entry.substr(0, 5), "    0");
+    listed.insert(entry.substr(5));
+  }
+  EXPECT_EQ(listed.size(), G.wordList.size()) << "a word is listed twice";
+  EXPECT_EQ(listed, words);
+  for (int x = 1; x <= n; ++x)
+    for (int y = 1; y <= n; ++y) {
+      const char solution = GridGame::SolutionA(x, y), shown = GridGame::Letter(x, y);
+      if (solution == '*') EXPECT_TRUE(shown >= 'A' && shown <= 'Y') << shown;
+      else EXPECT_EQ(shown, solution);
+      EXPECT_EQ(CellState(x, y), 4);
+      EXPECT_EQ(G.boardPlayable[CellIndex(x, y)], 1);
+    }
+  EXPECT_EQ(GridGame::Letter(n + 1, 1), '*');
+}
+
+}  // namespace
+
+TEST(HiddenWordsBuild, EveryVariantBuildsOnAHundredSeeds) {
+  HiddenWords h;
+  const struct {
+    uint8_t variant;
+    int size;
+  } variants[] = {{33, 12}, {34, 10}, {35, 8}, {36, 6}, {99, 12}, {100, 10}, {101, 8}, {102, 6}};
+  for (const auto& [variant, size] : variants) {
+    std::set<std::vector<std::string>> lists;
+    for (uint32_t seed = 1; seed <= 100; ++seed) {
+      SCOPED_TRACE("variant " + std::to_string(variant) + " seed " + std::to_string(seed));
+      h.Rebuild(variant, seed);
+      ASSERT_EQ(G.boardReady, 1);
+      ASSERT_EQ(G.gameSize, size);
+      EXPECT_EQ(G.gameWon, 0);
+      ExpectValidBoard(size);
+      lists.insert(G.wordList);
+      if (::testing::Test::HasFatalFailure()) return;
+    }
+    EXPECT_GT(lists.size(), 50u) << "variant " << int(variant);
+  }
+}
+
+TEST(HiddenWordsPlay, SelectingEveryWordWinsOnceAndFramesItsWord) {
+  HiddenWords h;
+  h.StartGame(35);
+  std::set<std::string> selected;
+  for (const GridWord& w : WordsOfSolution(8, 1)) {
+    if (!selected.insert(w.word).second) continue;
+    const int before = HiddenWords::FoundCount();
+    h.Select(w.first, w.last);
+    if (G.gameWon) break;
+    EXPECT_EQ(HiddenWords::FoundCount(), before + 1) << w.word;
+    const std::string* entry = HiddenWords::EntryOf(w.word);
+    ASSERT_NE(entry, nullptr);
+    // Where a word is found twice in the square, the frame goes where it was
+    // selected.
+    EXPECT_EQ((*entry)[0], w.first.x);
+    EXPECT_EQ((*entry)[1], w.first.y);
+    EXPECT_EQ((*entry)[2], w.last.x);
+    EXPECT_EQ((*entry)[3], w.last.y);
+  }
+  EXPECT_EQ(G.gameWon, 1);
+  EXPECT_EQ(h.Played(7), static_cast<int>(G.wordList.size()));
+  h.ExpectScoredOnce(G.variantName[35]);
+}
+
+TEST(HiddenWordsPlay, BackwardsSelectionsAndNonWordsFindNothing) {
+  HiddenWords h;
+  h.StartGame(101);
+  const std::vector<GridWord> words = WordsOfSolution(8, 1);
+  const GridWord* across = nullptr;
+  const GridWord* down = nullptr;
+  for (const GridWord& w : words) (w.first.y == w.last.y ? across : down) = &w;
+  ASSERT_TRUE(across && down);
+  h.Select(across->last, across->first);
+  h.Select(down->last, down->first);
+  EXPECT_EQ(HiddenWords::FoundCount(), 0);
+  // Released off the start's row and column: no word is read.
+  h.Select(across->first, {across->last.x, across->last.y + (across->last.y < 8 ? 1 : -1)});
+  EXPECT_EQ(HiddenWords::FoundCount(), 0);
+  EXPECT_EQ(G.lettersHeld, 0);
+  // A single cell reads its own letter, never a listed word.
+  h.Select(across->first, across->first);
+  EXPECT_EQ(HiddenWords::FoundCount(), 0);
+  h.Select(across->first, across->last);
+  EXPECT_EQ(HiddenWords::FoundCount(), 1);
+  // Found once: selecting it again changes nothing.
+  h.Select(across->first, across->last);
+  EXPECT_EQ(HiddenWords::FoundCount(), 1);
+  EXPECT_EQ(h.Played(7), 1);
+}
+
+TEST(HiddenWordsPlay, TheFrameEndsOnTheLastLetterEvenIfThePointerMovesOnAtOnce) {
+  HiddenWords h;
+  h.StartGame(36);
+  const GridWord w = WordsOfSolution(6, 1).back();  // a down word
+  ASSERT_EQ(w.first.x, w.last.x);
+  const Point from = GridGame::Centre(w.first), to = GridGame::Centre(w.last);
+  h.MoveTo(from.x, from.y);
+  h.Tick();
+  h.Press(from.x, from.y);
+  h.Tick();
+  h.MoveTo(to.x, to.y);
+  h.Tick();
+  h.Release(to.x, to.y);
+  h.MoveTo(700, 300);  // before the next frame
+  h.Tick();
+  const std::string* entry = HiddenWords::EntryOf(w.word);
+  ASSERT_NE(entry, nullptr);
+  EXPECT_EQ((*entry)[4], '1');
+  EXPECT_EQ((*entry)[2], w.last.x);
+  EXPECT_EQ((*entry)[3], w.last.y);
+}
+
+TEST(HiddenWordsPlay, FramesAreBlueDownRedAcrossAndBothBlueForOneLetter) {
+  HiddenWords h;
+  h.StartGame(34);
+  const auto colourNear = [&](int x, int y, uint32_t colour) {
+    for (int dx = -2; dx <= 2; ++dx)
+      if (h.Pixel(x + dx, y) == colour) return true;
+    return false;
+  };
+  constexpr uint32_t kBlue = 0xFF0000, kRed = 0x0000FF;
+  // With a word left to find the game goes on, and no banner covers the board.
+  const auto drawn = [&](const std::string& entry) {
+    G.wordList = {entry, "    0ZZ"};
+    h.Tick();
+  };
+  // Down from (2, 2) to (2, 4): blue, right edge 24 px into the cell.
+  drawn(std::string{2, 2, 2, 4} + "1ABC");
+  Point p = PointOfCell({2, 3});
+  EXPECT_TRUE(colourNear(p.x + 3, p.y + 15, kBlue));
+  EXPECT_TRUE(colourNear(p.x + 24, p.y + 15, kBlue));
+  // Across from (2, 2) to (4, 2): red, right edge 20 px into the last cell.
+  drawn(std::string{2, 2, 4, 2} + "1ABC");
+  p = PointOfCell({4, 2});
+  EXPECT_TRUE(colourNear(p.x + 20, p.y + 18, kRed));
+  EXPECT_FALSE(colourNear(p.x + 24, p.y + 18, kBlue));
+  // One letter: both rectangles, both blue.
+  drawn(std::string{5, 5, 5, 5} + "1Q");
+  p = PointOfCell({5, 5});
+  EXPECT_TRUE(colourNear(p.x + 20, p.y + 18, kBlue));
+  EXPECT_TRUE(colourNear(p.x + 24, p.y + 18, kBlue));
+  EXPECT_FALSE(colourNear(p.x + 20, p.y + 18, kRed));
+}
+
+TEST(HiddenWordsPlay, EscapeShowsTheCrosswordWithoutItsFillerLetters) {
+  HiddenWords h;
+  h.StartGame(99);
+  h.GiveUp();
+  for (int x = 1; x <= 12; ++x)
+    for (int y = 1; y <= 12; ++y) {
+      EXPECT_EQ(h.Letter(x, y), h.SolutionA(x, y));
+      EXPECT_EQ(h.Colour(x, y), 255);
+    }
+  // Nothing found and no list drawn: still not a win.
+  h.Tick(5);
+  h.ExpectClosedAfterTenSeconds();
+}
+
+TEST(HiddenWordsFile, ARepeatedWordIsListedAndFoundOnceAndAWordlessGridIsWonAtOnce) {
+  HiddenWords h(HarnessOptions{});
+  h.WriteProgramFile("bin/grilles.txt",
+                     "6x6=SE*SE*" + std::string(30, '*') + "\r\n8x8=" + std::string(64, '*') + "\r\n");
+  StartVariant(36);
+  h.Tick();
+  ASSERT_EQ(G.boardReady, 1);
+  EXPECT_EQ(G.wordList, (std::vector<std::string>{"    0SE"}));
+  h.Select({4, 1}, {5, 1});
+  EXPECT_EQ(G.gameWon, 1);
+  EXPECT_EQ(G.wordList[0].substr(0, 5), std::string({4, 1, 5, 1, '1'}));
+  StartVariant(35);
+  h.Tick();
+  EXPECT_EQ(G.wordList.size(), 0u);
+  EXPECT_EQ(G.gameWon, 1);
+}
