@@ -4,6 +4,7 @@
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
+#include <memory>
 
 #include "catalogue/catalogue.h"
 #include "harness/harness.h"
@@ -12,16 +13,24 @@
 #include "shell/game_state.h"
 #include "shell/resets.h"
 
-static void BM_GridGameBuild(benchmark::State& state) {
+// The program started on the real data and past its title, or nothing (the
+// benchmark skipped) when the data folder is not built.
+static std::unique_ptr<Harness> StartedProgram(benchmark::State& state) {
   if (!std::filesystem::exists(std::string(GAME_DIR) + "/bin/grilles.txt")) {
     state.SkipWithError("the data folder is not built");
-    return;
+    return nullptr;
   }
   HarnessOptions options;
   options.realData = true;
-  Harness h(options);
-  h.Start();
-  h.Run(4100);
+  auto h = std::make_unique<Harness>(options);
+  h->Start();
+  h->Run(4100);
+  return h;
+}
+
+static void BM_GridGameBuild(benchmark::State& state) {
+  const std::unique_ptr<Harness> h = StartedProgram(state);
+  if (!h) return;
   const auto variant = static_cast<uint8_t>(state.range(0));
   uint32_t seed = 0;
   for (auto _ : state) {
@@ -46,15 +55,8 @@ BENCHMARK(BM_GridGameBuild)
 // As a player starts it from the variant menu: StartVariant (which reloads the
 // dictionary) and the frames up to the built board.
 static void BM_GridGameStart(benchmark::State& state) {
-  if (!std::filesystem::exists(std::string(GAME_DIR) + "/bin/grilles.txt")) {
-    state.SkipWithError("the data folder is not built");
-    return;
-  }
-  HarnessOptions options;
-  options.realData = true;
-  Harness h(options);
-  h.Start();
-  h.Run(4100);
+  const std::unique_ptr<Harness> h = StartedProgram(state);
+  if (!h) return;
   for (auto _ : state) {
     StartVariant(static_cast<uint8_t>(state.range(0)));
     while (!G.boardReady && !G.gameTitle.empty()) Form1.DXTimer1Timer();

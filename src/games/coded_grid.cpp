@@ -47,28 +47,21 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
     }
 }
 
-bool BuildCodedGrid(int size, const std::string& gridFile) {
-  DealCodeTable();
-  PlaySound(1);
-  G.gameSize = size;
-  TjsysGrille reader;
-  // Without a usable grid the board would be a field of empty cells that no
-  // letter can complete: the game is not built.
-  if (!ChooseGrid(reader, size, gridFile)) return false;
-  LayOutGrid(reader, size);
-  MarkPalette(PaletteRow(size));
-  G.boardReady = 1;
-  PlaySound(0);
-  return true;
-}
-
 }  // namespace
 
 void PlayCodedGrid(int size, const std::string& gridFile) {
-  if (!G.boardReady && !BuildCodedGrid(size, gridFile)) {
-    AbandonGridGame(size, gridFile);
-    return;
+  if (!G.boardReady) {
+    DealCodeTable();
+    PlaySound(1);
   }
+  // Without a usable grid the board would be a field of empty cells that no
+  // letter can complete: the game is not built.
+  const bool built = BuildGridGameOnce(size, gridFile, [size](const TjsysGrille& reader) {
+    LayOutGrid(reader, size);
+    MarkPalette(PaletteRow(size));
+    return true;
+  });
+  if (!built) return;
   if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kB);
   // The alphabet is written again every tick, so a letter taken from the
   // palette, or one dropped on it, never changes it for long.

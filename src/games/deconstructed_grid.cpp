@@ -6,7 +6,6 @@
 #include <string>
 
 #include "display/drawing.h"
-#include "display/sound.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
@@ -56,30 +55,20 @@ void LayOutGrid(const TjsysGrille& reader, int size, int paletteRow) {
     }
 }
 
-bool BuildDeconstructedGrid(int size) {
-  G.gameSize = size;
-  TjsysGrille reader;
-  if (!ChooseGrid(reader, size, kGridFile)) return false;
-  // More black squares than the stock holds would leave a grid that can
-  // never be completed.
-  if (CountBlackSquares(reader, size) > kStockSize) return false;
-  const int paletteRow = PaletteRow(size);
-  LayOutGrid(reader, size, paletteRow);
-  G.wordList.clear();
-  reader.CollectWords(G.wordList);
-  MarkPalette(paletteRow);
-  G.boardReady = 1;
-  PlaySound(0);
-  return true;
-}
-
 }  // namespace
 
 void PlayDeconstructedGrid(int size) {
-  if (!G.boardReady && !BuildDeconstructedGrid(size)) {
-    AbandonGridGame(size, kGridFile);
-    return;
-  }
+  const bool built = BuildGridGameOnce(size, kGridFile, [size](const TjsysGrille& reader) {
+    // More black squares than the stock holds would leave a grid that can
+    // never be completed.
+    if (CountBlackSquares(reader, size) > kStockSize) return false;
+    LayOutGrid(reader, size, PaletteRow(size));
+    G.wordList.clear();
+    reader.CollectWords(G.wordList);
+    MarkPalette(PaletteRow(size));
+    return true;
+  });
+  if (!built) return;
   WriteAlphabet(1, PaletteRow(size));
   DrawBoard();
   // The black tiles the player has placed are the '*' that bound the words.

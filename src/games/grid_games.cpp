@@ -1,6 +1,7 @@
 #include "games/grid_games.h"
 
 #include "display/drawing.h"
+#include "display/sound.h"
 #include "games/framework.h"
 #include "games/proverbs.h"
 #include "platform/clock.h"
@@ -23,6 +24,20 @@ bool ChooseGrid(TjsysGrille& reader, int size, const std::string& gridFile) {
 
 void AbandonGridGame(int size, const std::string& gridFile) {
   AbandonGame("Aucune grille " + GridKey(size) + " utilisable dans " + gridFile + ".");
+}
+
+bool BuildGridGameOnce(int size, const std::string& gridFile,
+                       const std::function<bool(const TjsysGrille&)>& layOut) {
+  if (G.boardReady) return true;
+  G.gameSize = size;
+  TjsysGrille reader;
+  if (!ChooseGrid(reader, size, gridFile) || !layOut(reader)) {
+    AbandonGridGame(size, gridFile);
+    return false;
+  }
+  G.boardReady = 1;
+  PlaySound(0);
+  return true;
 }
 
 int PaletteRow(int size) { return size == 12 ? 13 : size + 2; }

@@ -2,6 +2,7 @@
 // a size, ending a game whose file has none, the alphabet palette under the
 // grid, the solution shown after giving up, and the word list beside the grid.
 #pragma once
+#include <functional>
 #include <string>
 
 #include "games/grid_reader.h"
@@ -20,6 +21,14 @@ bool ChooseGrid(TjsysGrille& reader, int size, const std::string& gridFile);
 // Ends a grid game whose file holds no usable grid of the size: a log line and
 // a timed message, and back to the game list.
 void AbandonGridGame(int size, const std::string& gridFile);
+
+// The build step of a grid game, done on the first call only: gameSize, the
+// grid chosen (ChooseGrid), the board laid out by `layOut`, which may refuse
+// the grid by returning false; then the board is ready and sound 0 plays. A
+// grid that is missing, unusable or refused ends the game (AbandonGridGame).
+// True while the game is on and its tick should go on.
+bool BuildGridGameOnce(int size, const std::string& gridFile,
+                       const std::function<bool(const TjsysGrille&)>& layOut);
 
 // The row of the palette under a grid of the side: right under the 12 x 12
 // grid, one empty row below the smaller ones.

@@ -52,17 +52,6 @@ void ListDistinctWords(const TjsysGrille& reader) {
   }
 }
 
-bool BuildHiddenWords(int size, const std::string& gridFile) {
-  G.gameSize = size;
-  TjsysGrille reader;
-  if (!ChooseGrid(reader, size, gridFile)) return false;
-  LayOutSquare(reader, size);
-  ListDistinctWords(reader);
-  G.boardReady = 1;
-  PlaySound(0);
-  return true;
-}
-
 // The last cell of a found word, from its first cell: across when the
 // letters across from the first cell spell it, else down. Worked out from the
 // word rather than from the pointer, which may have moved on since the
@@ -104,10 +93,12 @@ void DrawFoundWordFrame(const std::string& entry) {
 }
 
 void PlayHiddenWords(int size, const std::string& gridFile) {
-  if (!G.boardReady && !BuildHiddenWords(size, gridFile)) {
-    AbandonGridGame(size, gridFile);
-    return;
-  }
+  const bool built = BuildGridGameOnce(size, gridFile, [size](const TjsysGrille& reader) {
+    LayOutSquare(reader, size);
+    ListDistinctWords(reader);
+    return true;
+  });
+  if (!built) return;
   DrawBoard();
   MarkSelectedWord();
   int found = 0;

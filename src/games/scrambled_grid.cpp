@@ -5,7 +5,6 @@
 #include <string>
 
 #include "display/drawing.h"
-#include "display/sound.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
@@ -50,24 +49,15 @@ void ScrambleRightGrid(int size) {
     }
 }
 
-bool BuildScrambledGrid(int size, const std::string& gridFile) {
-  G.gameSize = size;
-  TjsysGrille reader;
-  if (!ChooseGrid(reader, size, gridFile)) return false;
-  LayOutGrids(reader, size);
-  ScrambleRightGrid(size);
-  G.boardReady = 1;
-  PlaySound(0);
-  return true;
-}
-
 }  // namespace
 
 void PlayScrambledGrid(int size, const std::string& gridFile) {
-  if (!G.boardReady && !BuildScrambledGrid(size, gridFile)) {
-    AbandonGridGame(size, gridFile);
-    return;
-  }
+  const bool built = BuildGridGameOnce(size, gridFile, [size](const TjsysGrille& reader) {
+    LayOutGrids(reader, size);
+    ScrambleRightGrid(size);
+    return true;
+  });
+  if (!built) return;
   DrawBoard();
   // The crossword on the left, its black squares as '*' on black tiles.
   if (G.gameLost) ShowSolution(size, kTopRow, SolutionPlane::kA);

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "display/drawing.h"
-#include "display/sound.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
@@ -29,26 +28,17 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
     }
 }
 
-bool BuildWordPlacement(int size, const std::string& gridFile) {
-  G.gameSize = size;
-  TjsysGrille reader;
-  if (!ChooseGrid(reader, size, gridFile)) return false;
-  LayOutGrid(reader, size);
-  G.wordList.clear();
-  reader.CollectWords(G.wordList);
-  MarkPalette(PaletteRow(size));
-  G.boardReady = 1;
-  PlaySound(0);
-  return true;
-}
-
 }  // namespace
 
 void PlayWordPlacement(int size, const std::string& gridFile) {
-  if (!G.boardReady && !BuildWordPlacement(size, gridFile)) {
-    AbandonGridGame(size, gridFile);
-    return;
-  }
+  const bool built = BuildGridGameOnce(size, gridFile, [size](const TjsysGrille& reader) {
+    LayOutGrid(reader, size);
+    G.wordList.clear();
+    reader.CollectWords(G.wordList);
+    MarkPalette(PaletteRow(size));
+    return true;
+  });
+  if (!built) return;
   // The alphabet is written again every tick, so the palette stays full.
   WriteAlphabet(1, PaletteRow(size));
   DrawBoard();

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -43,17 +45,39 @@ struct GridGame : Harness {
     const Point p = PointOfCell(cell);
     return {p.x + 15, p.y + 15};
   }
-  // Presses on one cell, moves to another and releases there.
+  // Presses on one cell, slides through the middle to another and releases
+  // there: a letter carried, or a hidden-word selection.
   void Drag(Point fromCell, Point toCell) {
     const Point from = Centre(fromCell), to = Centre(toCell);
     MoveTo(from.x, from.y);
     Tick();
     Press(from.x, from.y);
     Tick();
+    MoveTo((from.x + to.x) / 2, (from.y + to.y) / 2);
+    Tick();
     MoveTo(to.x, to.y);
     Tick();
     Release(to.x, to.y);
     Tick();
+  }
+  struct VariantSize {
+    uint8_t variant;
+    int size;
+  };
+  // Builds each variant on seeds 1 to 100 and checks every board.
+  void BuildEverySeed(std::initializer_list<VariantSize> variants,
+                      const std::function<void(uint8_t variant, int size)>& check) {
+    for (const auto& [variant, size] : variants)
+      for (uint32_t seed = 1; seed <= 100; ++seed) {
+        SCOPED_TRACE("variant " + std::to_string(variant) + " seed " + std::to_string(seed));
+        Rebuild(variant, seed);
+        ASSERT_EQ(G.boardReady, 1);
+        ASSERT_EQ(G.gameSize, size);
+        EXPECT_EQ(G.gameWon, 0);
+        EXPECT_EQ(Played(0), 1);
+        check(variant, size);
+        if (::testing::Test::HasFatalFailure()) return;
+      }
   }
   Point PaletteCell(char letter, int paletteRow) const {
     const int k = letter - 'A';
