@@ -17,12 +17,18 @@
 
 namespace {
 
-// A word entry: four cell coordinates as character codes (first letter's
-// column and row, last letter's column and row; spaces until found), '0' or
-// '1' for found, then the word.
+// A word entry: the first letter's column and row and the last letter's
+// column and row (spaces until found), '0' or '1' for found, then the word.
+// A cell number n is kept as the letter '@' + n ('A' for 1 ... 'T' for 20):
+// the numbers' own character codes would put line breaks (10, 13) into the
+// list, which a saved game writes as text lines.
 constexpr size_t kWordAt = 5;
 constexpr size_t kFoundAt = 4;
 
+char CellCode(int n) { return static_cast<char>('@' + n); }
+int CellNumber(char code) { return code - '@'; }
+// A line of a damaged save may be no entry at all; it is left alone.
+bool IsEntry(const std::string& entry) { return entry.size() > kWordAt; }
 std::string WordOf(const std::string& entry) { return entry.substr(kWordAt); }
 bool IsFound(const std::string& entry) { return entry[kFoundAt] == '1'; }
 
@@ -66,13 +72,13 @@ Point LastCellOf(Point first, const std::string& word) {
 void MarkSelectedWord() {
   if (G.heldText.empty()) return;
   for (std::string& entry : G.wordList) {
-    if (IsFound(entry) || WordOf(entry) != G.heldText) continue;
+    if (!IsEntry(entry) || IsFound(entry) || WordOf(entry) != G.heldText) continue;
     const Point first = G.heldOriginCell, last = LastCellOf(first, G.heldText);
     G.heldText.clear();
-    entry[0] = static_cast<char>(first.x);
-    entry[1] = static_cast<char>(first.y);
-    entry[2] = static_cast<char>(last.x);
-    entry[3] = static_cast<char>(last.y);
+    entry[0] = CellCode(first.x);
+    entry[1] = CellCode(first.y);
+    entry[2] = CellCode(last.x);
+    entry[3] = CellCode(last.y);
     entry[kFoundAt] = '1';
     PlaySound(7);
     return;
@@ -82,7 +88,8 @@ void MarkSelectedWord() {
 }  // namespace
 
 void DrawFoundWordFrame(const std::string& entry) {
-  const Point p1 = PointOfCell({entry[0], entry[1]}), p2 = PointOfCell({entry[2], entry[3]});
+  const Point p1 = PointOfCell({CellNumber(entry[0]), CellNumber(entry[1])});
+  const Point p2 = PointOfCell({CellNumber(entry[2]), CellNumber(entry[3])});
   const bool down = entry[0] == entry[2], across = entry[1] == entry[3];
   Canvas canvas(ThePage());
   canvas.SetBrushClear();
@@ -101,11 +108,13 @@ void PlayHiddenWords(int size, const std::string& gridFile) {
   if (!built) return;
   DrawBoard();
   MarkSelectedWord();
-  int found = 0;
+  int found = 0, entries = 0;
   for (size_t i = 0; i < G.wordList.size(); ++i) {
     const std::string& entry = G.wordList[i];
+    if (!IsEntry(entry)) continue;
+    ++entries;
     // Once the game is over, neither the list nor the frames are drawn.
-    if (G.gameLost || G.gameWon) break;
+    if (G.gameLost || G.gameWon) continue;
     const Point at = WordListPoint(static_cast<int>(i));
     if (IsFound(entry)) {
       DrawFoundWordFrame(entry);
@@ -115,5 +124,5 @@ void PlayHiddenWords(int size, const std::string& gridFile) {
   }
   // The filler letters vanish: a black square's '*' is not drawn on an open cell.
   if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kA);
-  if (!G.gameLost && found == static_cast<int>(G.wordList.size())) G.gameWon = 1;
+  if (!G.gameLost && found == entries) G.gameWon = 1;
 }

@@ -2,6 +2,7 @@
 #include <set>
 
 #include "games/game_routines.h"
+#include "persistence/saved_games.h"
 #include "grid_fixture.h"
 
 namespace {
@@ -9,6 +10,11 @@ namespace {
 struct HiddenWords : GridGame {
   using GridGame::GridGame;
   void Select(Point first, Point last) { Drag(first, last); }
+  // Positions 1-4 of a found entry: the cells as letters, 'A' for 1.
+  static std::string Cells(Point first, Point last) {
+    return {static_cast<char>('@' + first.x), static_cast<char>('@' + first.y), static_cast<char>('@' + last.x),
+            static_cast<char>('@' + last.y)};
+  }
   static bool Found(const std::string& entry) { return entry[4] == '1'; }
   static int FoundCount() {
     int found = 0;
@@ -72,10 +78,7 @@ TEST(HiddenWordsPlay, SelectingEveryWordWinsOnceAndFramesItsWord) {
     ASSERT_NE(entry, nullptr);
     // Where a word is found twice in the square, the frame goes where it was
     // selected.
-    EXPECT_EQ((*entry)[0], w.first.x);
-    EXPECT_EQ((*entry)[1], w.first.y);
-    EXPECT_EQ((*entry)[2], w.last.x);
-    EXPECT_EQ((*entry)[3], w.last.y);
+    EXPECT_EQ(entry->substr(0, 4), HiddenWords::Cells(w.first, w.last));
   }
   EXPECT_EQ(G.gameWon, 1);
   EXPECT_EQ(h.Played(7), static_cast<int>(G.wordList.size()));
@@ -125,9 +128,7 @@ TEST(HiddenWordsPlay, TheFrameEndsOnTheLastLetterEvenIfThePointerMovesOnAtOnce) 
   h.Tick();
   const std::string* entry = HiddenWords::EntryOf(w.word);
   ASSERT_NE(entry, nullptr);
-  EXPECT_EQ((*entry)[4], '1');
-  EXPECT_EQ((*entry)[2], w.last.x);
-  EXPECT_EQ((*entry)[3], w.last.y);
+  EXPECT_EQ(*entry, HiddenWords::Cells(w.first, w.last) + "1" + w.word);
 }
 
 TEST(HiddenWordsPlay, FramesAreBlueDownRedAcrossAndBothBlueForOneLetter) {
@@ -145,21 +146,39 @@ TEST(HiddenWordsPlay, FramesAreBlueDownRedAcrossAndBothBlueForOneLetter) {
     h.Tick();
   };
   // Down from (2, 2) to (2, 4): blue, right edge 24 px into the cell.
-  drawn(std::string{2, 2, 2, 4} + "1ABC");
+  drawn(HiddenWords::Cells({2, 2}, {2, 4}) + "1ABC");
   Point p = PointOfCell({2, 3});
   EXPECT_TRUE(colourNear(p.x + 3, p.y + 15, kBlue));
   EXPECT_TRUE(colourNear(p.x + 24, p.y + 15, kBlue));
   // Across from (2, 2) to (4, 2): red, right edge 20 px into the last cell.
-  drawn(std::string{2, 2, 4, 2} + "1ABC");
+  drawn(HiddenWords::Cells({2, 2}, {4, 2}) + "1ABC");
   p = PointOfCell({4, 2});
   EXPECT_TRUE(colourNear(p.x + 20, p.y + 18, kRed));
   EXPECT_FALSE(colourNear(p.x + 24, p.y + 18, kBlue));
   // One letter: both rectangles, both blue.
-  drawn(std::string{5, 5, 5, 5} + "1Q");
+  drawn(HiddenWords::Cells({5, 5}, {5, 5}) + "1Q");
   p = PointOfCell({5, 5});
   EXPECT_TRUE(colourNear(p.x + 20, p.y + 18, kBlue));
   EXPECT_TRUE(colourNear(p.x + 24, p.y + 18, kBlue));
   EXPECT_FALSE(colourNear(p.x + 20, p.y + 18, kRed));
+}
+
+// Cells 10 and 13 would be line breaks if kept as their own character codes.
+TEST(HiddenWordsPlay, FoundWordsSurviveASavedGame) {
+  HiddenWords h;
+  h.StartGame(34);
+  for (const GridWord& w : WordsOfSolution(10, 1))
+    if (w.last.x == 10 || w.last.y == 10) h.Select(w.first, w.last);
+  ASSERT_GT(HiddenWords::FoundCount(), 0);
+  const std::vector<std::string> list = G.wordList;
+  SaveGame(true);
+  LoadGame("Boss");
+  h.Tick();
+  EXPECT_EQ(G.wordList, list);
+  EXPECT_EQ(G.boardReady, 1);
+  for (const GridWord& w : WordsOfSolution(10, 1))
+    if (!G.gameWon) h.Select(w.first, w.last);
+  EXPECT_EQ(G.gameWon, 1);
 }
 
 TEST(HiddenWordsPlay, EscapeShowsTheCrosswordWithoutItsFillerLetters) {
@@ -186,7 +205,7 @@ TEST(HiddenWordsFile, ARepeatedWordIsListedAndFoundOnceAndAWordlessGridIsWonAtOn
   EXPECT_EQ(G.wordList, (std::vector<std::string>{"    0SE"}));
   h.Select({4, 1}, {5, 1});
   EXPECT_EQ(G.gameWon, 1);
-  EXPECT_EQ(G.wordList[0].substr(0, 5), std::string({4, 1, 5, 1, '1'}));
+  EXPECT_EQ(G.wordList[0], "DAEA1SE");
   StartVariant(35);
   h.Tick();
   EXPECT_EQ(G.wordList.size(), 0u);
