@@ -13,7 +13,7 @@ struct DeconstructedGrid : GridGame {
   Point StockTile() const {
     for (int y = P() + 2; y <= P() + 3; ++y)
       for (int x = 1; x <= 13; ++x)
-        if (Letter(x, y) == '*' && CellState(x, y) == 3) return {x, y};
+        if (LetterAt(x, y) == '*' && CellState(x, y) == 3) return {x, y};
     return {0, 0};
   }
   static int BlackSquares() {
@@ -28,7 +28,7 @@ struct DeconstructedGrid : GridGame {
     for (int x = 1; x <= G.gameSize; ++x)
       for (int y = 1; y <= G.gameSize; ++y) {
         const char want = SolutionA(x, y);
-        if (Letter(x, y) == want) continue;
+        if (LetterAt(x, y) == want) continue;
         if (want == '*') {
           const Point tile = StockTile();
           ASSERT_NE(tile.x, 0);
@@ -47,7 +47,7 @@ void ExpectValidBoard(int n) {
       const char solution = GridGame::SolutionA(x, y);
       blacks += solution == '*';
       const bool given = solution != '*' && y == 1 && x <= 4;
-      EXPECT_EQ(GridGame::Letter(x, y), given ? solution : ' ');
+      EXPECT_EQ(LetterAt(x, y), given ? solution : ' ');
       EXPECT_EQ(CellState(x, y), 4);
       EXPECT_EQ(G.boardPlayable[CellIndex(x, y)], 1);
     }
@@ -55,9 +55,9 @@ void ExpectValidBoard(int n) {
   // One stock tile per black square: row P + 2 from column 1, then P + 3.
   for (int k = 0; k < 26; ++k) {
     const int x = 1 + k % 13;
-    EXPECT_EQ(GridGame::Letter(x, p + k / 13), 'A' + k);
+    EXPECT_EQ(LetterAt(x, p + k / 13), 'A' + k);
     const bool tile = k < blacks;
-    EXPECT_EQ(GridGame::Letter(x, p + 2 + k / 13), '*');
+    EXPECT_EQ(LetterAt(x, p + 2 + k / 13), '*');
     EXPECT_EQ(CellState(x, p + 2 + k / 13), tile ? 3 : 1) << k;
     EXPECT_EQ(G.boardPlayable[CellIndex(x, p + 2 + k / 13)], tile ? 1 : 0) << k;
   }
@@ -85,10 +85,10 @@ TEST(DeconstructedGridPlay, PuttingTheBlackSquaresAndLettersBackWinsOnce) {
       if (h.SolutionA(x, y) == '*') black = {x, y};
   const Point tile = h.StockTile();
   h.Drag(tile, black);
-  EXPECT_EQ(h.Letter(black.x, black.y), '*');
+  EXPECT_EQ(LetterAt(black.x, black.y), '*');
   EXPECT_EQ(CellState(black.x, black.y), 3);
   EXPECT_EQ(CellState(tile.x, tile.y), 4);
-  EXPECT_EQ(h.Letter(tile.x, tile.y), ' ');
+  EXPECT_EQ(LetterAt(tile.x, tile.y), ' ');
   h.Solve();
   EXPECT_EQ(G.gameWon, 1);
   h.ExpectScoredOnce(G.variantName[44]);
@@ -101,7 +101,7 @@ TEST(DeconstructedGridPlay, WordsLightOnlyBetweenPlacedBlackTilesOrEdges) {
   // edge to edge stand bounded.
   for (int x = 1; x <= 6; ++x)
     for (int y = 1; y <= 6; ++y)
-      if (h.SolutionA(x, y) != '*' && h.Letter(x, y) != h.SolutionA(x, y)) h.Drag(h.Palette(h.SolutionA(x, y)), {x, y});
+      if (h.SolutionA(x, y) != '*' && LetterAt(x, y) != h.SolutionA(x, y)) h.Drag(h.Palette(h.SolutionA(x, y)), {x, y});
   std::set<std::string> edgeToEdge, bounded;
   for (const GridWord& w : WordsOfSolution(6, 1)) {
     const int length = std::max(w.last.x - w.first.x, w.last.y - w.first.y) + 1;
@@ -123,17 +123,17 @@ TEST(DeconstructedGridPlay, TilesFlyBackLettersAreLostAndGivenLettersMustReturn)
   for (int x = 4; x >= 1; --x)
     if (h.SolutionA(x, 1) != '*') given = {x, 1};
   ASSERT_NE(given.x, 0);
-  const char letter = h.Letter(given.x, given.y);
+  const char letter = LetterAt(given.x, given.y);
   h.Drag(tile, given);
   EXPECT_EQ(CellState(tile.x, tile.y), 4);
   h.Run(600);
-  EXPECT_EQ(h.Letter(tile.x, tile.y), '*');
+  EXPECT_EQ(LetterAt(tile.x, tile.y), '*');
   EXPECT_EQ(CellState(tile.x, tile.y), 3);
-  EXPECT_EQ(h.Letter(given.x, given.y), letter);
+  EXPECT_EQ(LetterAt(given.x, given.y), letter);
   // A given letter dropped on a filled cell is lost; the grid then needs it.
   h.Drag(given, h.Palette('A'));
   h.Run(600);
-  EXPECT_EQ(h.Letter(given.x, given.y), ' ');
+  EXPECT_EQ(LetterAt(given.x, given.y), ' ');
   EXPECT_EQ(G.lettersHeld, 0);
   h.Solve();
   EXPECT_EQ(G.gameWon, 1);
@@ -146,7 +146,7 @@ TEST(DeconstructedGridPlay, EscapeShowsTheLettersAndLeavesHolesForTheBlackSquare
   h.GiveUp();
   for (int x = 1; x <= 6; ++x)
     for (int y = 1; y <= 6; ++y) {
-      EXPECT_EQ(h.Letter(x, y), h.SolutionA(x, y));
+      EXPECT_EQ(LetterAt(x, y), h.SolutionA(x, y));
       EXPECT_EQ(h.Colour(x, y), 255);
       EXPECT_EQ(CellState(x, y), 4);
     }

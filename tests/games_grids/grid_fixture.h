@@ -12,6 +12,7 @@
 
 #include "catalogue/catalogue.h"
 #include "display/drawing.h"
+#include "harness/board_play.h"
 #include "harness/harness.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
@@ -41,25 +42,7 @@ struct GridGame : Harness {
     G.gameTitle = G.variantName[variant];
     Tick();
   }
-  static Point Centre(Point cell) {
-    const Point p = PointOfCell(cell);
-    return {p.x + 15, p.y + 15};
-  }
-  // Presses on one cell, slides through the middle to another and releases
-  // there: a letter carried, or a hidden-word selection.
-  void Drag(Point fromCell, Point toCell) {
-    const Point from = Centre(fromCell), to = Centre(toCell);
-    MoveTo(from.x, from.y);
-    Tick();
-    Press(from.x, from.y);
-    Tick();
-    MoveTo((from.x + to.x) / 2, (from.y + to.y) / 2);
-    Tick();
-    MoveTo(to.x, to.y);
-    Tick();
-    Release(to.x, to.y);
-    Tick();
-  }
+  void Drag(Point fromCell, Point toCell) { DragCells(*this, fromCell, toCell); }
   struct VariantSize {
     uint8_t variant;
     int size;
@@ -83,7 +66,6 @@ struct GridGame : Harness {
     const int k = letter - 'A';
     return {1 + k % 13, paletteRow + k / 13};
   }
-  static char Letter(int x, int y) { return static_cast<char>(G.boardLetters[CellIndex(x, y)]); }
   static char SolutionA(int x, int y) { return static_cast<char>(G.answerGridA[CellIndex(x, y)]); }
   static int Colour(int x, int y) { return G.boardCellColour[CellIndex(x, y)]; }
   int Played(int wave) const {

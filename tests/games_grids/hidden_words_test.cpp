@@ -42,13 +42,13 @@ void ExpectValidBoard(int n) {
   EXPECT_EQ(listed, words);
   for (int x = 1; x <= n; ++x)
     for (int y = 1; y <= n; ++y) {
-      const char solution = GridGame::SolutionA(x, y), shown = GridGame::Letter(x, y);
+      const char solution = GridGame::SolutionA(x, y), shown = LetterAt(x, y);
       if (solution == '*') EXPECT_TRUE(shown >= 'A' && shown <= 'Y') << shown;
       else EXPECT_EQ(shown, solution);
       EXPECT_EQ(CellState(x, y), 4);
       EXPECT_EQ(G.boardPlayable[CellIndex(x, y)], 1);
     }
-  EXPECT_EQ(GridGame::Letter(n + 1, 1), '*');
+  EXPECT_EQ(LetterAt(n + 1, 1), '*');
 }
 
 }  // namespace
@@ -116,7 +116,7 @@ TEST(HiddenWordsPlay, TheFrameEndsOnTheLastLetterEvenIfThePointerMovesOnAtOnce) 
   h.StartGame(36);
   const GridWord w = WordsOfSolution(6, 1).back();  // a down word
   ASSERT_EQ(w.first.x, w.last.x);
-  const Point from = GridGame::Centre(w.first), to = GridGame::Centre(w.last);
+  const Point from = CellCentre(w.first), to = CellCentre(w.last);
   h.MoveTo(from.x, from.y);
   h.Tick();
   h.Press(from.x, from.y);
@@ -187,7 +187,7 @@ TEST(HiddenWordsPlay, EscapeShowsTheCrosswordWithoutItsFillerLetters) {
   h.GiveUp();
   for (int x = 1; x <= 12; ++x)
     for (int y = 1; y <= 12; ++y) {
-      EXPECT_EQ(h.Letter(x, y), h.SolutionA(x, y));
+      EXPECT_EQ(LetterAt(x, y), h.SolutionA(x, y));
       EXPECT_EQ(h.Colour(x, y), 255);
     }
   // Nothing found and no list drawn: still not a win.

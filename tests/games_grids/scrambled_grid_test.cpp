@@ -17,11 +17,11 @@ struct ScrambledGrid : GridGame {
     const int n = G.gameSize;
     for (int y = kTop; y < kTop + n; ++y)
       for (int x = 1; x <= n; ++x) {
-        if (Expected(x, y) == ' ' || Letter(x, y) == Expected(x, y)) continue;
+        if (Expected(x, y) == ' ' || LetterAt(x, y) == Expected(x, y)) continue;
         Point from{0, 0};
         for (int ry = kTop; ry < kTop + n && from.x == 0; ++ry)
           for (int rx = n + 2; rx <= 2 * n + 1 && from.x == 0; ++rx)
-            if (Letter(rx, ry) == Expected(x, y)) from = {rx, ry};
+            if (LetterAt(rx, ry) == Expected(x, y)) from = {rx, ry};
         ASSERT_NE(from.x, 0) << Expected(x, y);
         Drag(from, {x, y});
       }
@@ -36,13 +36,13 @@ void ExpectValidBoard(int n) {
       const char solution = GridGame::SolutionA(x, y);
       const bool black = solution == '*';
       EXPECT_EQ(ScrambledGrid::Expected(x, y), black ? ' ' : solution);
-      EXPECT_EQ(GridGame::Letter(x, y), ' ');
+      EXPECT_EQ(LetterAt(x, y), ' ');
       EXPECT_EQ(CellState(x, y), black ? 3 : 4);
       EXPECT_EQ(CellState(right.x, right.y), black ? 3 : 4);
       EXPECT_EQ(G.boardPlayable[CellIndex(x, y)], 1);
       EXPECT_EQ(G.boardPlayable[CellIndex(right.x, right.y)], 1);
       leftRow += black ? ' ' : solution;
-      rightRow += GridGame::Letter(right.x, right.y);
+      rightRow += LetterAt(right.x, right.y);
     }
     // Each across run holds its own letters in some order, black squares and
     // one-letter runs in place.
@@ -62,7 +62,7 @@ void ExpectValidBoard(int n) {
       }
       start = end + 1;
     }
-    EXPECT_EQ(GridGame::Letter(n + 1, y), '*');
+    EXPECT_EQ(LetterAt(n + 1, y), '*');
   }
 }
 
@@ -77,7 +77,7 @@ TEST(ScrambledGridBuild, EveryVariantBuildsOnAHundredSeeds) {
       if (w.first.y != w.last.y) continue;
       ++runs[variant];
       std::string shown;
-      for (int x = w.first.x; x <= w.last.x; ++x) shown += GridGame::Letter(ScrambledGrid::Right({x, w.first.y}).x, w.first.y);
+      for (int x = w.first.x; x <= w.last.x; ++x) shown += LetterAt(ScrambledGrid::Right({x, w.first.y}).x, w.first.y);
       unchanged[variant] += shown == w.word;
     }
   });
@@ -102,27 +102,27 @@ TEST(ScrambledGridPlay, LettersGoOnlyToEmptyOpenCellsAndElseFlyBack) {
     for (int y = kTop; y < kTop + 6; ++y) (h.Expected(x, y) == ' ' ? black : letter) = {x, y};
   ASSERT_NE(black.x, 0);
   const Point from = ScrambledGrid::Right(letter);
-  const char moved = h.Letter(from.x, from.y);
+  const char moved = LetterAt(from.x, from.y);
   // On a black square of the left grid: back home after the 500 ms flight.
   h.Drag(from, black);
-  EXPECT_EQ(h.Letter(from.x, from.y), ' ');
+  EXPECT_EQ(LetterAt(from.x, from.y), ' ');
   h.Run(600);
-  EXPECT_EQ(h.Letter(from.x, from.y), moved);
-  EXPECT_EQ(h.Letter(black.x, black.y), ' ');
+  EXPECT_EQ(LetterAt(from.x, from.y), moved);
+  EXPECT_EQ(LetterAt(black.x, black.y), ' ');
   EXPECT_EQ(h.Played(2), 1);
   // Onto the left grid, then back into the right grid's empty cell.
   h.Drag(from, letter);
-  EXPECT_EQ(h.Letter(letter.x, letter.y), moved);
+  EXPECT_EQ(LetterAt(letter.x, letter.y), moved);
   h.Drag(letter, from);
-  EXPECT_EQ(h.Letter(from.x, from.y), moved);
+  EXPECT_EQ(LetterAt(from.x, from.y), moved);
   // On a cell that holds a letter: it flies back too.
   Point occupied{0, 0};
   for (int x = 8; x <= 13; ++x)
     for (int y = kTop; y < kTop + 6; ++y)
-      if (h.Letter(x, y) != ' ' && !(Point{x, y} == from)) occupied = {x, y};
+      if (LetterAt(x, y) != ' ' && !(Point{x, y} == from)) occupied = {x, y};
   h.Drag(from, occupied);
   h.Run(600);
-  EXPECT_EQ(h.Letter(from.x, from.y), moved);
+  EXPECT_EQ(LetterAt(from.x, from.y), moved);
   h.Solve();
   EXPECT_EQ(G.gameWon, 1);
 }
@@ -133,7 +133,7 @@ TEST(ScrambledGridPlay, EscapeShowsTheCrosswordOnTheLeft) {
   h.GiveUp();
   for (int x = 1; x <= 8; ++x)
     for (int y = kTop; y < kTop + 8; ++y) {
-      EXPECT_EQ(h.Letter(x, y), h.SolutionA(x, y));
+      EXPECT_EQ(LetterAt(x, y), h.SolutionA(x, y));
       EXPECT_EQ(h.Colour(x, y), 255);
     }
   h.ExpectClosedAfterTenSeconds();

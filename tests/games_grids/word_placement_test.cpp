@@ -14,7 +14,7 @@ struct WordPlacement : GridGame {
   void FillSolution(Point skip = {0, 0}) {
     for (int x = 1; x <= G.gameSize; ++x)
       for (int y = 1; y <= G.gameSize; ++y)
-        if (SolutionA(x, y) != '*' && Letter(x, y) != SolutionA(x, y) && !(Point{x, y} == skip))
+        if (SolutionA(x, y) != '*' && LetterAt(x, y) != SolutionA(x, y) && !(Point{x, y} == skip))
           Drag(Palette(SolutionA(x, y)), {x, y});
   }
 };
@@ -37,13 +37,13 @@ void ExpectValidBoard(int n) {
       const char solution = GridGame::SolutionA(x, y);
       const bool black = solution == '*';
       ASSERT_TRUE(black || (solution >= 'A' && solution <= 'Z'));
-      EXPECT_EQ(GridGame::Letter(x, y), black ? '*' : ' ');
+      EXPECT_EQ(LetterAt(x, y), black ? '*' : ' ');
       EXPECT_EQ(CellState(x, y), black ? 3 : 4);
       EXPECT_EQ(G.boardPlayable[CellIndex(x, y)], black ? 0 : 1);
     }
   const int p = PaletteRow(n);
   for (int k = 0; k < 26; ++k) {
-    EXPECT_EQ(GridGame::Letter(1 + k % 13, p + k / 13), 'A' + k);
+    EXPECT_EQ(LetterAt(1 + k % 13, p + k / 13), 'A' + k);
     EXPECT_EQ(CellState(1 + k % 13, p + k / 13), 2);
   }
   for (const std::string& word : G.wordList) EXPECT_EQ(WordIsPlaced(word), LitByThePalette(word)) << word;
@@ -77,7 +77,7 @@ TEST(WordPlacementPlay, DraggingTheLettersLightsTheWordsAndWinsOnce) {
     }
   }
   // A letter from the palette leaves the palette full.
-  EXPECT_EQ(h.Letter(1, 10), 'A');
+  EXPECT_EQ(LetterAt(1, 10), 'A');
   EXPECT_GT(h.Played(7), 0);
   h.Drag(h.Palette(h.SolutionA(last.x, last.y)), last);
   EXPECT_EQ(G.gameWon, 1);
@@ -89,12 +89,12 @@ TEST(WordPlacementPlay, GridLettersMoveAndALetterDroppedOffTheGridIsLost) {
   h.StartGame(98);
   const GridWord w = WordsOfSolution(6, 1).front();
   h.Drag(h.Palette(w.word[0]), w.first);
-  EXPECT_EQ(h.Letter(w.first.x, w.first.y), w.word[0]);
+  EXPECT_EQ(LetterAt(w.first.x, w.first.y), w.word[0]);
   // Off the grid, on the empty board: the letter is gone.
   h.Drag(w.first, {18, 3});
   h.Tick(60);
-  EXPECT_EQ(h.Letter(w.first.x, w.first.y), ' ');
-  EXPECT_EQ(h.Letter(18, 3), '*');
+  EXPECT_EQ(LetterAt(w.first.x, w.first.y), ' ');
+  EXPECT_EQ(LetterAt(18, 3), '*');
   h.FillSolution();
   EXPECT_EQ(G.gameWon, 1);
 }
@@ -105,7 +105,7 @@ TEST(WordPlacementPlay, EscapeShowsTheSolutionAndTheListGoes) {
   h.GiveUp();
   for (int x = 1; x <= 12; ++x)
     for (int y = 1; y <= 12; ++y) {
-      EXPECT_EQ(h.Letter(x, y), h.SolutionA(x, y));
+      EXPECT_EQ(LetterAt(x, y), h.SolutionA(x, y));
       EXPECT_EQ(h.Colour(x, y), 255);
     }
   h.ExpectClosedAfterTenSeconds();
@@ -134,7 +134,7 @@ TEST(WordPlacementPlay, MoreThanThirtyWordsGoOnAtX650) {
 TEST(WordPlacementPlay, DownWordsEndingOnTheTwelveByTwelvePaletteNeverLight) {
   WordPlacement h;
   h.StartGame(95);
-  EXPECT_EQ(h.Letter(1, 13), 'A');
+  EXPECT_EQ(LetterAt(1, 13), 'A');
   const std::vector<GridWord> words = WordsOfSolution(12, 1);
   // Words that stand somewhere else than at the foot of a column.
   std::set<std::string> elsewhere;
