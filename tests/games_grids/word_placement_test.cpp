@@ -84,21 +84,6 @@ TEST(WordPlacementPlay, DraggingTheLettersLightsTheWordsAndWinsOnce) {
   h.ExpectScoredOnce(G.variantName[31]);
 }
 
-TEST(WordPlacementPlay, GridLettersMoveAndALetterDroppedOffTheGridIsLost) {
-  WordPlacement h;
-  h.StartGame(98);
-  const GridWord w = WordsOfSolution(6, 1).front();
-  h.Drag(h.Palette(w.word[0]), w.first);
-  EXPECT_EQ(LetterAt(w.first.x, w.first.y), w.word[0]);
-  // Off the grid, on the empty board: the letter is gone.
-  h.Drag(w.first, {18, 3});
-  h.Tick(60);
-  EXPECT_EQ(LetterAt(w.first.x, w.first.y), ' ');
-  EXPECT_EQ(LetterAt(18, 3), '*');
-  h.FillSolution();
-  EXPECT_EQ(G.gameWon, 1);
-}
-
 TEST(WordPlacementPlay, EscapeShowsTheSolutionAndTheListGoes) {
   WordPlacement h;
   h.StartGame(29);
