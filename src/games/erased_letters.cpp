@@ -1,5 +1,88 @@
-// PENDING(erased-letters): this game comes with its own issue; until then the variant
-// starts and shows its title with an empty board.
-#include "games/game_routines.h"
+// The erased letters: a crossword from which about half or a quarter of the
+// letters have been erased. The letters left are fixed; the player fills the
+// erased cells from the alphabet palette.
+#include <string>
+#include <vector>
 
-void PlayErasedLetters(int) {}
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "games/game_routines.h"
+#include "games/shifted_grid.h"
+#include "platform/clock.h"
+#include "shell/game_state.h"
+
+namespace {
+
+// The level parameter names the variant: 12 and 10 erase about half of a
+// 12 x 12 and a 10 x 10 grid, 8 and 6 about a quarter of the same two sizes.
+struct Level {
+  int side;
+  int eraseRate;
+};
+Level LevelOf(int parameter) {
+  switch (parameter) {
+    case 12: return {12, 50};
+    case 10: return {10, 50};
+    case 8: return {12, 25};
+    default: return {10, 25};
+  }
+}
+
+// A letter is erased when Random(100) > 100 - rate: 49 or 24 chances in 100.
+// Erased cells are the only grid cells a letter may be taken from or dropped
+// on; the others are fixed (state 1).
+void LayOutGrid(const TjsysGrille& reader, const Level& level) {
+  for (int c = 0; c < level.side; ++c)
+    for (int r = 0; r < level.side; ++r) {
+      const char ch = reader.cells[c][r];
+      const int x = c + 1, y = r + 1, at = CellIndex(x, y);
+      G.answerGridB[ShiftedIndex(x, y)] = static_cast<uint8_t>(ch);
+      std::string shown = "*";
+      int state = 3;
+      if (ch != '*') {
+        state = 1;
+        shown = std::string(1, ch);
+        if (Random(100) > 100 - level.eraseRate) {
+          G.boardPlayable[at] = 1;
+          G.boardPickable[at] = 1;
+          state = 4;
+          shown = " ";
+        }
+      }
+      PlaceAcross(x, y, shown);
+      SetCellState(x, y, state);
+    }
+}
+
+bool BuildErasedLetters(const Level& level) {
+  for (int i = 0; i < 441; ++i) G.answerGridA[i] = 0;
+  G.gameSize = level.side;
+  TjsysGrille reader;
+  if (!ChooseCrossword(reader, level.side)) return false;
+  LayOutGrid(reader, level);
+  std::vector<std::string> words;
+  reader.CollectWords(words);
+  G.wordList = words;
+  MakePaletteTiles(CrosswordPaletteRow(level.side));
+  G.boardReady = 1;
+  PlaySound(0);
+  return true;
+}
+
+}  // namespace
+
+void PlayErasedLetters(int parameter) {
+  const Level level = LevelOf(parameter);
+  if (!G.boardReady && !BuildErasedLetters(level)) {
+    AbandonWithoutCrossword(level.side);
+    return;
+  }
+  // The palette's letter values are written too, though this game does not
+  // show them.
+  WriteValuedPalette(CrosswordPaletteRow(level.side));
+  DrawBoard();
+  if (G.gameLost) ShowShiftedSolution(level.side);
+  // Won when every cell holds its solution letter, as the letter-sum grid.
+  CheckGameComplete();
+}

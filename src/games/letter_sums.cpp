@@ -1,5 +1,91 @@
-// PENDING(letter-sums): this game comes with its own issue; until then the variant
-// starts and shows its title with an empty board.
-#include "games/game_routines.h"
+// The letter sums: a crossword with about one letter in eleven left blank.
+// Every letter is worth its rank (A = 1 ... Z = 26); the sum of each row
+// stands right of the row, the sum of each column under it, and every palette
+// tile shows its letter's value. The player fills the blanks from the palette.
+#include <string>
+#include <vector>
 
-void PlayLetterSums(int) {}
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "games/game_routines.h"
+#include "games/shifted_grid.h"
+#include "platform/clock.h"
+#include "shell/game_state.h"
+
+namespace {
+
+int LetterValue(char ch) { return (ch >= 'A' && ch <= 'Z') ? ch - 64 : 0; }
+
+// Letters are kept, or left blank on 9 draws in 100; every letter cell, given
+// or blank, may be taken and dropped on.
+void LayOutGrid(const TjsysGrille& reader, int size) {
+  for (int c = 0; c < size; ++c)
+    for (int r = 0; r < size; ++r) {
+      const char ch = reader.cells[c][r];
+      const int x = c + 1, y = r + 1, at = CellIndex(x, y);
+      G.answerGridB[ShiftedIndex(x, y)] = static_cast<uint8_t>(ch);
+      std::string shown = "*";
+      if (ch != '*') {
+        G.boardPlayable[at] = 1;
+        G.boardPickable[at] = 1;
+        shown = Random(100) > 90 ? " " : std::string(1, ch);
+      }
+      PlaceAcross(x, y, shown);
+      SetCellState(x, y, ch == '*' ? 3 : 4);
+    }
+  // A small grid may come out with no blank at all, a game won before the
+  // player moves: one of its letters, drawn at random, is then left blank.
+  std::vector<int> letters;
+  for (int x = 1; x <= size; ++x)
+    for (int y = 1; y <= size; ++y) {
+      const uint8_t shown = G.boardLetters[CellIndex(x, y)];
+      if (shown == ' ') return;
+      if (shown != '*') letters.push_back(CellIndex(x, y));
+    }
+  if (!letters.empty()) G.boardLetters[letters[Random(static_cast<int>(letters.size()))]] = ' ';
+}
+
+// The solution's sums: columns in row size + 1, rows in column size + 1. They
+// never follow what the board shows.
+void WriteSums(const TjsysGrille& reader, int size) {
+  for (int i = 0; i < size; ++i) {
+    int column = 0, row = 0;
+    for (int j = 0; j < size; ++j) {
+      column += LetterValue(reader.cells[i][j]);
+      row += LetterValue(reader.cells[j][i]);
+    }
+    G.answerGridA[CellIndex(i + 1, size + 1)] = column;
+    G.answerGridA[CellIndex(size + 1, i + 1)] = row;
+  }
+}
+
+bool BuildLetterSums(int size) {
+  for (int i = 0; i < 441; ++i) G.answerGridA[i] = 0;
+  G.gameSize = size;
+  TjsysGrille reader;
+  if (!ChooseCrossword(reader, size)) return false;
+  LayOutGrid(reader, size);
+  std::vector<std::string> words;
+  reader.CollectWords(words);
+  G.wordList = words;
+  MakePaletteTiles(CrosswordPaletteRow(size));
+  G.boardReady = 1;
+  PlaySound(0);
+  WriteSums(reader, size);
+  return true;
+}
+
+}  // namespace
+
+void PlayLetterSums(int size) {
+  if (!G.boardReady && !BuildLetterSums(size)) {
+    AbandonWithoutCrossword(size);
+    return;
+  }
+  WriteValuedPalette(CrosswordPaletteRow(size));
+  DrawBoard();
+  DrawSumNumbers();
+  if (G.gameLost) ShowShiftedSolution(size);
+  CheckGameComplete();
+}
