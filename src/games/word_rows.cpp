@@ -57,7 +57,12 @@ void BuildRows(int length) {
     return;
   }
   G.wordSlots[0] = word;
-  for (int y = kFirstRow; y < kFirstRow + kRows; ++y) PlaceAcross(kFirstColumn, y, std::string(length, ' '));
+  // The rows still to play are dark empty tiles, so the well-placed letters
+  // (plain tiles) of the rows played stand out from them.
+  for (int y = kFirstRow; y < kFirstRow + kRows; ++y) {
+    PlaceAcross(kFirstColumn, y, std::string(length, ' '));
+    for (int x = kFirstColumn; x < kFirstColumn + length; ++x) SetCellState(x, y, 3);
+  }
   G.boardLetters[CellIndex(kFirstColumn, kFirstRow)] = word[0];
   for (int x = kFirstColumn; x < kFirstColumn + length; ++x) G.boardPlayable[CellIndex(x, kFirstRow)] = 1;
   G.gameLength = 1;

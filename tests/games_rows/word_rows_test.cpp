@@ -66,6 +66,8 @@ TEST(WordRowsGame, AWrongWordMarksItsWellPlacedLettersThenTheRightWordWins) {
   EXPECT_EQ(G.gameLength, 2);
   EXPECT_EQ(w.Played(2), 1);
   for (int j = 0; j < 6; ++j) EXPECT_EQ(CellState(7 + j, 7), other[j] == word[j] ? 1 : 4) << j;
+  // The rows still to play are dark tiles, unlike the well-placed letters.
+  for (int j = 0; j < 6; ++j) EXPECT_EQ(CellState(7 + j, 9), 3) << j;
   EXPECT_EQ(G.gameWon, 0);
   // The alphabet never runs out.
   EXPECT_EQ(RowAt(7, 2, 13), "ABCDEFGHIJKLM");
