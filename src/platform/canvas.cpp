@@ -105,6 +105,28 @@ void Canvas::TextOut(int x, int y, const std::string& latin1) {
   cairo_restore(cr);
 }
 
+void Canvas::TextOutEdged(int x, int y, const std::string& latin1, uint32_t edgeColour) {
+  if (latin1.empty()) return;
+  cairo_t* cr = impl_->cr;
+  cairo_save(cr);
+  cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
+                         impl_->fontBold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, std::abs(impl_->fontSize) * 96.0 / 72.0);
+  cairo_font_extents_t font;
+  cairo_font_extents(cr, &font);
+  cairo_new_path(cr);
+  cairo_move_to(cr, x, y + font.ascent);
+  cairo_text_path(cr, Latin1ToUtf8(latin1).c_str());
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_set_line_width(cr, 2.0);
+  SetSource(cr, edgeColour);
+  cairo_stroke_preserve(cr);
+  SetSource(cr, impl_->fontColour);
+  cairo_fill(cr);
+  cairo_restore(cr);
+}
+
 void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
   double left, top, width, height;
   impl_->Box(x1, y1, x2, y2, left, top, width, height);

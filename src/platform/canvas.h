@@ -19,6 +19,9 @@ class Canvas {
   // size in points, as the system font sizes are given (96 dpi).
   void SetFont(uint32_t windowsColour, int size, bool bold);
   void TextOut(int x, int y, const std::string& latin1);
+  // The same text inside a one-pixel edge of another colour, so it reads on
+  // any picture behind it.
+  void TextOutEdged(int x, int y, const std::string& latin1, uint32_t edgeColour);
   void Rectangle(int x1, int y1, int x2, int y2);
   void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
   void Ellipse(int x1, int y1, int x2, int y2);

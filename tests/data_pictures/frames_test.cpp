@@ -4,17 +4,21 @@
 #include <cairo.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 #include "display/assets.h"
+#include "catalogue/catalogue.h"
 #include "display/drawing.h"
 #include "harness/harness.h"
 #include "picture_files.h"
 #include "platform/colour.h"
+#include "platform/keys.h"
 #include "platform/page.h"
 #include "shell/forms.h"
 #include "shell/game_state.h"
 #include "shell/resets.h"
+#include "travel/travel.h"
 
 namespace {
 
@@ -129,4 +133,102 @@ TEST(SampleFrames, ListBoxInTheWindowFrame) {
   // The selected line is drawn opaque: its glyph boxes show the key blue
   // behind the letters, and only there.
   EXPECT_GT(KeyPixels(330, 232, 390, 248), 100);
+}
+
+namespace {
+
+// The real program as a player sees it, after the title splash.
+struct Playing : Harness {
+  Playing() : Harness(HarnessOptions{.realData = true}) {
+    EXPECT_TRUE(Start());
+    Run(4100);
+  }
+};
+
+bool PureBlueish(uint32_t w) {  // Windows colour 0x00BBGGRR
+  return ((w >> 16) & 0xFF) > 0xC0 && (w & 0xFF) < 0x60 && ((w >> 8) & 0xFF) < 0x60;
+}
+bool PureReddish(uint32_t w) { return (w & 0xFF) > 0xC0 && ((w >> 16) & 0xFF) < 0x60 && ((w >> 8) & 0xFF) < 0x60; }
+
+int CountPixels(int x0, int y0, int x1, int y1, bool (*test)(uint32_t)) {
+  int n = 0;
+  for (int y = y0; y < y1; ++y)
+    for (int x = x0; x < x1; ++x) n += test(FromRgb565(ThePage().pixel(x, y)));
+  return n;
+}
+
+}  // namespace
+
+TEST(SampleFrames, CodedGridNumbersAndLetterSumsOnTheirTiles) {
+  Playing p;
+  StartVariant(1);
+  p.Tick(3);
+  // A few letters in place, as in a game under way.
+  for (int x = 1; x <= 12; x += 3)
+    for (int y = 1; y <= 12; y += 2)
+      if (G.answerGridB[CellIndex(x, y)] != '*') G.boardLetters[CellIndex(x, y)] = G.answerGridB[CellIndex(x, y)];
+  p.Tick();
+  WriteFrame("coded_grid");
+  // Every open cell's number shows blue ink at the cell's top-left corner.
+  for (int x = 1; x <= 12; ++x)
+    for (int y = 1; y <= 12; ++y) {
+      if (CellState(x, y) != 4) continue;
+      const Point c = PointOfCell({x, y});
+      EXPECT_GT(CountPixels(c.x - 1, c.y + 2, c.x + 14, c.y + 12, PureBlueish), 4) << x << "," << y;
+    }
+  p.Key(kVkEscape);
+  p.Run(10100);
+  StartVariant(60);
+  p.Tick(3);
+  WriteFrame("letter_sums");
+  // The palette values are red digits edged in near-black on the tiles.
+  const Point a = PointOfCell({1, 14});
+  EXPECT_GT(CountPixels(a.x - 3, a.y + 2, a.x + 12, a.y + 12, PureReddish), 3);
+  EXPECT_GT(CountPixels(a.x - 3, a.y + 2, a.x + 12, a.y + 12, [](uint32_t w) { return (w & 0xFFFFFF) < 0x202020; }), 6);
+}
+
+TEST(SampleFrames, ZeruzeRowsScoresPageAndTheLongestMenu) {
+  Playing p;
+  StartVariant(53);
+  p.Tick(3);
+  // A first row played: its well-placed letters are plain tiles, the rest
+  // open cells; the rows still to play are dark.
+  const std::string word = G.wordSlots[0].str();
+  for (size_t j = 0; j < word.size(); ++j) {
+    G.boardLetters[CellIndex(7 + int(j), 7)] = j % 2 ? 'E' : word[j];
+    SetCellState(7 + int(j), 7, word[j] == (j % 2 ? 'E' : word[j]) ? 1 : 4);
+  }
+  G.gameLength = 2;
+  G.boardLetters[CellIndex(7, 8)] = word[0];
+  p.Tick();
+  WriteFrame("zeruze");
+  const Point well = PointOfCell({7, 7}), empty = PointOfCell({8, 10});
+  EXPECT_NE(ThePage().pixel(well.x + 20, well.y + 26), ThePage().pixel(empty.x + 20, empty.y + 26));
+  p.Key(kVkEscape);
+  p.Run(10100);
+
+  G.currentScreen = 2;
+  G.menuFamily = 92;  // thirteen variants
+  p.MoveTo(0, 0);
+  p.Tick(2);
+  WriteFrame("menu13");
+
+  ListBox& scores = G.listBoxes[listScores];
+  const char* names[] = {"Camille", "Joueur", "Joueuse", "Dominique"};
+  for (int i = 1; i <= 12; ++i)
+    scores.items[i] = std::string(names[i % 4]) + " ......... MOTS CODES 12x12 .. 0" + std::to_string(8000 + 97 * i);
+  G.currentScreen = 4;
+  p.Tick(2);
+  WriteFrame("scores");
+}
+
+TEST(SampleFrames, TravelMapWithAJourney) {
+  Playing p;
+  StartJourney();
+  p.Tick(3);
+  // The pawn two squares along its way.
+  G.pawnX = std::min(13, G.journeyStartX + 1);
+  p.Run(500);
+  WriteFrame("travel_map");
+  SUCCEED();
 }

@@ -105,7 +105,10 @@ void MakeTiles(Output& out) {
   const FaceColours given = {0xB27A46, 0x7A4C28, 0x2A180A, 0xE0B080, 0x4A2C14};
   const FaceColours palette = {0x3C8C96, 0x1E5A64, 0x0A2226, 0x90D0D8, 0x0E3238};
   const FaceColours black = {0x44444C, 0x18181C, 0x000000, 0x80808A, 0x08080A};
-  const FaceColours open = {0x6A72A0, 0x444A78, 0x14162A, 0xB0B8E0, 0x262A48};
+  // Open cells carry the pure-blue code numbers at their top-left corner and
+  // the red sums stand near them: a light face lets both read at a glance
+  // (contrast with the blue above 4.5 everywhere on the face).
+  const FaceColours open = {0xE6E8FA, 0xC4C8EC, 0x2A2E58, 0xFFFFFF, 0xB4BAE4};
   const FaceColours spare = {0xE0B040, 0xA07010, 0x302008, 0xFFF0B0, 0x604008};
   struct Made {
     int slot;
