@@ -57,8 +57,10 @@ const FontLayout kBigFont = {"big", 26, 34, 2, 6, 24, 33, 0, 23, 11.0, 27, 26, "
 // hold ink, so every medium glyph sits in the same right-hand 15 columns.
 const FontLayout kMediumFont = {"medium", 20, 26, -3, 6, 18, 23, 3, 18, 10.5, 19, 22, "DejaVuSansMono-Bold.ttf", 1.2, 480, 264};
 // The small font's rectangles overlap the next character by one column, so
-// its ink keeps to the first ten.
-const FontLayout kSmallFont = {"small", 13, 17, 2, 4, 11, 16, 0, 10, 5.0, 12, 14, "DejaVuSansMono-Bold.ttf", 0.9, 312, 173};
+// its ink keeps to the first ten. Its em makes the capitals exactly 10 px
+// tall (cap height 0.729 em) on a whole-pixel baseline, so every capital
+// fills the same rows.
+const FontLayout kSmallFont = {"small", 13, 17, 2, 4, 11, 16, 0, 10, 5.0, 12, 10 / 0.729, "DejaVuSansMono-Bold.ttf", 0.9, 312, 173};
 
 // What code 128-159 means in Windows texts; the program's own texts never hold
 // them, but a stray byte then still shows something sensible.
@@ -122,23 +124,29 @@ static void DrawGlyph(cairo_t* cr, const FontLayout& f, int glyph, const GlyphCo
   double scale = 1.0;
   if (inkT < top - ay) scale = std::min(scale, (top - ay) / inkT);
   if (inkB > bottom - ay) scale = std::min(scale, (bottom - ay) / inkB);
-  if (inkR - inkL > right - left) scale = std::min(scale, (right - left) / (inkR - inkL));
+  // A glyph too wide only narrows, so it keeps the height of the others.
+  double scaleX = scale;
+  if (scaleX * (inkR - inkL) > right - left) scaleX = (right - left) / (inkR - inkL);
   double shift = 0;
-  if (ax + scale * inkL < left) shift = left - (ax + scale * inkL);
-  if (ax + scale * inkR > right) shift = right - (ax + scale * inkR);
+  if (ax + scaleX * inkL < left) shift = left - (ax + scaleX * inkL);
+  if (ax + scaleX * inkR > right) shift = right - (ax + scaleX * inkR);
 
   cairo_save(cr);
   cairo_rectangle(cr, rect.x + f.inkLeft, rect.y, f.inkRight - f.inkLeft, rect.h);
   cairo_clip(cr);
   cairo_translate(cr, ax + shift, ay);
-  cairo_scale(cr, scale, scale);
+  cairo_scale(cr, scaleX, scale);
   cairo_new_path(cr);
   cairo_move_to(cr, ox - ax, 0);
   cairo_text_path(cr, text.c_str());
+  // The edge is stroked unscaled, so a narrowed glyph keeps its weight.
+  cairo_identity_matrix(cr);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_set_line_width(cr, 2 * f.outline / scale);
+  cairo_set_line_width(cr, 2 * f.outline);
   SetRgb(cr, colours.outline);
   cairo_stroke_preserve(cr);
+  cairo_translate(cr, ax + shift, ay);
+  cairo_scale(cr, scaleX, scale);
   double capTop = -0.73 * f.size;
   cairo_pattern_t* fill = VerticalGradient(capTop, 0, colours.top, colours.bottom);
   cairo_set_source(cr, fill);
