@@ -76,3 +76,15 @@ TEST(Readability, CodeNumbersReadOnTheOpenCellTile) {
     for (int x = 2; x < 26; ++x) darkest = std::min(darkest, Luminance(At(face, x, y)));
   EXPECT_GE(Contrast(blue, darkest), 4.5);
 }
+
+TEST(Readability, TheLongestVariantMenuLiesInsideOnePanel) {
+  // The 13-line menu and its "Retour" line ink x 270-580, y 83-381; the two
+  // columns of family names reach x 55-720. No panel border crosses them.
+  const Picture back = Load("background/000000.jpg");
+  ASSERT_FALSE(back.empty());
+  auto border = [](uint16_t p) { return Red(p) > 110 && Green(p) > 80 && Blue(p) < 100 && Red(p) > Blue(p) + 40; };
+  int crossings = 0;
+  for (int y = 70; y <= 381; ++y)
+    for (int x = 50; x <= 740; ++x) crossings += border(At(back, x, y));
+  EXPECT_EQ(crossings, 0);
+}

@@ -230,9 +230,11 @@ Image TitleSplash() {
   return OpaqueImage(c.surface);
 }
 
-// Behind the game list and the menus: two calm dark columns for the family
-// names (x 55 and 420, y 73 to 373) and a band for the help lines
-// (x 140, y 383 to 520); the main buttons sit on the footer at y 540.
+// Behind the game list and the menus: one calm dark panel holds both columns
+// of family names (x 55 and 420, y 73 to 373), every variant menu centred on
+// x = 400 (the longest, 13 variants and "Retour", inks y 83 to 381) and the
+// help lines under them (x 130, y 385 to 520); the main buttons sit on the
+// footer at y 540.
 Image MenuBackground() {
   Canvas c(800, 600);
   cairo_t* cr = c.cr;
@@ -250,9 +252,7 @@ Image MenuBackground() {
     cairo_set_line_width(cr, 1.5);
     cairo_stroke(cr);
   };
-  panel(40, 66, 358, 312);
-  panel(404, 66, 384, 312);
-  panel(120, 380, 668, 146);
+  panel(30, 62, 760, 466);
   cairo_rectangle(cr, 0, 532, 800, 68);
   SetRgb(cr, 0x000000, 0.45);
   cairo_fill(cr);
