@@ -9,6 +9,8 @@
 
 namespace {
 constexpr uint32_t kSilver = 0xC0C0C0, kGreen = 0x008000, kRed = 0x0000FF;
+// The destination's frame: gold on a black edge, unlike the silver grid.
+constexpr uint32_t kGoalGold = 0x00C8FF, kGoalEdge = 0x000000;
 
 bool NextToPawn(int c, int r) {
   const int dx = c - G.pawnX, dy = r - G.pawnY;
@@ -31,7 +33,14 @@ void DrawTravelMapGrid() {
         const bool start = c == G.journeyStartX && r == G.journeyStartY;
         const bool destination = c == G.destinationX && r == G.destinationY;
         canvas.Rectangle(left, top, left + 50, top + 50);
-        if (start || destination) canvas.Rectangle(left + 4, top + 4, left + 46, top + 46);
+        if (start && !destination) canvas.Rectangle(left + 4, top + 4, left + 46, top + 46);
+        if (destination) {
+          canvas.SetPen(kGoalEdge, 5);
+          canvas.Rectangle(left + 5, top + 5, left + 45, top + 45);
+          canvas.SetPen(kGoalGold, 3);
+          canvas.Rectangle(left + 5, top + 5, left + 45, top + 45);
+          canvas.SetPen(green ? kGreen : kSilver, 1);
+        }
         if (!green) continue;
         const int px = G.mousePos.x, py = G.mousePos.y;
         if (G.currentScreen == 0 && left < px && px < left + 50 && top < py && py < top + 50) {

@@ -281,6 +281,23 @@ TEST_F(TravelGrid, BlinkPhasesCircleEveryGreenSquare) {
   EXPECT_FALSE(AnyIn(410, 410, 440, 440, green));  // (7, 6) is not a neighbour
 }
 
+TEST_F(TravelGrid, TheDestinationFrameStandsOutFromTheSilverGrid) {
+  G.mousePos = {0, 0};
+  DrawTravelMapGrid();
+  // Destination (12, 6): a gold frame on a black edge inside the square;
+  // the start (0, 0) keeps its silver frame.
+  const int left = 50 + 50 * 12, top = 100 + 50 * 6;
+  const uint16_t gold = ToRgb565(0x00C8FF), black = ToRgb565(0x000000);
+  EXPECT_TRUE(AnyIn(left + 10, top + 4, left + 40, top + 6, gold));
+  EXPECT_TRUE(AnyIn(left + 10, top + 2, left + 40, top + 8, black));
+  EXPECT_TRUE(AnyIn(left + 4, top + 10, left + 6, top + 40, gold));
+  EXPECT_FALSE(AnyIn(50 + 10, 100 + 3, 50 + 40, 100 + 7, gold));
+  EXPECT_TRUE(AnyIn(50 + 10, 100 + 4, 50 + 40, 100 + 4, ToRgb565(0xC0C0C0)));
+  // WCAG contrast of the black edge against the silver grid: far above 4.5.
+  const double silver = 0.2126 * 0.527 + 0.7152 * 0.527 + 0.0722 * 0.527;
+  EXPECT_GE((silver + 0.05) / (0.0 + 0.05), 4.5);
+}
+
 TEST_F(TravelGrid, ATimedMessageShowingIsDrawnWithTheGrid) {
   Form1.DXImageList4[26] = Solid(312, 175, 0x2600);
   ShowTimedMessage(-20, 42, "A");

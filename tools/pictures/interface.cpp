@@ -214,9 +214,21 @@ Image Thumb() {
 }
 
 // The pawn stands in a 50 px map square, drawn at the square's corner.
+// The pawn is drawn at its square's top-left corner: a small pawn in that
+// corner and a ring just inside the square's edge, so the square's name stays
+// readable and the square is still found at a glance.
 Image Pawn() {
   Canvas canvas(50, 50);
   cairo_t* cr = canvas.cr;
+  RoundedRect(cr, 2, 2, 46, 46, 5);
+  SetRgb(cr, 0x100404);
+  cairo_set_line_width(cr, 3);
+  cairo_stroke_preserve(cr);
+  SetRgb(cr, 0xE02018);
+  cairo_set_line_width(cr, 1.5);
+  cairo_stroke(cr);
+  cairo_translate(cr, -3.5, -1.5);
+  cairo_scale(cr, 0.42, 0.42);
   auto shape = [cr]() {
     cairo_new_path(cr);
     cairo_save(cr);
@@ -235,7 +247,7 @@ Image Pawn() {
   };
   shape();
   SetRgb(cr, 0x100404);
-  cairo_set_line_width(cr, 3);
+  cairo_set_line_width(cr, 5);
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_stroke(cr);
   shape();

@@ -26,6 +26,7 @@ int main(int argc, char** argv) {
   out.gameDir = argv[1];
   out.previewDir = argv[2];
   out.countryFile = out.gameDir + "/txt/voyage.dta";
+  out.landMaskFile = LAND_MASK_FILE;
   MakeFonts(out);
   MakeTiles(out);
   MakeInterface(out);

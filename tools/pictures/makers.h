@@ -13,6 +13,7 @@ struct Output {
   std::string gameDir;        // program folder; pictures go under bitmaps/
   std::string previewDir;     // review sheets
   std::string countryFile;    // the converted txt/voyage.dta
+  std::string landMaskFile;   // data/map/land.rle, the travel map's land and sea
   int failures = 0;
   // Writes bitmaps/<relative> as .bmp or .jpg by its ending.
   void Save(const std::string& relative, const Image& image);
