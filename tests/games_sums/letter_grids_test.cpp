@@ -6,6 +6,7 @@
 
 #include "catalogue/catalogue.h"
 #include "display/drawing.h"
+#include "harness/board_play.h"
 #include "harness/harness.h"
 #include "platform/audio.h"
 #include "platform/keys.h"
@@ -25,7 +26,6 @@ constexpr VariantFacts kVariants[] = {
     {64, 12, false, 0.49}, {65, 10, false, 0.49}, {66, 12, false, 0.24}, {67, 10, false, 0.24},
 };
 
-char Letter(int x, int y) { return static_cast<char>(G.boardLetters[CellIndex(x, y)]); }
 char Solution(int x, int y) { return static_cast<char>(G.answerGridB[(x - 1) * 21 + (y - 1)]); }
 int Value(char ch) { return (ch >= 'A' && ch <= 'Z') ? ch - 64 : 0; }
 
@@ -51,21 +51,7 @@ struct LetterGrid : Harness {
     G.gameTitle = G.variantName[variant];
     Tick();
   }
-  static Point Centre(Point cell) {
-    const Point p = PointOfCell(cell);
-    return {p.x + 15, p.y + 15};
-  }
-  void Drag(Point fromCell, Point toCell) {
-    const Point from = Centre(fromCell), to = Centre(toCell);
-    MoveTo(from.x, from.y);
-    Tick();
-    Press(from.x, from.y);
-    Tick();
-    MoveTo(to.x, to.y);
-    Tick();
-    Release(to.x, to.y);
-    Tick();
-  }
+  void Drag(Point fromCell, Point toCell) { DragCells(*this, fromCell, toCell); }
   static Point PaletteCell(char letter) {
     const int k = letter - 'A';
     return {1 + k % 13, G.gameSize + 2 + k / 13};
@@ -75,7 +61,7 @@ struct LetterGrid : Harness {
   void FillSolution() {
     for (int x = 1; x <= G.gameSize; ++x)
       for (int y = 1; y <= G.gameSize; ++y)
-        if (Solution(x, y) != '*' && Letter(x, y) != Solution(x, y)) DropLetter(Solution(x, y), {x, y});
+        if (Solution(x, y) != '*' && LetterAt(x, y) != Solution(x, y)) DropLetter(Solution(x, y), {x, y});
   }
   static Point FirstCell(int state) {
     for (int y = 1; y <= G.gameSize; ++y)
@@ -103,7 +89,7 @@ void ExpectValidBoard(const VariantFacts& v, Counts& counts) {
     for (int y = 1; y <= n; ++y) {
       const int at = CellIndex(x, y);
       const char solution = Solution(x, y);
-      const char shown = Letter(x, y);
+      const char shown = LetterAt(x, y);
       if (solution == '*') {
         EXPECT_EQ(shown, '*');
         EXPECT_EQ(CellState(x, y), 3);
@@ -228,8 +214,8 @@ TEST(LetterGridPlay, FixedLettersCanNeitherBeTakenNorOverwritten) {
   h.StartGame(66);
   const Point fixed = LetterGrid::FirstCell(1);
   ASSERT_NE(fixed.x, 0);
-  const char letter = Letter(fixed.x, fixed.y);
-  const Point p = LetterGrid::Centre(fixed);
+  const char letter = LetterAt(fixed.x, fixed.y);
+  const Point p = CellCentre(fixed);
   h.MoveTo(p.x, p.y);
   h.Tick();
   h.Press(p.x, p.y);
@@ -237,20 +223,20 @@ TEST(LetterGridPlay, FixedLettersCanNeitherBeTakenNorOverwritten) {
   EXPECT_EQ(G.lettersHeld, 0);
   h.Release(p.x, p.y);
   h.Tick();
-  EXPECT_EQ(Letter(fixed.x, fixed.y), letter);
+  EXPECT_EQ(LetterAt(fixed.x, fixed.y), letter);
   // A palette letter dropped on it is lost.
   h.DropLetter(letter == 'Q' ? 'W' : 'Q', fixed);
   h.Tick(60);
-  EXPECT_EQ(Letter(fixed.x, fixed.y), letter);
+  EXPECT_EQ(LetterAt(fixed.x, fixed.y), letter);
   EXPECT_EQ(G.lettersHeld, 0);
   // A letter dropped on an erased cell can be taken back off the grid.
   const Point erased = LetterGrid::FirstCell(4);
   ASSERT_NE(erased.x, 0);
   h.DropLetter('K', erased);
-  EXPECT_EQ(Letter(erased.x, erased.y), 'K');
+  EXPECT_EQ(LetterAt(erased.x, erased.y), 'K');
   h.Drag(erased, {19, 3});
   h.Tick(60);
-  EXPECT_EQ(Letter(erased.x, erased.y), ' ');
+  EXPECT_EQ(LetterAt(erased.x, erased.y), ' ');
 }
 
 TEST(LetterGridPlay, GivenSumLettersMoveAndTheSumsStay) {
@@ -260,12 +246,12 @@ TEST(LetterGridPlay, GivenSumLettersMoveAndTheSumsStay) {
   Point given{0, 0};
   for (int x = 1; x <= 8 && given.x == 0; ++x)
     for (int y = 1; y <= 8 && given.x == 0; ++y)
-      if (Letter(x, y) >= 'A' && Letter(x, y) <= 'Z') given = {x, y};
+      if (LetterAt(x, y) >= 'A' && LetterAt(x, y) <= 'Z') given = {x, y};
   ASSERT_NE(given.x, 0);
   // Taken off the grid, the given letter is gone; the sums do not follow.
   h.Drag(given, {19, 3});
   h.Tick(60);
-  EXPECT_EQ(Letter(given.x, given.y), ' ');
+  EXPECT_EQ(LetterAt(given.x, given.y), ' ');
   ExpectSolutionSums(8);
   h.FillSolution();
   EXPECT_EQ(G.gameWon, 1);
@@ -281,7 +267,7 @@ TEST(LetterGridPlay, EscapeShowsTheSolution) {
     h.Tick();
     for (int x = 1; x <= G.gameSize; ++x)
       for (int y = 1; y <= G.gameSize; ++y) {
-        EXPECT_EQ(Letter(x, y), Solution(x, y));
+        EXPECT_EQ(LetterAt(x, y), Solution(x, y));
         EXPECT_EQ(G.boardCellColour[CellIndex(x, y)], 255);
       }
     EXPECT_EQ(G.gameWon, 0);
