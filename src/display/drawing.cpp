@@ -16,7 +16,7 @@
 namespace {
 
 constexpr uint32_t kPureBlue = 0xFF0000;
-constexpr uint32_t kSumEdge = 0x100808;  // near-black, as a Windows colour
+constexpr uint32_t kSumEdge = 0x000000;  // black edge round the sum numbers
 
 Picture& Slot(int n) { return Form1.DXImageList3[n]; }
 Picture& Interface(int n) { return Form1.DXImageList4[n]; }
@@ -149,7 +149,7 @@ void DrawSumNumbers() {
   for (int y = 1; y <= 16; ++y)
     for (int x = 1; x <= 20; ++x)
       if (G.answerGridA[CellIndex(x, y)] != 0)
-        // Edged in near-black: the sums stand on the background picture and
+        // Edged in black: the sums stand on the background picture and
         // on the palette tiles, and pure red reads on neither by itself.
         canvas.TextOutEdged(G.boardOriginX + 31 * x - 3, G.boardOriginY + 31 * y + 2,
                             std::to_string(G.answerGridA[CellIndex(x, y)]), kSumEdge);

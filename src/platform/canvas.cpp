@@ -88,18 +88,24 @@ void Canvas::SetFont(uint32_t windowsColour, int size, bool bold) {
   impl_->fontBold = bold;
 }
 
-void Canvas::TextOut(int x, int y, const std::string& latin1) {
-  if (latin1.empty()) return;
-  cairo_t* cr = impl_->cr;
+// Saves the context and sets the font; moves to the text cell whose top-left
+// corner is (x, y) (cairo wants the baseline). The caller restores.
+static void BeginText(cairo_t* cr, int x, int y, int size, bool bold) {
   cairo_save(cr);
   cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
   cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
-                         impl_->fontBold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, std::abs(impl_->fontSize) * 96.0 / 72.0);  // points at 96 dpi
+                         bold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
+  cairo_set_font_size(cr, std::abs(size) * 96.0 / 72.0);  // points at 96 dpi
   cairo_font_extents_t font;
   cairo_font_extents(cr, &font);
-  // (x, y) is the top-left corner of the text cell; cairo wants the baseline.
+  cairo_new_path(cr);
   cairo_move_to(cr, x, y + font.ascent);
+}
+
+void Canvas::TextOut(int x, int y, const std::string& latin1) {
+  if (latin1.empty()) return;
+  cairo_t* cr = impl_->cr;
+  BeginText(cr, x, y, impl_->fontSize, impl_->fontBold);
   SetSource(cr, impl_->fontColour);
   cairo_show_text(cr, Latin1ToUtf8(latin1).c_str());
   cairo_restore(cr);
@@ -108,15 +114,7 @@ void Canvas::TextOut(int x, int y, const std::string& latin1) {
 void Canvas::TextOutEdged(int x, int y, const std::string& latin1, uint32_t edgeColour) {
   if (latin1.empty()) return;
   cairo_t* cr = impl_->cr;
-  cairo_save(cr);
-  cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
-  cairo_select_font_face(cr, "DejaVu Sans", CAIRO_FONT_SLANT_NORMAL,
-                         impl_->fontBold ? CAIRO_FONT_WEIGHT_BOLD : CAIRO_FONT_WEIGHT_NORMAL);
-  cairo_set_font_size(cr, std::abs(impl_->fontSize) * 96.0 / 72.0);
-  cairo_font_extents_t font;
-  cairo_font_extents(cr, &font);
-  cairo_new_path(cr);
-  cairo_move_to(cr, x, y + font.ascent);
+  BeginText(cr, x, y, impl_->fontSize, impl_->fontBold);
   cairo_text_path(cr, Latin1ToUtf8(latin1).c_str());
   cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
   cairo_set_line_width(cr, 2.0);
