@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "makers.h"
+#include "scenery.h"
 
 namespace {
 
@@ -36,11 +37,8 @@ void Portrait(cairo_t* cr, uint32_t top, uint32_t bottom) {
 // hairstyle and clothes of their own, on a soft studio light.
 void StudioLight(cairo_t* cr, uint32_t light, uint32_t dark) {
   cairo_pattern_t* g = cairo_pattern_create_radial(30, 26, 4, 40, 45, 62);
-  auto stop = [g](double at, uint32_t c) {
-    cairo_pattern_add_color_stop_rgb(g, at, ((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0);
-  };
-  stop(0, light);
-  stop(1, dark);
+  Stop(g, 0, light);
+  Stop(g, 1, dark);
   cairo_set_source(cr, g);
   cairo_paint(cr);
   cairo_pattern_destroy(g);
@@ -48,10 +46,8 @@ void StudioLight(cairo_t* cr, uint32_t light, uint32_t dark) {
 
 void FillShaded(cairo_t* cr, double x0, double y0, double x1, double y1, uint32_t light, uint32_t dark) {
   cairo_pattern_t* g = cairo_pattern_create_linear(x0, y0, x1, y1);
-  cairo_pattern_add_color_stop_rgb(g, 0, ((light >> 16) & 255) / 255.0, ((light >> 8) & 255) / 255.0,
-                                   (light & 255) / 255.0);
-  cairo_pattern_add_color_stop_rgb(g, 1, ((dark >> 16) & 255) / 255.0, ((dark >> 8) & 255) / 255.0,
-                                   (dark & 255) / 255.0);
+  Stop(g, 0, light);
+  Stop(g, 1, dark);
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);
@@ -83,12 +79,9 @@ void Face(cairo_t* cr, const Look& look) {
   }
   FacePath(cr, look.chinWidth);
   cairo_pattern_t* g = cairo_pattern_create_radial(35, 33, 3, 40, 40, 24);
-  auto stop = [g](double at, uint32_t c) {
-    cairo_pattern_add_color_stop_rgb(g, at, ((c >> 16) & 255) / 255.0, ((c >> 8) & 255) / 255.0, (c & 255) / 255.0);
-  };
-  stop(0, Mix(look.skin, 0xFFFFFF, 0.25));
-  stop(0.6, look.skin);
-  stop(1, look.skinShade);
+  Stop(g, 0, Mix(look.skin, 0xFFFFFF, 0.25));
+  Stop(g, 0.6, look.skin);
+  Stop(g, 1, look.skinShade);
   cairo_set_source(cr, g);
   cairo_fill(cr);
   cairo_pattern_destroy(g);

@@ -5,12 +5,12 @@
 
 namespace {
 const double kPi = 3.14159265358979;
+}  // namespace
 
-void Stop(cairo_pattern_t* p, double at, uint32_t rgb, double alpha = 1) {
+void Stop(cairo_pattern_t* p, double at, uint32_t rgb, double alpha) {
   cairo_pattern_add_color_stop_rgba(p, at, ((rgb >> 16) & 255) / 255.0, ((rgb >> 8) & 255) / 255.0,
                                     (rgb & 255) / 255.0, alpha);
 }
-}  // namespace
 
 void PaintSky(cairo_t* cr, uint32_t top, uint32_t middle, uint32_t horizon, double horizonY) {
   cairo_pattern_t* p = cairo_pattern_create_linear(0, 0, 0, horizonY);

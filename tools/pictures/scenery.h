@@ -17,6 +17,8 @@ struct Dice {
   double Between(double a, double b) { return a + (b - a) * Next(); }
 };
 
+// A colour stop of 0xRRGGBB at `at` on a gradient.
+void Stop(cairo_pattern_t* p, double at, uint32_t rgb, double alpha = 1);
 void PaintSky(cairo_t* cr, uint32_t top, uint32_t middle, uint32_t horizon, double horizonY);
 void PaintGlow(cairo_t* cr, double x, double y, double r, uint32_t colour, double alpha);
 void PaintStars(cairo_t* cr, Dice& dice, int count, double maxY);
