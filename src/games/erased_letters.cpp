@@ -2,12 +2,11 @@
 // letters have been erased. The letters left are fixed; the player fills the
 // erased cells from the alphabet palette.
 #include <string>
-#include <vector>
 
 #include "display/drawing.h"
-#include "display/sound.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
+#include "games/grid_games.h"
 #include "games/shifted_grid.h"
 #include "platform/clock.h"
 #include "shell/game_state.h"
@@ -38,35 +37,29 @@ void LayOutGrid(const TjsysGrille& reader, const Level& level) {
       const char ch = reader.cells[c][r];
       const int x = c + 1, y = r + 1, at = CellIndex(x, y);
       G.answerGridB[ShiftedIndex(x, y)] = static_cast<uint8_t>(ch);
-      std::string shown = "*";
+      char shown = '*';
       int state = 3;
       if (ch != '*') {
         state = 1;
-        shown = std::string(1, ch);
+        shown = ch;
         if (Random(100) > 100 - level.eraseRate) {
           G.boardPlayable[at] = 1;
           G.boardPickable[at] = 1;
           state = 4;
-          shown = " ";
+          shown = ' ';
         }
       }
-      PlaceAcross(x, y, shown);
+      PlaceAcross(x, y, std::string(1, shown));
       SetCellState(x, y, state);
     }
 }
 
-bool BuildErasedLetters(const Level& level) {
+bool LayOutErasedLetters(const TjsysGrille& reader, const Level& level) {
   for (int i = 0; i < 441; ++i) G.answerGridA[i] = 0;
-  G.gameSize = level.side;
-  TjsysGrille reader;
-  if (!ChooseCrossword(reader, level.side)) return false;
   LayOutGrid(reader, level);
-  std::vector<std::string> words;
-  reader.CollectWords(words);
-  G.wordList = words;
-  MakePaletteTiles(CrosswordPaletteRow(level.side));
-  G.boardReady = 1;
-  PlaySound(0);
+  G.wordList.clear();
+  reader.CollectWords(G.wordList);
+  MarkPalette(CrosswordPaletteRow(level.side));
   return true;
 }
 
@@ -74,10 +67,10 @@ bool BuildErasedLetters(const Level& level) {
 
 void PlayErasedLetters(int parameter) {
   const Level level = LevelOf(parameter);
-  if (!G.boardReady && !BuildErasedLetters(level)) {
-    AbandonWithoutCrossword(level.side);
-    return;
-  }
+  const bool built = BuildGridGameOnce(level.side, "grilles.txt", [&level](const TjsysGrille& reader) {
+    return LayOutErasedLetters(reader, level);
+  });
+  if (!built) return;
   // The palette's letter values are written too, though this game does not
   // show them.
   WriteValuedPalette(CrosswordPaletteRow(level.side));

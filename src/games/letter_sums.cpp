@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "display/drawing.h"
-#include "display/sound.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
+#include "games/grid_games.h"
 #include "games/shifted_grid.h"
 #include "platform/clock.h"
 #include "shell/game_state.h"
@@ -25,13 +25,13 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
       const char ch = reader.cells[c][r];
       const int x = c + 1, y = r + 1, at = CellIndex(x, y);
       G.answerGridB[ShiftedIndex(x, y)] = static_cast<uint8_t>(ch);
-      std::string shown = "*";
+      char shown = '*';
       if (ch != '*') {
         G.boardPlayable[at] = 1;
         G.boardPickable[at] = 1;
-        shown = Random(100) > 90 ? " " : std::string(1, ch);
+        shown = Random(100) > 90 ? ' ' : ch;
       }
-      PlaceAcross(x, y, shown);
+      PlaceAcross(x, y, std::string(1, shown));
       SetCellState(x, y, ch == '*' ? 3 : 4);
     }
   // A small grid may come out with no blank at all, a game won before the
@@ -60,18 +60,13 @@ void WriteSums(const TjsysGrille& reader, int size) {
   }
 }
 
-bool BuildLetterSums(int size) {
+// The board laid out on the chosen grid; the sums are the solution's.
+bool LayOutLetterSums(const TjsysGrille& reader, int size) {
   for (int i = 0; i < 441; ++i) G.answerGridA[i] = 0;
-  G.gameSize = size;
-  TjsysGrille reader;
-  if (!ChooseCrossword(reader, size)) return false;
   LayOutGrid(reader, size);
-  std::vector<std::string> words;
-  reader.CollectWords(words);
-  G.wordList = words;
-  MakePaletteTiles(CrosswordPaletteRow(size));
-  G.boardReady = 1;
-  PlaySound(0);
+  G.wordList.clear();
+  reader.CollectWords(G.wordList);
+  MarkPalette(CrosswordPaletteRow(size));
   WriteSums(reader, size);
   return true;
 }
@@ -79,10 +74,10 @@ bool BuildLetterSums(int size) {
 }  // namespace
 
 void PlayLetterSums(int size) {
-  if (!G.boardReady && !BuildLetterSums(size)) {
-    AbandonWithoutCrossword(size);
-    return;
-  }
+  const bool built = BuildGridGameOnce(size, "grilles.txt", [size](const TjsysGrille& reader) {
+    return LayOutLetterSums(reader, size);
+  });
+  if (!built) return;
   WriteValuedPalette(CrosswordPaletteRow(size));
   DrawBoard();
   DrawSumNumbers();

@@ -1,17 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
-#include <set>
 #include <string>
 
-#include "catalogue/catalogue.h"
-#include "display/drawing.h"
-#include "harness/board_play.h"
-#include "harness/harness.h"
-#include "platform/audio.h"
-#include "platform/keys.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "games_grids/grid_fixture.h"
 
 namespace {
 
@@ -29,29 +20,9 @@ constexpr VariantFacts kVariants[] = {
 char Solution(int x, int y) { return static_cast<char>(G.answerGridB[(x - 1) * 21 + (y - 1)]); }
 int Value(char ch) { return (ch >= 'A' && ch <= 'Z') ? ch - 64 : 0; }
 
-struct LetterGrid : Harness {
-  explicit LetterGrid(HarnessOptions options = {.realData = true}) : Harness(options) {}
-  void Open() {
-    EXPECT_TRUE(Start());
-    Run(4100);
-  }
-  void StartGame(uint8_t variant) {
-    ClearWavesPlayed();
-    StartVariant(variant);
-    Tick();
-    ASSERT_EQ(G.boardReady, 1);
-  }
-  // A new game of the variant as StartVariant begins it, without reloading
-  // the dictionary, which these games never read.
-  void Rebuild(uint8_t variant) {
-    ClearWavesPlayed();
-    ResetGame();
-    ResetBoard();
-    G.currentVariant = variant;
-    G.gameTitle = G.variantName[variant];
-    Tick();
-  }
-  void Drag(Point fromCell, Point toCell) { DragCells(*this, fromCell, toCell); }
+// The grid games' player, on the palette two rows under these grids.
+struct LetterGrid : GridGame {
+  using GridGame::GridGame;
   static Point PaletteCell(char letter) {
     const int k = letter - 'A';
     return {1 + k % 13, G.gameSize + 2 + k / 13};
@@ -68,9 +39,6 @@ struct LetterGrid : Harness {
       for (int x = 1; x <= G.gameSize; ++x)
         if (CellState(x, y) == state) return {x, y};
     return {0, 0};
-  }
-  int Played(int wave) const {
-    return static_cast<int>(std::count(WavesPlayed().begin(), WavesPlayed().end(), wave));
   }
 };
 
@@ -139,53 +107,28 @@ void ExpectSolutionSums(int n) {
     for (int y = 1; y <= n; ++y) EXPECT_EQ(G.answerGridA[CellIndex(x, y)], 0);
 }
 
-int ScoreLines(const std::string& titleStart) {
-  int lines = 0;
-  const ListBox& scores = G.listBoxes[listScores];
-  for (int i = 1; i < 600; ++i)
-    if (scores.items[i].find(titleStart) != std::string::npos) ++lines;
-  return lines;
-}
-
 }  // namespace
 
 TEST(LetterGridBuild, EveryVariantBuildsAHundredBoardsWithTheExpectedBlankShare) {
   LetterGrid h;
-  h.Open();
   for (const VariantFacts& v : kVariants) {
     SCOPED_TRACE("variant " + std::to_string(v.variant));
     Counts counts;
-    std::set<std::string> grids;
-    h.StartGame(v.variant);
-    for (int build = 0; build < 100; ++build) {
-      if (build > 0) h.Rebuild(v.variant);
-      ASSERT_EQ(G.boardReady, 1) << "build " << build;
+    h.BuildEverySeed({{v.variant, v.side}}, [&](uint8_t, int) {
       const int blanksBefore = counts.blanks;
       ExpectValidBoard(v, counts);
-      EXPECT_GT(counts.blanks, blanksBefore) << "build " << build << ": nothing to fill";
+      EXPECT_GT(counts.blanks, blanksBefore) << "nothing to fill";
       if (v.sums) ExpectSolutionSums(v.side);
-      EXPECT_EQ(G.gameWon, 0);
-      EXPECT_EQ(h.Played(0), 1);
-      std::string grid;
-      for (int x = 1; x <= v.side; ++x)
-        for (int y = 1; y <= v.side; ++y) grid += Solution(x, y);
-      grids.insert(grid);
-      if (::testing::Test::HasFatalFailure()) return;
-      h.Run(10 * (build % 7 + 1));
-    }
-    EXPECT_GT(grids.size(), 1u);
+    });
     const double share = static_cast<double>(counts.blanks) / counts.letters;
     EXPECT_NEAR(share, v.blankShare, 0.025) << counts.blanks << " of " << counts.letters;
   }
 }
 
 TEST(LetterGridPlay, EveryVariantIsWonFromThePaletteAndScoredOnce) {
-  LetterGrid h;
-  h.Open();
   for (const VariantFacts& v : kVariants) {
     SCOPED_TRACE("variant " + std::to_string(v.variant));
-    const std::string title = G.variantName[v.variant].substr(0, 16);
-    const int before = ScoreLines(title);
+    LetterGrid h;
     h.StartGame(v.variant);
     h.Run(2000);
     h.FillSolution();
@@ -193,24 +136,15 @@ TEST(LetterGridPlay, EveryVariantIsWonFromThePaletteAndScoredOnce) {
     // The palette is whole after all those drags.
     for (int k = 0; k < 26; ++k) {
       const Point cell = LetterGrid::PaletteCell('A' + k);
-      EXPECT_EQ(G.boardLetters[CellIndex(cell.x, cell.y)], 'A' + k);
+      EXPECT_EQ(LetterAt(cell.x, cell.y), 'A' + k);
     }
     if (v.sums) ExpectSolutionSums(v.side);
-    h.Run(300);
-    EXPECT_EQ(h.Played(11), 1);
-    h.Click(400, 450);
-    EXPECT_TRUE(G.gameTitle.empty());
-    h.Run(500);
-    h.Click(400, 450);
-    h.Run(500);
-    EXPECT_EQ(ScoreLines(title), before + 1);
-    EXPECT_EQ(G.currentScreen, 1);
+    h.ExpectScoredOnce(G.variantName[v.variant]);
   }
 }
 
 TEST(LetterGridPlay, FixedLettersCanNeitherBeTakenNorOverwritten) {
   LetterGrid h;
-  h.Open();
   h.StartGame(66);
   const Point fixed = LetterGrid::FirstCell(1);
   ASSERT_NE(fixed.x, 0);
@@ -241,7 +175,6 @@ TEST(LetterGridPlay, FixedLettersCanNeitherBeTakenNorOverwritten) {
 
 TEST(LetterGridPlay, GivenSumLettersMoveAndTheSumsStay) {
   LetterGrid h;
-  h.Open();
   h.StartGame(62);
   Point given{0, 0};
   for (int x = 1; x <= 8 && given.x == 0; ++x)
@@ -258,31 +191,22 @@ TEST(LetterGridPlay, GivenSumLettersMoveAndTheSumsStay) {
 }
 
 TEST(LetterGridPlay, EscapeShowsTheSolution) {
-  LetterGrid h;
-  h.Open();
   for (uint8_t variant : {61, 64}) {
+    LetterGrid h;
     h.StartGame(variant);
-    h.Key(kVkEscape);
-    EXPECT_EQ(G.gameLost, 1);
-    h.Tick();
+    h.GiveUp();
     for (int x = 1; x <= G.gameSize; ++x)
       for (int y = 1; y <= G.gameSize; ++y) {
         EXPECT_EQ(LetterAt(x, y), Solution(x, y));
         EXPECT_EQ(G.boardCellColour[CellIndex(x, y)], 255);
       }
-    EXPECT_EQ(G.gameWon, 0);
-    h.Run(10100);
-    EXPECT_TRUE(G.gameTitle.empty());
-    EXPECT_EQ(h.Played(12), 1);
-    EXPECT_EQ(h.Played(11), 0);
-    h.Run(100);
+    h.ExpectClosedAfterTenSeconds();
   }
 }
 
 TEST(LetterGridFile, NoUsableGridOfTheSizeEndsTheGameWithAMessageAndALogLine) {
   LetterGrid h(HarnessOptions{});
   h.WriteProgramFile("bin/grilles.txt", "6x6=" + std::string(36, 'A') + "\r\n10x10=" + std::string(99, 'A') + "e\r\n");
-  h.Open();
   for (uint8_t variant : {60, 65, 66, 67}) {
     SCOPED_TRACE(int(variant));
     StartVariant(variant);
