@@ -56,7 +56,9 @@ TEST(Readability, SmallFontCapitalsShareOneHeightAndWeight) {
     const InkBox box = SmallGlyphFill(sheet, ch);
     EXPECT_EQ(box.top, h.top) << ch;
     // Q's tail goes below the line.
-    if (ch != 'Q') EXPECT_EQ(box.bottom, h.bottom) << ch;
+    if (ch != 'Q') {
+      EXPECT_EQ(box.bottom, h.bottom) << ch;
+    }
     EXPECT_GE(box.solid, 10) << ch << " is faint";
   }
 }
