@@ -81,7 +81,7 @@ int Integer(const std::map<std::string, std::string>& keys, const std::string& k
 // letters in a light halo so they read on land and sea alike.
 void Label(cairo_t* cr, const std::string& utf8, double left, double top) {
   cairo_set_font_face(cr, DejaVu("DejaVuSansCondensed-Bold.ttf"));
-  const double size = 9 / 0.729, lineHeight = 11, maxWidth = 42, narrowest = 0.45;
+  const double size = 9 / 0.729, lineHeight = 11, maxWidth = 41, narrowest = 0.45;
   cairo_set_font_size(cr, size);
   // Pieces of the name: words, and the parts of a hyphenated word (the
   // hyphen stays at the end of its line).
@@ -101,10 +101,12 @@ void Label(cairo_t* cr, const std::string& utf8, double left, double top) {
       start = end;
     }
   }
-  auto width = [cr](const std::string& text) {
+  // The ink's width, and where it starts from the pen position.
+  auto width = [cr](const std::string& text, double* bearing = nullptr) {
     cairo_text_extents_t e;
     cairo_text_extents(cr, text.c_str(), &e);
-    return e.x_advance;
+    if (bearing) *bearing = e.x_bearing;
+    return e.width;
   };
   std::vector<std::string> lines;
   for (const Piece& p : pieces) {
@@ -124,9 +126,10 @@ void Label(cairo_t* cr, const std::string& utf8, double left, double top) {
   const double block = lineHeight * lines.size();
   const double firstBaseline = top + std::max(17.0, 33 - block / 2) + 9;
   for (size_t i = 0; i < lines.size(); ++i) {
-    const double w = width(lines[i]), squeeze = std::max(narrowest, std::min(1.0, maxWidth / w));
+    double bearing = 0;
+    const double w = width(lines[i], &bearing), squeeze = std::max(narrowest, std::min(1.0, maxWidth / w));
     cairo_save(cr);
-    cairo_translate(cr, left + 25 - w * squeeze / 2, firstBaseline + lineHeight * i);
+    cairo_translate(cr, left + 25 - (w / 2 + bearing) * squeeze, firstBaseline + lineHeight * i);
     cairo_scale(cr, squeeze, 1);
     cairo_new_path(cr);
     cairo_move_to(cr, 0, 0);
