@@ -1,5 +1,119 @@
-// PENDING(crossing-words): this game comes with its own issue; until then the variant
-// starts and shows its title with an empty board.
-#include "games/game_routines.h"
+// MOTS EN CROIX and ENGLISH CROSS: three words of n letters on rows 7, 8 and
+// 9, crossed by three vertical words in the three middle columns. The nine
+// letters of the 3 x 3 crossing block are taken out and given shuffled on
+// row 1; the player puts them back.
+#include "games/crossing_words.h"
 
-void PlayCrossingWords(int) {}
+#include <string>
+#include <vector>
+
+#include "display/drawing.h"
+#include "display/sound.h"
+#include "games/framework.h"
+#include "games/game_routines.h"
+#include "games/proverbs.h"
+#include "platform/clock.h"
+#include "shell/game_state.h"
+#include "words/word_routines.h"
+#include "words/word_store.h"
+
+namespace {
+
+constexpr int kFirstColumn = 6;
+constexpr int kFirstRow = 7;  // the horizontal words lie on rows 7, 8 and 9
+
+// Builds tried per tick: a build fails more often than not (one in 7 to 36
+// succeeds on the real lists), and ten a tick keep the hourglass short.
+constexpr int kBuildsPerTick = 10;
+// Failed builds allowed before the game gives up: a list where three
+// crossing words are never found would otherwise build for ever.
+constexpr int kMostBuilds = 2000;
+
+// b = (n - 1) div 2: the block starts at column b + 5, the vertical words on
+// row 8 - b, with q = (n - 3) div 2 letters above and below the block.
+int BlockColumn(int n) { return (n - 1) / 2 + 5; }
+int VerticalTop(int n) { return 8 - (n - 1) / 2; }
+int Wildcards(int n) { return (n - 3) / 2; }
+
+bool BoardHoldsMarker() {
+  for (int x = 1; x <= 20; ++x)
+    for (int y = 1; y <= 16; ++y)
+      if (G.boardLetters[CellIndex(x, y)] == '?') return true;
+  return false;
+}
+
+// The nine block letters, column by column, go to row 1 in that order; the
+// block cells are emptied, lit and opened; row 1 is shuffled.
+void TakeOutTheBlock(int n) {
+  const int c0 = BlockColumn(n);
+  int k = 1;
+  for (int c = c0; c < c0 + 3; ++c)
+    for (int y = kFirstRow; y < kFirstRow + 3; ++y, ++k) {
+      const int block = CellIndex(c, y), given = CellIndex(k, 1);
+      G.boardLetters[given] = G.boardLetters[block];
+      G.boardLetters[block] = ' ';
+      G.boardCellColour[block] = kHighlight;
+      G.boardPlayable[block] = 1;
+      G.boardPickable[block] = 1;
+      G.boardPlayable[given] = 1;
+      G.boardPickable[given] = 1;
+    }
+  ShuffleBoardWord(1, 1, 9, 1);
+}
+
+}  // namespace
+
+bool TryCrossingWords(int n) {
+  for (int row = 0; row < 3; ++row) {
+    PlaceAcross(kFirstColumn, kFirstRow + row, RandomWord(static_cast<uint8_t>(n)));
+    G.wordSlots[row] = ReadBoardRun(kFirstColumn, kFirstRow + row, n, 1);
+  }
+  const std::string wildcards(Wildcards(n), '?');
+  std::vector<std::string> candidates;
+  for (int c = BlockColumn(n); c < BlockColumn(n) + 3; ++c) {
+    const bool none = MatchPattern(candidates, wildcards + ReadBoardRun(c, kFirstRow, 3, 2) + wildcards);
+    const std::string& chosen = candidates[Random(static_cast<int>(candidates.size()))];
+    PlaceWord(c, VerticalTop(n), chosen, 2, G.boardLetters, 1);
+    // The marker written shows the failure; the other columns need no search.
+    if (none) break;
+  }
+  return !BoardHoldsMarker();
+}
+
+void PlayCrossingWords(int n) {
+  if (!G.boardReady) {
+    // Given up while building: the last build stays as it is.
+    if (G.gameLost) {
+      DrawBoard();
+      return;
+    }
+    if (n < 1 || n > 20 || wordCount[n] <= 0) {
+      AbandonGame("Aucun mot de " + std::to_string(n) + " lettres dans cette liste.");
+      return;
+    }
+    bool built = false;
+    // gamePhase counts the failed builds.
+    for (int t = 0; t < kBuildsPerTick && !built && G.gamePhase < kMostBuilds; ++t) {
+      built = TryCrossingWords(n);
+      if (!built) ++G.gamePhase;
+    }
+    if (!built) {
+      if (G.gamePhase >= kMostBuilds) {
+        AbandonGame("Aucun croisement de mots de " + std::to_string(n) + " lettres dans cette liste.");
+        return;
+      }
+      // The failed build stays on the board until the next tick builds again.
+      DrawBoard();
+      return;
+    }
+    PlaySound(0);
+    G.boardReady = 1;
+    // The English games go back to the French list once built.
+    LoadWordList(1);
+    TakeOutTheBlock(n);
+  }
+  if (G.gameLost)
+    for (int row = 0; row < 3; ++row) PlaceAcross(kFirstColumn, kFirstRow + row, G.wordSlots[row].str());
+  DrawBoard();
+  CheckGameComplete();
+}
