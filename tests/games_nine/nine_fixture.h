@@ -9,25 +9,10 @@
 #include <vector>
 
 #include "catalogue/catalogue.h"
-#include "display/drawing.h"
-#include "harness/harness.h"
+#include "harness/board_play.h"
 #include "platform/audio.h"
-#include "shell/game_state.h"
+#include "platform/keys.h"
 #include "words/word_routines.h"
-
-inline char LetterAt(int x, int y) { return static_cast<char>(G.boardLetters[CellIndex(x, y)]); }
-
-inline std::string RowAt(int x, int y, int length) {
-  std::string text;
-  for (int i = 0; i < length; ++i) text += LetterAt(x + i, y);
-  return text;
-}
-
-inline std::string ColumnAt(int x, int y, int length) {
-  std::string text;
-  for (int i = 0; i < length; ++i) text += LetterAt(x, y + i);
-  return text;
-}
 
 // True when every letter of the word can be taken from the letters, each
 // letter at most once.
@@ -66,21 +51,7 @@ struct NineGame : Harness {
     return G.boardReady == 1 && !G.gameTitle.empty();
   }
   int buildTicks = 0;  // ticks the last build took
-  Point Centre(Point cell) {
-    const Point p = PointOfCell(cell);
-    return {p.x + 15, p.y + 15};
-  }
-  void Drag(Point fromCell, Point toCell) {
-    const Point from = Centre(fromCell), to = Centre(toCell);
-    MoveTo(from.x, from.y);
-    Tick();
-    Press(from.x, from.y);
-    Tick();
-    MoveTo(to.x, to.y);
-    Tick();
-    Release(to.x, to.y);
-    Tick();
-  }
+  void Drag(Point fromCell, Point toCell) { DragCells(*this, fromCell, toCell); }
   // Moves the letter from the first cell of row `fromRow`, columns
   // first ... last, that holds it; false when none does.
   bool Move(char letter, int fromRow, int first, int last, Point to) {
@@ -119,6 +90,21 @@ struct NineGame : Harness {
   }
   int Played(int wave) {
     return static_cast<int>(std::count(WavesPlayed().begin(), WavesPlayed().end(), wave));
+  }
+  // Escape: the game is given up and shows its solution from the next tick.
+  void GiveUp() {
+    Key(kVkEscape);
+    EXPECT_EQ(G.gameLost, 1);
+    Tick();
+    EXPECT_EQ(G.gameWon, 0);
+  }
+  // The given-up game closes by itself 10 s later, back on the game list.
+  void ExpectGameListAfterTenSeconds() {
+    Run(9000);
+    EXPECT_FALSE(G.gameTitle.empty());
+    Run(1100);
+    EXPECT_TRUE(G.gameTitle.empty());
+    EXPECT_EQ(G.currentScreen, 1);
   }
   // Pixels of the page in a rectangle, to tell whether something was drawn.
   std::vector<uint16_t> Pixels(int x0, int y0, int x1, int y1) const {

@@ -5,7 +5,6 @@
 #include <string>
 
 #include "nine_fixture.h"
-#include "platform/keys.h"
 #include "words/word_store.h"
 
 namespace {
@@ -119,15 +118,10 @@ TEST(WordHuntGames, EscapeListsTheWordsMissedBesideTheFoundOnes) {
   EXPECT_NE(h.Pixels(1, 72, 90, 90), foundBefore);
   EXPECT_EQ(h.Pixels(555, 72, 640, 90), missedBefore);
   const std::vector<std::string> listed = G.wordList;
-  h.Key(kVkEscape);
-  EXPECT_EQ(G.gameLost, 1);
-  h.Tick();
+  h.GiveUp();
   EXPECT_NE(h.Pixels(555, 72, 640, 90), missedBefore);
   EXPECT_EQ(G.wordList, listed);
-  EXPECT_EQ(G.gameWon, 0);
-  h.Run(10100);
-  EXPECT_TRUE(G.gameTitle.empty());
-  EXPECT_EQ(G.currentScreen, 1);
+  h.ExpectGameListAfterTenSeconds();
 }
 
 TEST(WordHuntGames, AListThatNeverGivesEnoughWordsEndsTheGameWithAMessage) {
