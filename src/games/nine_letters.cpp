@@ -44,7 +44,7 @@ bool TryHunt(const WordHunt& hunt, int part) {
   }
   G.wordList = words;
   G.gamePhase = static_cast<int32_t>(words.size());
-  G.gameSize = G.gamePhase / part;
+  G.gameSize = G.gamePhase / std::max(part, 1);
   G.boardReady = 1;
   PlaySound(0);
   return true;
@@ -63,7 +63,7 @@ void ListMissedWords() {
   }
 }
 
-// A dictionary word of the hunt's length on the answer row marks every
+// A dictionary word long enough for the hunt on the answer row marks every
 // unfound entry equal to it.
 void MarkFoundWord(const WordHunt& hunt) {
   const std::string answer = G.wordSlots[1].str();
