@@ -4,6 +4,8 @@
 // row 1; the player puts them back.
 #include "games/crossing_words.h"
 
+#include <algorithm>
+#include <bitset>
 #include <string>
 #include <vector>
 
@@ -42,6 +44,47 @@ bool BoardHoldsMarker() {
   return false;
 }
 
+// The three letters found in the middle of the stored words of one length:
+// a column whose block letters are not among them has no vertical word, and
+// the build fails without searching the list.
+class Middles {
+ public:
+  Middles(int length, int from) {
+    for (int slot = 1; slot <= wordCount[length]; ++slot)
+      if (const char* word = StoredWordBytes(length, slot)) seen_.set(Code(word + from));
+  }
+  bool Has(const std::string& three) const { return seen_.test(Code(three.data())); }
+
+ private:
+  // A-Z, and every other character as one more: such letters only ever let
+  // a column through to the real search.
+  static int Letter(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' : 26; }
+  static int Code(const char* three) { return (Letter(three[0]) * 27 + Letter(three[1])) * 27 + Letter(three[2]); }
+  std::bitset<27 * 27 * 27> seen_;
+};
+
+// One build: three random words across, then for each middle column the
+// vertical word drawn among those that cross them, or the no-result marker.
+bool TryOnce(int n, const Middles& middles) {
+  for (int row = 0; row < 3; ++row) {
+    PlaceAcross(kFirstColumn, kFirstRow + row, RandomWord(static_cast<uint8_t>(n)));
+    G.wordSlots[row] = ReadBoardRun(kFirstColumn, kFirstRow + row, n, 1);
+  }
+  const int c0 = BlockColumn(n), q = Wildcards(n);
+  for (int c = c0; c < c0 + 3; ++c)
+    if (!middles.Has(ReadBoardRun(c, kFirstRow, 3, 2))) {
+      PlaceWord(c, VerticalTop(n), NoResultMarker(2 * q + 3), 2, G.boardLetters, 1);
+      return false;
+    }
+  const std::string wildcards(q, '?');
+  std::vector<std::string> candidates;
+  for (int c = c0; c < c0 + 3; ++c) {
+    MatchPattern(candidates, wildcards + ReadBoardRun(c, kFirstRow, 3, 2) + wildcards);
+    PlaceWord(c, VerticalTop(n), candidates[Random(static_cast<int>(candidates.size()))], 2, G.boardLetters, 1);
+  }
+  return !BoardHoldsMarker();
+}
+
 // The nine block letters, column by column, go to row 1 in that order; the
 // block cells are emptied, lit and opened; row 1 is shuffled.
 void TakeOutTheBlock(int n) {
@@ -63,21 +106,13 @@ void TakeOutTheBlock(int n) {
 
 }  // namespace
 
-bool TryCrossingWords(int n) {
-  for (int row = 0; row < 3; ++row) {
-    PlaceAcross(kFirstColumn, kFirstRow + row, RandomWord(static_cast<uint8_t>(n)));
-    G.wordSlots[row] = ReadBoardRun(kFirstColumn, kFirstRow + row, n, 1);
+bool BuildCrossingWords(int n, int attempts, int32_t& failed) {
+  const Middles middles(2 * Wildcards(n) + 3, Wildcards(n));
+  for (int attempt = 0; attempt < attempts; ++attempt) {
+    if (TryOnce(n, middles)) return true;
+    ++failed;
   }
-  const std::string wildcards(Wildcards(n), '?');
-  std::vector<std::string> candidates;
-  for (int c = BlockColumn(n); c < BlockColumn(n) + 3; ++c) {
-    const bool none = MatchPattern(candidates, wildcards + ReadBoardRun(c, kFirstRow, 3, 2) + wildcards);
-    const std::string& chosen = candidates[Random(static_cast<int>(candidates.size()))];
-    PlaceWord(c, VerticalTop(n), chosen, 2, G.boardLetters, 1);
-    // The marker written shows the failure; the other columns need no search.
-    if (none) break;
-  }
-  return !BoardHoldsMarker();
+  return false;
 }
 
 void PlayCrossingWords(int n) {
@@ -91,14 +126,12 @@ void PlayCrossingWords(int n) {
       AbandonGame("Aucun mot de " + std::to_string(n) + " lettres dans cette liste.");
       return;
     }
-    bool built = false;
     // gamePhase counts the failed builds.
-    for (int t = 0; t < kBuildsPerTick && !built && G.gamePhase < kMostBuilds; ++t) {
-      built = TryCrossingWords(n);
-      if (!built) ++G.gamePhase;
-    }
+    int32_t failed = G.gamePhase;
+    const bool built = BuildCrossingWords(n, std::min(kBuildsPerTick, kMostBuilds - failed), failed);
+    G.gamePhase = failed;
     if (!built) {
-      if (G.gamePhase >= kMostBuilds) {
+      if (failed >= kMostBuilds) {
         AbandonGame("Aucun croisement de mots de " + std::to_string(n) + " lettres dans cette liste.");
         return;
       }

@@ -1,7 +1,9 @@
 // The crossing-word build, shared by the game and its benchmark.
 #pragma once
+#include <cstdint>
 
-// One build for words of n letters: three random words on rows 7-9 from
-// column 6, three vertical words through the middle columns matching them.
-// False when a vertical word could not be found ('?' cells on the board).
-bool TryCrossingWords(int n);
+// Builds for words of n letters, `attempts` at most, until one succeeds: three
+// random words on rows 7-9 from column 6, three vertical words through the
+// middle columns crossing them. Each failed build adds one to `failed` and
+// leaves the no-result marker ('?' cells) in a column. True when one built.
+bool BuildCrossingWords(int n, int attempts, int32_t& failed);
