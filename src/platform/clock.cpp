@@ -1,6 +1,6 @@
 #include "platform/clock.h"
 
-#include <chrono>
+#include <time.h>
 
 namespace {
 
@@ -12,17 +12,20 @@ uint32_t randSeed = 0;
 
 uint32_t Now() {
   if (fakeClock) return fakeNow;
-  // Measured from the first call: the game only ever compares differences,
-  // and the 32-bit value wraps the way the system uptime counter does.
-  static const auto start = std::chrono::steady_clock::now();
-  auto elapsed = std::chrono::steady_clock::now() - start;
-  return static_cast<uint32_t>(std::chrono::duration_cast<std::chrono::milliseconds>(elapsed).count());
+  // The system's uptime, suspended time included, so tick stamps kept in a
+  // saved game still mean something when it is resumed by a later run.
+  timespec t{};
+  clock_gettime(CLOCK_BOOTTIME, &t);
+  const uint64_t ms = static_cast<uint64_t>(t.tv_sec) * 1000u + static_cast<uint64_t>(t.tv_nsec) / 1000000u;
+  return static_cast<uint32_t>(ms);  // wraps after 49.7 days, as 32 bits do
 }
 
 void UseFakeClock(uint32_t start) {
   fakeClock = true;
   fakeNow = start;
 }
+
+void UseRealClock() { fakeClock = false; }
 
 void SetFakeClock(uint32_t now) { fakeNow = now; }
 

@@ -3,11 +3,12 @@
 #pragma once
 #include <cstdint>
 
-// Milliseconds since start-up, 32 bits, wrapping like the system uptime counter.
+// The system's uptime in milliseconds, 32 bits (it wraps after 49.7 days).
 uint32_t Now();
 
 // Tests (and the headless harness) drive time by hand.
 void UseFakeClock(uint32_t start);
+void UseRealClock();
 void SetFakeClock(uint32_t now);
 void AdvanceFakeClock(uint32_t ms);
 bool FakeClockInUse();

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
 #include <vector>
 
@@ -51,4 +52,17 @@ TEST(Random, RandomizeSeedsFromTheClock) {
   int a = Random(1000);
   Randomize();
   EXPECT_EQ(Random(1000), a);
+}
+
+TEST(Clock, TheRealClockIsTheSystemUptime) {
+  UseRealClock();
+  double uptime = 0;
+  std::ifstream("/proc/uptime") >> uptime;
+  const uint32_t now = Now();
+  UseFakeClock(100000);
+  ASSERT_GT(uptime, 0.0);
+  // The uptime file counts in hundredths; both readings lie within a second.
+  const uint32_t expected = static_cast<uint32_t>(static_cast<uint64_t>(uptime * 1000.0));
+  EXPECT_LT(static_cast<int32_t>(now - expected), 1000);
+  EXPECT_GT(static_cast<int32_t>(now - expected), -1000);
 }
