@@ -78,16 +78,35 @@ std::string IniFile::ReadString(const std::string& section, const std::string& k
 }
 
 int IniFile::ReadInteger(const std::string& section, const std::string& key, int fallback) const {
-  std::string text = ReadString(section, key, "");
+  // The whole value must be the number, as the system's reader wants it:
+  // decimal, or hexadecimal after "$" or "0x"; "3x" or "12abc" give the
+  // default.
+  const std::string text = ReadString(section, key, "");
   size_t i = 0;
   bool negative = false;
   if (i < text.size() && (text[i] == '-' || text[i] == '+')) negative = text[i++] == '-';
-  if (i >= text.size() || text[i] < '0' || text[i] > '9') return fallback;
-  long long value = 0;
-  for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
-    value = value * 10 + (text[i] - '0');
-    if (value > static_cast<long long>(INT_MAX) + 1) return fallback;  // too large for an integer
+  int base = 10;
+  if (text.compare(i, 1, "$") == 0) {
+    base = 16;
+    i += 1;
+  } else if (text.compare(i, 2, "0x") == 0 || text.compare(i, 2, "0X") == 0) {
+    base = 16;
+    i += 2;
   }
+  if (i >= text.size()) return fallback;
+  long long value = 0;
+  for (; i < text.size(); ++i) {
+    const char c = text[i];
+    int digit;
+    if (c >= '0' && c <= '9') digit = c - '0';
+    else if (base == 16 && c >= 'a' && c <= 'f') digit = c - 'a' + 10;
+    else if (base == 16 && c >= 'A' && c <= 'F') digit = c - 'A' + 10;
+    else return fallback;
+    value = value * base + digit;
+    if (value > static_cast<long long>(UINT_MAX)) return fallback;  // too large for an integer
+  }
+  // A hexadecimal value may fill all 32 bits ("$FFFFFFFF" is -1).
+  if (base == 16 && value > INT_MAX) value -= 1ll << 32;
   if (negative) value = -value;
   if (value > INT_MAX || value < INT_MIN) return fallback;
   return static_cast<int>(value);

@@ -35,11 +35,15 @@ TEST(IniFile, LookupIgnoresCaseAndTheFirstMatchWins) {
 
 TEST(IniFile, IntegersAndBooleans) {
   TempFolder t;
-  t.Write("a.ini", "[S]\nplain=42\nsigned=-17\nlead=12abc\nword=abc\nempty=\nhuge=99999999999\nyes=5\nno=0\n");
+  t.Write("a.ini", "[S]\nplain=42\nsigned=-17\nlead=12abc\nthreex=3x\nhex=$1F\nhexc=0x10\nword=abc\nempty=\nhuge=99999999999\nyes=5\nno=0\n");
   IniFile ini(t.path + "a.ini");
   EXPECT_EQ(ini.ReadInteger("S", "plain", 1), 42);
   EXPECT_EQ(ini.ReadInteger("S", "signed", 1), -17);
-  EXPECT_EQ(ini.ReadInteger("S", "lead", 1), 12);
+  // Only a value that is wholly a number counts.
+  EXPECT_EQ(ini.ReadInteger("S", "lead", 1), 1);
+  EXPECT_EQ(ini.ReadInteger("S", "threex", 5), 5);
+  EXPECT_EQ(ini.ReadInteger("S", "hex", 1), 31);
+  EXPECT_EQ(ini.ReadInteger("S", "hexc", 1), 16);
   EXPECT_EQ(ini.ReadInteger("S", "word", 3), 3);
   EXPECT_EQ(ini.ReadInteger("S", "empty", 3), 3);
   EXPECT_EQ(ini.ReadInteger("S", "huge", 3), 3);
