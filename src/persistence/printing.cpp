@@ -2,8 +2,10 @@
 // list, on the default printer.
 #include "persistence/printing.h"
 
+#include <ctime>
 #include <string>
 
+#include "display/drawing.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
 #include "platform/printer.h"
@@ -14,6 +16,18 @@ std::string PrintedListLine(unsigned variant, const std::string& line) {
   const bool hiddenWords = (variant >= 33 && variant <= 36) || (variant >= 99 && variant <= 102);
   if (hiddenWords) return line.size() > 5 ? line.substr(5) : "";
   return line;
+}
+
+// Where a page is kept when it cannot be printed: the player's folder, named
+// after the game and the time ("PENDU 8 ARBRES 2026-12-08 14h05m09.pdf").
+static std::string KeptPagePath() {
+  const std::time_t now = std::time(nullptr);
+  char stamp[32];
+  std::strftime(stamp, sizeof stamp, "%Y-%m-%d %Hh%Mm%S", std::localtime(&now));
+  std::string title = G.gameTitle.str();
+  for (char& c : title)
+    if (c == '/' || c == '\\' || c == ':') c = '-';
+  return DataFolderPrefix() + "IMPRESSIONS\\" + (title.empty() ? "" : title + " ") + stamp + ".pdf";
 }
 
 void Imprimegrille() {
@@ -44,5 +58,21 @@ void Imprimegrille() {
     const std::string text = PrintedListLine(G.currentVariant, G.wordList[j]);
     if (!text.empty()) job.TextOut(job.pageWidth() - h / 2, static_cast<int>(j) * h / 25 + 100, text);
   }
-  if (!job.End()) Log("impression impossible");
+  const std::string kept = KeptPagePath();
+  switch (job.End(kept)) {
+    case PrintJob::Printed:
+      break;
+    case PrintJob::KeptAsPdf: {
+      std::string shown = kept;
+      for (char& c : shown)
+        if (c == '\\') c = '/';
+      Log("pas d'imprimante, page gardée : " + shown);
+      ShowTimedMessage(2, 520, "Pas d'imprimante : page gardée dans " + shown);
+      break;
+    }
+    case PrintJob::Failed:
+      Log("impression impossible");
+      ShowTimedMessage(2, 520, "Impression impossible.");
+      break;
+  }
 }

@@ -7,7 +7,11 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
+#include <system_error>
 
+#include "platform/files.h"
+#include "platform/paths.h"
 #include "platform/utf8.h"
 
 namespace {
@@ -22,6 +26,7 @@ constexpr double kPointsHigh = 841.89;
 constexpr int kHatchSpacing = 40;
 
 bool dryRun = false;
+bool printerMissing = false;
 std::string lastPdf;
 
 std::string TemporaryPdf() {
@@ -35,11 +40,25 @@ std::string TemporaryPdf() {
 
 // The system's printer choice; none gives an empty name.
 std::string DefaultPrinter() {
+  if (printerMissing) return "";
 #pragma GCC diagnostic push
 #pragma GCC diagnostic ignored "-Wdeprecated-declarations"
   const char* name = cupsGetDefault();
 #pragma GCC diagnostic pop
   return name ? name : "";
+}
+
+// Moves the rendered page to the program path `kept`; false when it could not.
+bool KeepPdf(const std::string& rendered, const std::string& kept) {
+  const size_t slash = kept.find_last_of('\\');
+  if (slash != std::string::npos && !ForceDirectories(kept.substr(0, slash))) return false;
+  const std::string real = ResolvePath(kept);
+  if (real.empty()) return false;
+  std::error_code error;
+  std::filesystem::rename(rendered, real, error);
+  if (!error) return true;
+  // Another file system: copy, then let the caller remove the temporary.
+  return std::filesystem::copy_file(rendered, real, std::filesystem::copy_options::overwrite_existing, error);
 }
 
 }  // namespace
@@ -120,26 +139,31 @@ void PrintJob::HatchCross(int x1, int y1, int x2, int y2) {
   cairo_restore(cr);
 }
 
-bool PrintJob::End() {
-  if (impl_->ended) return false;
+PrintJob::Outcome PrintJob::End(const std::string& keptPdf) {
+  if (impl_->ended) return Failed;
   impl_->ended = true;
   cairo_show_page(impl_->cr);
   cairo_surface_finish(impl_->surface);
   const bool rendered = !impl_->path.empty() && cairo_surface_status(impl_->surface) == CAIRO_STATUS_SUCCESS;
-  if (dryRun) {
+  if (dryRun && !printerMissing) {
     if (!lastPdf.empty() && lastPdf != impl_->path) std::remove(lastPdf.c_str());
     lastPdf = rendered ? impl_->path : "";
-    return rendered;
+    return rendered ? Printed : Failed;
   }
-  bool sent = false;
+  Outcome outcome = Failed;
   if (rendered) {
-    std::string printer = DefaultPrinter();
-    if (!printer.empty()) sent = cupsPrintFile(printer.c_str(), impl_->path.c_str(), "Lettrarium", 0, nullptr) > 0;
+    const std::string printer = DefaultPrinter();
+    if (!printer.empty() && cupsPrintFile(printer.c_str(), impl_->path.c_str(), "Lettrarium", 0, nullptr) > 0)
+      outcome = Printed;
+    else if (KeepPdf(impl_->path, keptPdf))
+      outcome = KeptAsPdf;
   }
   if (!impl_->path.empty()) std::remove(impl_->path.c_str());
-  return sent;
+  return outcome;
 }
 
 std::string LastPrintedPdf() { return lastPdf; }
 
 void PrinterDryRun(bool on) { dryRun = on; }
+
+void PrinterMissing(bool on) { printerMissing = on; }

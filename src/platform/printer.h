@@ -14,14 +14,19 @@ class PrintJob {
   void TextOut(int x, int y, const std::string& latin1);
   void Rectangle(int x1, int y1, int x2, int y2);  // white fill, black pen
   void HatchCross(int x1, int y1, int x2, int y2);  // diagonal cross-hatch
-  // Sends the page to the default printer; false when printing failed.
-  // The rendered page is also kept as a PDF for tests (LastPrintedPdf).
-  bool End();
+  // Sends the page to the default printer. Without one, or when the print
+  // system refuses the job, the page is kept as a PDF at `keptPdf` (a program
+  // path; its folders are made).
+  enum Outcome { Printed, KeptAsPdf, Failed };
+  Outcome End(const std::string& keptPdf);
 
  private:
   struct Impl;
   Impl* impl_;
 };
+// Tests: the page of the last dry run, kept as a PDF.
 std::string LastPrintedPdf();
 // Tests: keep the PDF and do not send it to a printer.
 void PrinterDryRun(bool on);
+// Tests: act as if the system had no default printer.
+void PrinterMissing(bool on);

@@ -32,3 +32,25 @@ TEST(Printing, TheBoardGoesToAPrintedPage) {
   std::filesystem::remove(pdf);
   PrinterDryRun(false);
 }
+
+TEST(Printing, WithoutAPrinterThePageIsKeptAsAPdfAndThePlayerIsTold) {
+  Harness h;
+  ASSERT_TRUE(h.Start());
+  ResetBoard();
+  G.gameTitle = "PENDU  8 Lettres / ARBRES";
+  G.currentVariant = 114;
+  PrinterMissing(true);
+  Imprimegrille();
+  PrinterMissing(false);
+  const std::string folder = h.dataPrefix + "IMPRESSIONS/";
+  ASSERT_TRUE(std::filesystem::is_directory(folder));
+  std::string kept;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) kept = entry.path().filename().string();
+  // Named after the game (no separator left in it) and the time.
+  EXPECT_EQ(kept.rfind("PENDU  8 Lettres - ARBRES 20", 0), 0u) << kept;
+  EXPECT_EQ(kept.substr(kept.size() - 4), ".pdf");
+  EXPECT_GT(std::filesystem::file_size(folder + kept), 500u);
+  ASSERT_EQ(G.messageShowing, 1);
+  EXPECT_NE(G.messageText.find("Pas d'imprimante"), std::string::npos);
+  EXPECT_NE(G.messageText.find("IMPRESSIONS/" + kept), std::string::npos) << G.messageText;
+}

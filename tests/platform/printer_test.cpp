@@ -15,8 +15,8 @@ TEST(Printer, DryRunKeepsTheRenderedPage) {
     job.TextOut(1240, 2, "Mots crois\xe9s");
     job.Rectangle(100, 400, 300, 600);
     job.HatchCross(300, 400, 500, 600);
-    EXPECT_TRUE(job.End());
-    EXPECT_FALSE(job.End());
+    EXPECT_EQ(job.End(""), PrintJob::Printed);
+    EXPECT_EQ(job.End(""), PrintJob::Failed);  // a job ends once
   }
   const std::string pdf = LastPrintedPdf();
   ASSERT_FALSE(pdf.empty());
@@ -26,10 +26,29 @@ TEST(Printer, DryRunKeepsTheRenderedPage) {
   EXPECT_NE(bytes.find("595.27"), std::string::npos);  // A4 media box
   {
     PrintJob next;
-    EXPECT_TRUE(next.End());
+    EXPECT_EQ(next.End(""), PrintJob::Printed);
   }
   EXPECT_NE(LastPrintedPdf(), pdf);
   EXPECT_FALSE(std::filesystem::exists(pdf));  // the earlier page is cleaned up
   std::filesystem::remove(LastPrintedPdf());
   PrinterDryRun(false);
+}
+
+TEST(Printer, WithoutAPrinterThePageIsKeptWhereAsked) {
+  TempFolder t;
+  PrinterMissing(true);
+  {
+    PrintJob job;
+    job.TextOut(100, 100, "Grille");
+    EXPECT_EQ(job.End(t.path + "Impressions\\page.pdf"), PrintJob::KeptAsPdf);
+  }
+  {
+    PrintJob job;  // a folder that cannot be made: nothing is kept
+    t.Write("file", "x");
+    EXPECT_EQ(job.End(t.path + "file\\page.pdf"), PrintJob::Failed);
+  }
+  PrinterMissing(false);
+  std::ifstream in(t.path + "Impressions/page.pdf", std::ios::binary);
+  std::string bytes((std::istreambuf_iterator<char>(in)), {});
+  EXPECT_EQ(bytes.substr(0, 5), "%PDF-");
 }
