@@ -7,7 +7,7 @@ cd "$(dirname "$0")"
 
 action=${1:-play}
 packages=(g++ cmake ninja-build pkg-config
-          libsdl2-dev libsdl2-mixer-dev libcairo2-dev libjpeg62-turbo-dev libcups2-dev
+          libsdl2-dev libsdl2-mixer-dev libcairo2-dev libjpeg62-turbo-dev libcups2-dev libgtk-3-dev
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core wfrench wamerican iso-codes freepats)
 

@@ -5,6 +5,7 @@
 #include "display/assets.h"
 #include "display/drawing.h"
 #include "persistence/list_entries.h"
+#include "platform/file_chooser.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
@@ -40,13 +41,23 @@ void TForm2::Timer1Timer() {
 
 // The picture chosen in the import dialog; the import works on it.
 static Picture importedPicture;
-static std::string importDialogFolder;
 
-// PENDING(import): the file chooser that calls ImportPicture comes with the
-// picture import; until then the buttons only remember what is imported.
+// The import buttons: the desktop's file chooser, on BMP and JPEG pictures.
+// A chosen file is imported; a cancelled choice changes nothing.
 void OpenImportDialog(uint8_t kind) {
   G.importKind = kind;
-  importDialogFolder = Comment(66);
+  FileChoice choice;
+  choice.title = "Import:";
+  choice.filters = {{"Images (BMP, JPG)", {"*.bmp", "*.jpg"}},
+                    {"Image Bitmap (*.bmp)", {"*.bmp"}},
+                    {"Image JPEG (*.jpg)", {"*.jpg"}}};
+  choice.fallbackFolder = Comment(66);
+  const std::string chosen = ChooseFile(choice);
+  if (chosen.empty()) {
+    G.importKind = 0;
+    return;
+  }
+  ImportPicture(chosen);
 }
 
 // First free name among base, base1 ... base20; the last one is reused when
@@ -73,11 +84,15 @@ void ImportPicture(const std::string& chosenPath) {
     Picture resized = StretchedCopy(importedPicture, 80, 90);
     std::string suffix;
     const std::string path = FreePictureName(DataFolderPrefix() + "TETE\\", base, suffix);
-    if (!SavePictureBmp(path, resized)) ShowTimedMessage(2, 520, Comment(54));
-    AddEntry(listHeads, base + suffix);
-    ShowTimedMessage(2, 520, Comment(53));
-    LoadHead(base + suffix);
-    G.listBoxes[listHeads].selected = G.listBoxes[listHeads].itemCount;
+    if (!SavePictureBmp(path, resized)) {
+      // A head that could not be saved is neither listed nor worn.
+      ShowTimedMessage(2, 520, Comment(54));
+    } else {
+      AddEntry(listHeads, base + suffix);
+      ShowTimedMessage(2, 520, Comment(53));
+      LoadHead(base + suffix);
+      G.listBoxes[listHeads].selected = G.listBoxes[listHeads].itemCount;
+    }
   } else if (kind == 2) {
     const std::string base = Comment(85) + " ";
     Picture resized = StretchedCopy(importedPicture, 800, 600);

@@ -51,33 +51,29 @@ bool OpenWindow() {
   cursors[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
   cursors[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
   cursors[2] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
-  // Keys are read as key presses; no input method is wanted.
-  SDL_StopTextInput();
+  // Typed text comes as text, composed by the desktop's keyboard layout
+  // (accents, Shift); the key presses give only the editing keys.
+  SDL_StartTextInput();
   fullscreen = true;
   return true;
 }
 
+// The keys that are not text. Letters, digits, space, ':' and '*' come as
+// typed text instead, so that they follow the keyboard layout.
 int KeyCode(const SDL_Keysym& key) {
-  // Digits by position, as the window system's key codes are on every layout.
-  const SDL_Scancode s = key.scancode;
-  if (s >= SDL_SCANCODE_1 && s <= SDL_SCANCODE_9) return '1' + (s - SDL_SCANCODE_1);
-  if (s == SDL_SCANCODE_0) return '0';
-  if (s >= SDL_SCANCODE_KP_1 && s <= SDL_SCANCODE_KP_9) return '1' + (s - SDL_SCANCODE_KP_1);
-  if (s == SDL_SCANCODE_KP_0) return '0';
-  const SDL_Keycode k = key.sym;
-  if (k >= SDLK_a && k <= SDLK_z) return 'A' + (k - SDLK_a);  // letters follow the layout
-  switch (k) {
+  switch (key.sym) {
     case SDLK_BACKSPACE: return kVkBack;
     case SDLK_RETURN:
     case SDLK_KP_ENTER: return kVkReturn;
     case SDLK_ESCAPE: return kVkEscape;
-    case SDLK_SPACE: return kVkSpace;
-    case SDLK_COLON: return ':';
-    case SDLK_KP_MULTIPLY: return kVkMultiply;
-    case SDLK_ASTERISK: return kVkOem5;
     default: return 0;
   }
 }
+
+// The digits of the numeric keypad type nothing; their text follows the key
+// press and is dropped.
+bool IsKeypadDigit(SDL_Scancode s) { return (s >= SDL_SCANCODE_KP_1 && s <= SDL_SCANCODE_KP_0) || s == SDL_SCANCODE_KP_PERIOD; }
+bool dropNextText = false;
 
 // A pointer over the black bars of the letterbox maps outside the page; it is
 // held at the page's edge so no caller ever sees a position off the page.
@@ -116,9 +112,18 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
         if (!e.key.repeat) ScreenToggleFullscreen();
         return false;
       }
+      dropNextText = IsKeypadDigit(e.key.keysym.scancode);
       out = InputEvent{InputEvent::KeyDown};
       out.key = KeyCode(e.key.keysym);
       return out.key != 0;
+    case SDL_TEXTINPUT:
+      if (dropNextText) {
+        dropNextText = false;
+        return false;
+      }
+      out = InputEvent{InputEvent::Text};
+      out.text = Utf8ToLatin1(e.text.text);
+      return !out.text.empty();
     default:
       return false;
   }
@@ -177,6 +182,18 @@ void ScreenToggleFullscreen() {
     SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
   fullscreen = !fullscreen;
+}
+
+void ScreenMakeRoomForDialog(bool open) {
+  static bool wasFullscreen = false;
+  if (!sdlReady) return;
+  if (open) {
+    wasFullscreen = fullscreen;
+    if (fullscreen) ScreenToggleFullscreen();
+  } else if (wasFullscreen && !fullscreen) {
+    ScreenToggleFullscreen();
+  }
+  SDL_PumpEvents();
 }
 
 void ScreenMessageBox(const std::string& title, const std::string& latin1Text) {

@@ -9,10 +9,11 @@ struct Page;
 enum class Backend { Sdl, Headless };
 
 struct InputEvent {
-  enum Kind { MouseMove, MouseDown, MouseUp, KeyDown, Quit } kind;
+  enum Kind { MouseMove, MouseDown, MouseUp, KeyDown, Text, Quit } kind;
   int x = 0, y = 0;   // page coordinates
   int button = 0;     // 1 left, 2 right, 3 middle
   int key = 0;        // virtual-key code
+  std::string text;   // typed text (Latin-1), whatever the keyboard layout
 };
 
 // Opens the window; true when the surface can draw.
@@ -25,6 +26,9 @@ void ScreenFlip(const Page& page);
 void ScreenSetCursor(int shape);
 int ScreenCursor();
 void ScreenToggleFullscreen();
+// A window of the desktop (a file chooser) opens over the game: the game
+// leaves full screen while it is open (true) and comes back after (false).
+void ScreenMakeRoomForDialog(bool open);
 void ScreenMessageBox(const std::string& title, const std::string& latin1Text);
 void ScreenBeep();
 // Next pending event; false when there is none.

@@ -29,6 +29,7 @@ class TForm1 {
   void DXMouseDown(int button);
   void DXMouseUp(int button);
   void FormKeyDown(int key);
+  void FormKeyPress(const std::string& latin1);  // typed text, any layout
   void FormClose();
   void Close();  // the window closes: FormClose, then the message loop ends
   void lancemusique_aleatoire();

@@ -11,6 +11,7 @@
 #include "platform/clock.h"
 #include "platform/keys.h"
 #include "words/search_tools.h"
+#include "words/word_store.h"
 #include "shell/forms.h"
 #include "shell/game_state.h"
 #include "shell/held_letters.h"
@@ -140,4 +141,15 @@ static void TypeKey(int key) {
 void TForm1::FormKeyDown(int key) {
   if (key == kVkEscape) HandleEscape();
   if (G.currentScreen == 6 || G.currentScreen == 8 || G.currentScreen == 9) TypeKey(key);
+}
+
+// Typed text, whatever the keyboard layout: "Hélène" gives HELENE. It feeds
+// the same pages and limit as the typed keys; the searches' jokers '*' and
+// '?' come however the layout types them.
+void TForm1::FormKeyPress(const std::string& latin1) {
+  if (G.currentScreen != 6 && G.currentScreen != 8 && G.currentScreen != 9) return;
+  for (char c : FoldTypedText(latin1)) {
+    const bool typed = c == ' ' || (c >= '0' && c <= ':') || (c >= 'A' && c <= 'Z') || c == '*' || c == '?';
+    if (typed && G.typedText.size() < 16) G.typedText += c;
+  }
 }

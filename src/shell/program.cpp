@@ -69,6 +69,7 @@ bool ProcessEvents(bool stopAfterPress) {
         Form1.DXMouseUp(event.button - 1);
         break;
       case InputEvent::KeyDown: Form1.FormKeyDown(event.key); break;
+      case InputEvent::Text: Form1.FormKeyPress(event.text); break;
       case InputEvent::Quit: Form1.Close(); break;
     }
   }

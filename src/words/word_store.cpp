@@ -159,6 +159,20 @@ std::string FoldAccents(const std::string& text) {
   return folded;
 }
 
+std::string FoldTypedText(const std::string& latin1) {
+  // Plain letters of Latin-1 0xC0 ... 0xDF; the small letters 0xE0 ... 0xFF
+  // fold the same way. '-' marks a character with no plain letter.
+  static const char kPlain[] = "AAAAAA-CEEEEIIII-NOOOOO-OUUUUY-Y";
+  std::string out;
+  out.reserve(latin1.size());
+  for (char ch : latin1) {
+    uint8_t c = foldTables.foldUpper[static_cast<uint8_t>(ch)];
+    if (c >= 0xC0 && kPlain[c & 0x1F] != '-' && c != 0xDF) c = static_cast<uint8_t>(kPlain[c & 0x1F]);
+    out += static_cast<char>(c);
+  }
+  return out;
+}
+
 bool IsWord(const std::string& text) {
   if (text.size() > static_cast<size_t>(longestWord)) return false;
   const int L = static_cast<int>(text.size());

@@ -13,6 +13,10 @@ extern int32_t wordLinesRead;
 // lengths 1-20 are replaced, lengths 0 and 21-30 are appended to.
 void LoadWordList(uint8_t code);
 std::string FoldAccents(const std::string& text);
+// Typed text as the searches and the player name take it: every character
+// folded as the store folds accents (the last one too), the other accented
+// letters of Latin-1 to their plain letter, and upper case.
+std::string FoldTypedText(const std::string& latin1);
 // The text must already be upper case and folded.
 bool IsWord(const std::string& text);
 

@@ -12,6 +12,7 @@
 #include "platform/colour.h"
 #include "platform/page.h"
 #include "platform/screen.h"
+#include "platform/utf8.h"
 #include "shell/forms.h"
 #include "shell/game_state.h"
 #include "shell/program.h"
@@ -167,6 +168,13 @@ void Harness::Key(int virtualKey) {
 
 void Harness::Type(const std::string& keys) {
   for (char c : keys) Key(static_cast<unsigned char>(c >= 'a' && c <= 'z' ? c - 32 : c));
+}
+
+void Harness::TypeText(const std::string& utf8) {
+  InputEvent e{InputEvent::Text};
+  e.text = Utf8ToLatin1(utf8);
+  ScreenQueueEvent(e);
+  ProcessEvents();
 }
 
 void Harness::CloseWindow() {

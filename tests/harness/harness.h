@@ -45,6 +45,8 @@ class Harness {
   void Click(int x, int y, int button = 1);
   void Key(int virtualKey);
   void Type(const std::string& keys);  // letters, digits, space
+  // Text as the desktop types it (UTF-8, any layout), in one text event.
+  void TypeText(const std::string& utf8);
   // Queues a window close request.
   void CloseWindow();
 
