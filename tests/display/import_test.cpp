@@ -29,7 +29,7 @@ struct Import : Harness {
 TEST(PictureImport, TheSameHeadImportedThriceTakesThreeFreeNames) {
   Import p;
   for (int i = 0; i < 3; ++i) {
-    OpenImportDialog(1);
+    G.importKind = 1;  // the chooser closes on a file
     ImportPicture(p.root() + "photo.bmp");
   }
   EXPECT_TRUE(fs::exists(p.dataPrefix + "TETE/Mon portrait .bmp"));
@@ -44,7 +44,7 @@ TEST(PictureImport, TheSameHeadImportedThriceTakesThreeFreeNames) {
 
 TEST(PictureImport, ABackgroundIsSavedAtScreenSize) {
   Import p;
-  OpenImportDialog(2);
+  G.importKind = 2;  // the chooser closes on a file
   ImportPicture(p.root() + "photo.bmp");
   Picture saved;
   ASSERT_TRUE(LoadPicture(p.dataPrefix + "FONDS/Mon fond .bmp", saved));
@@ -55,7 +55,7 @@ TEST(PictureImport, ABackgroundIsSavedAtScreenSize) {
 TEST(PictureImport, NothingHappensWithoutTheDataFolders) {
   Import p;
   G.dataFoldersReady = 0;
-  OpenImportDialog(1);
+  G.importKind = 1;  // the chooser closes on a file
   ImportPicture(p.root() + "photo.bmp");
   EXPECT_FALSE(fs::exists(p.dataPrefix + "TETE/Mon portrait .bmp"));
 }
