@@ -8,6 +8,7 @@
 #include "display/drawing.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
+#include "persistence/saved_games.h"
 #include "platform/printer.h"
 #include "shell/game_state.h"
 
@@ -24,7 +25,7 @@ static std::string KeptPagePath() {
   const std::time_t now = std::time(nullptr);
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y-%m-%d %Hh%Mm%S", std::localtime(&now));
-  std::string title = G.gameTitle.str();
+  std::string title = ShortTitle(G.gameTitle.str());
   for (char& c : title)
     if (c == '/' || c == '\\' || c == ':') c = '-';
   return DataFolderPrefix() + "IMPRESSIONS\\" + (title.empty() ? "" : title + " ") + stamp + ".pdf";

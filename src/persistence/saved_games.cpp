@@ -2,12 +2,16 @@
 // word list as text lines. The quick save "Boss" is resumed once at start.
 #include "persistence/saved_games.h"
 
+#include <algorithm>
+#include <cctype>
 #include <ctime>
 #include <string>
+#include <vector>
 
 #include "display/assets.h"
 #include "display/drawing.h"
 #include "display/log.h"
+#include "persistence/commentary.h"
 #include "persistence/list_entries.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -30,18 +34,21 @@ void Take(const std::string& bytes, size_t& at, Record& record) {
   at += sizeof(Record);
 }
 
-// The short date and the long time, as the save name shows them.
+// The day and the time, short enough for the saved-games list to show the
+// game's title after them.
 std::string DateAndTime() {
   const std::time_t now = std::time(nullptr);
   char text[32];
-  std::strftime(text, sizeof text, "%d/%m/%Y %H:%M:%S", std::localtime(&now));
+  std::strftime(text, sizeof text, "%d/%m %H:%M:%S", std::localtime(&now));
   return text;
 }
 
+// The player (cut to ten characters), the time and the game, as the list
+// shows them (its line holds 43 characters).
 std::string SaveName() {
-  std::string name = G.playerName.str() + " " + DateAndTime() + " ";
+  std::string name = G.playerName.str().substr(0, 10) + " " + DateAndTime() + " ";
   if (G.travelMapShowing || G.travelModeActive) name += Comment(60) + " ";
-  name += G.gameTitle.str();
+  name += ShortTitle(G.gameTitle.str());
   // The name becomes a file name: no separator may stay in it.
   for (char& c : name)
     if (c == '/' || c == ':' || c == '\\') c = '-';
@@ -49,6 +56,26 @@ std::string SaveName() {
 }
 
 }  // namespace
+
+std::string ShortTitle(const std::string& title) {
+  std::vector<std::string> words;
+  size_t at = 0;
+  while (at < title.size()) {
+    const size_t end = std::min(title.find(' ', at), title.size());
+    if (end > at) words.push_back(title.substr(at, end - at));
+    at = end + 1;
+  }
+  std::string out;
+  for (size_t i = 0; i < words.size(); ++i) {
+    const std::string& w = words[i];
+    const bool afterCount = i > 0 && std::isdigit(static_cast<unsigned char>(words[i - 1].back()));
+    const std::string upper = UpperCaseAscii(w);
+    const bool unit = upper == "LETTRES" || upper == "MOTS" || upper == "MOT";
+    if (w == "/" || (afterCount && unit)) continue;
+    out += (out.empty() ? "" : " ") + w;
+  }
+  return out;
+}
 
 void SaveGame(bool quick) {
   if (G.letterFlying) return;
@@ -97,5 +124,6 @@ void LoadGame(const std::string& name) {
     if (ReadLines(path + "2", lines)) G.wordList = lines;
   }
   ShowTimedMessage(2, 520, Comment(62));
+  if (G.currentVariant >= 1 && G.currentVariant <= 150) ChargeAide(static_cast<uint8_t>(G.currentVariant));
   if (G.travelMapShowing) LoadBackground(51);
 }

@@ -112,6 +112,8 @@ void TForm1::Lancejeu() {
     LoadGame("boss");
     RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa1");
     RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa2");
+    // The saved-games list was filled while the quick save was still there.
+    FillSaveList();
   }
 }
 

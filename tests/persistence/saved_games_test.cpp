@@ -112,3 +112,23 @@ TEST(SavedGames, TheQuickSaveIsResumedOnceAtTheNextStart) {
     EXPECT_FALSE(fs::exists(again.dataPrefix + "SAVE/Boss.sa2"));
   }
 }
+
+TEST(SavedGames, ASaveNameFitsTheListAndKeepsTheGamesTheme) {
+  Saves s;
+  G.playerName = "Marie-Hélène Dupont";
+  for (const auto& [title, shown] : {std::pair<std::string, std::string>{"PENDU  8 Lettres / ARBRES", "PENDU 8 ARBRES"},
+                                     {"MOTS COUPES 10 mots / FLEURS", "MOTS COUPES 10 FLEURS"},
+                                     {"LETTRES TRES EFFACEES 10x10", "LETTRES TRES EFFACEES 10x10"},
+                                     {"BOURSE AUX CONSONNES 1 mot", "BOURSE AUX CONSONNES 1"}}) {
+    G.gameTitle = title;
+    SaveGame(false);
+    const std::string name = G.listBoxes[listSaves].items[G.listBoxes[listSaves].itemCount];
+    EXPECT_EQ(name.substr(0, 11), "Marie-Hélè ");
+    EXPECT_EQ(name.substr(name.size() - shown.size()), shown) << name;
+    EXPECT_TRUE(fs::exists(s.SaveFolder() + name + ".sa1"));
+  }
+  G.gameTitle = "PENDU  8 Lettres / ARBRES";
+  SaveGame(false);
+  const std::string name = G.listBoxes[listSaves].items[G.listBoxes[listSaves].itemCount];
+  EXPECT_LE(name.size(), static_cast<size_t>(G.listBoxes[listSaves].widthPx / 11)) << name;
+}
