@@ -84,8 +84,9 @@ void DrawOptionsPage() {
 void DrawScoresPage() {
   DrawWindowFrame(G.panelX, G.panelY);
   Text(L() + 200, T + 60, Comment(76));
-  PlaceList(listScores, L() + 90, T + 90);
-  ScrollButtons(listScores, L() + 40, T + 90, L() + 40, T + 290);
+  // A score line (45 characters) ends inside the frame only from here.
+  PlaceList(listScores, L() + 65, T + 90);
+  ScrollButtons(listScores, L() + 15, T + 90, L() + 15, T + 290);
   if (PageButton(R() - 30, B - 20, 7)) ScreenAction(33);
   if (PageButton(R() - 90, B - 20, 43)) RemoveSelected(listScores);
   if (PageButton(R() - 150, B - 20, 47)) {
@@ -177,7 +178,7 @@ void DrawSearchPage(bool incomplete) {
   if (incomplete) {
     Text(L() + 290, T + 210, "Tapez votre mot puis");
     Text(L() + 290, T + 230, "pressez entrée.");
-    Text(L() + 290, T + 250, "vous pouvez utiliser des *");
+    Text(L() + 260, T + 250, "vous pouvez utiliser des *");  // at L + 290 it ran past the frame
   } else {
     Text(L() + 290, T + 230, "Tapez votre mot puis");
     Text(L() + 290, T + 250, "pressez entrée.");

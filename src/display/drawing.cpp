@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <string>
+#include <vector>
 
 #include "display/log.h"
 #include "platform/canvas.h"
@@ -38,7 +39,8 @@ void KeyTheBigSheets() {
   }
 }
 
-// Rounding of the original: to the nearest integer, halves to even.
+// Real-number positions (the list thumb, the head's width) are rounded to the
+// nearest integer, halves to even.
 int RoundHalfEven(double v) { return static_cast<int>(std::nearbyint(v)); }
 
 }  // namespace
@@ -262,8 +264,29 @@ void ShowTimedMessage(int x, int y, const std::string& text) {
   G.messageSeen = false;
 }
 
+// A message too long for the page is broken into lines at spaces where it
+// can be; the lines go upwards, so the last one stays where a one-line
+// message is and none covers the toolbar below.
+static void DrawWrappedText(int x, int y, const std::string& text) {
+  const size_t width = static_cast<size_t>(std::max((kPageWidth - x) / 10 - 1, 1));
+  std::vector<std::string> lines;
+  size_t at = 0;
+  while (text.size() - at > width) {
+    size_t end = text.rfind(' ', at + width);
+    if (end == std::string::npos || end <= at) end = at + width;
+    lines.push_back(text.substr(at, end - at));
+    at = text[end] == ' ' ? end + 1 : end;
+  }
+  lines.push_back(text.substr(at));
+  y -= 20 * static_cast<int>(lines.size() - 1);
+  for (const std::string& line : lines) {
+    DrawSmallText(x, y, kWhite, line);
+    y += 20;
+  }
+}
+
 void DrawTimedMessage(int draw) {
-  if (draw) DrawSmallText(G.messageX, G.messageY, kWhite, G.messageText);
+  if (draw) DrawWrappedText(G.messageX, G.messageY, G.messageText);
   const uint32_t age = Now() - G.messageTick;
   if (age > 250) G.messageSeen = true;
   if (age > 1500) {

@@ -209,7 +209,7 @@ TEST(ScoresPage, AHeldScrollButtonStepsEvery50msAndAShortClickDoesNot) {
   h.Settle();
   ASSERT_EQ(scores.top, 0);
 
-  const Point down = MenuProgram::PanelButton(40, 290);
+  const Point down = MenuProgram::PanelButton(15, 290);
   h.ClickAt(down);
   EXPECT_EQ(scores.top, 0);
 
@@ -232,7 +232,7 @@ TEST(ScoresPage, AHeldScrollButtonStepsEvery50msAndAShortClickDoesNot) {
   h.Release(down.x, down.y);
   EXPECT_EQ(scores.top, 30 - scores.visibleLines);
 
-  const Point up = MenuProgram::PanelButton(40, 90);
+  const Point up = MenuProgram::PanelButton(15, 90);
   h.MoveTo(up.x, up.y);
   h.Tick();
   h.Press(up.x, up.y);
