@@ -44,8 +44,8 @@ void ChargeFavoris() {
   G.checkBoxes[1].checked = ini.ReadBool("PARAMETRES", "sons", false);
   G.checkBoxes[2].checked = ini.ReadBool("PARAMETRES", "musiques", false);
   G.playerName = ini.ReadString("PARAMETRES", "nom", "").substr(0, 100);
-  // Without a head of its own the player keeps the default head, which the
-  // program ships (the name of the old default picture is not shipped).
+  // Without a head of its own the player keeps the default player's head,
+  // which the program ships ("Zipping Oz" named no picture and was mended).
   LoadHead(ini.ReadString("PARAMETRES", "Imgtete", Comment(65)));
 
   G.listBoxes[listScores].widthPx = 500;
