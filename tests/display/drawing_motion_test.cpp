@@ -138,6 +138,19 @@ TEST_F(Motion, TimedMessageIsDrawnOnlyWhenAskedAndAgesEitherWay) {
   EXPECT_TRUE(G.statusTip.empty());
 }
 
+TEST_F(Motion, ATimedMessageTooLongForThePageGoesUpOverMoreLines) {
+  Form1.DXImageList4[26] = Solid(312, 175, 0x2600);
+  // 42 + 10 i: at most 74 characters fit before the page's right edge.
+  const std::string first(60, 'A'), second(30, 'B');
+  ShowTimedMessage(2, 520, first + " " + second);
+  DrawTimedMessage(1);
+  EXPECT_TRUE(AnyIn(52, 500, 52 + 600, 515, 0x2600));   // the first line, one line up
+  EXPECT_FALSE(AnyIn(52 + 610, 500, 799, 515, 0x2600));  // broken at the space
+  EXPECT_TRUE(AnyIn(52, 520, 52 + 300, 535, 0x2600));   // the rest where the message stands
+  EXPECT_FALSE(AnyIn(52 + 310, 520, 799, 535, 0x2600));
+  EXPECT_FALSE(AnyIn(0, 540, 799, 599, 0x2600));  // nothing over the toolbar
+}
+
 TEST_F(Motion, HeldLettersFollowThePointerAcrossOrDown) {
   G.currentVariant = 10;
   G.lettersHeld = 1;
