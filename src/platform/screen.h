@@ -13,7 +13,7 @@ struct InputEvent {
   int x = 0, y = 0;   // page coordinates
   int button = 0;     // 1 left, 2 right, 3 middle
   int key = 0;        // virtual-key code
-  std::string text;   // typed text (Latin-1), whatever the keyboard layout
+  std::string text = {};  // typed text (Latin-1), whatever the keyboard layout
 };
 
 // Opens the window; true when the surface can draw.
