@@ -11,6 +11,7 @@
 #include "catalogue/catalogue.h"
 #include "display/drawing.h"
 #include "harness/harness.h"
+#include "games_grids/grid_fixture.h"
 #include "picture_files.h"
 #include "platform/colour.h"
 #include "platform/keys.h"
@@ -231,4 +232,82 @@ TEST(SampleFrames, TravelMapWithAJourney) {
   p.Run(500);
   WriteFrame("travel_map");
   SUCCEED();
+}
+
+namespace {
+
+// A variant started on the real data, past its build, the pointer resting
+// off the board.
+struct GameFrame : Playing {
+  explicit GameFrame(uint8_t variant) {
+    StartVariant(variant);
+    MoveTo(790, 300);
+    for (int ticks = 0; ticks < 100 && !G.boardReady && !G.gameTitle.empty(); ++ticks) Tick();
+    Run(200);
+  }
+};
+
+}  // namespace
+
+class GameFrames : public ::testing::TestWithParam<int> {};
+
+TEST_P(GameFrames, BuiltBoardAndGivenUpBoard) {
+  const int variant = GetParam();
+  GameFrame f(static_cast<uint8_t>(variant));
+  ASSERT_EQ(G.boardReady, 1);
+  WriteFrame("game_" + std::to_string(variant));
+  // Nothing lit yet: no glyph box shows the key colour.
+  EXPECT_EQ(KeyPixels(0, 0, kPageWidth, kPageHeight), 0);
+  f.Key(kVkEscape);
+  f.Run(200);
+  WriteFrame("game_" + std::to_string(variant) + "_given_up");
+}
+
+INSTANTIATE_TEST_SUITE_P(NewGames, GameFrames, ::testing::Values(29, 98, 33, 102, 37, 103, 43, 22, 25, 26, 135, 145, 14, 39),
+                         [](const ::testing::TestParamInfo<int>& info) { return "Variant" + std::to_string(info.param); });
+
+// Hidden words in play: one word found across, one down, and a selection
+// held open over a third.
+TEST(GameFrames, HiddenWordsFramesAndTheSelectionBand) {
+  GameFrame f(36);
+  ASSERT_EQ(G.boardReady, 1);
+  const std::vector<GridWord> words = WordsOfSolution(6, 1);
+  const GridWord* across = nullptr;
+  const GridWord* down = nullptr;
+  for (const GridWord& w : words) {
+    if (!across && w.first.y == w.last.y) across = &w;
+    if (!down && w.first.x == w.last.x) down = &w;
+  }
+  ASSERT_TRUE(across && down);
+  DragCells(f, across->first, across->last);
+  DragCells(f, down->first, down->last);
+  PressAndMoveCells(f, {1, 6}, {4, 6});
+  WriteFrame("game_36_in_play");
+  // The across frame is red, the down frame blue (Windows colour values).
+  const Point a = PointOfCell(across->first), d = PointOfCell(down->first);
+  EXPECT_EQ(f.Pixel(a.x + 3, a.y + 18), 0x0000FFu);
+  EXPECT_EQ(f.Pixel(d.x + 3, d.y + 18), 0xFF0000u);
+}
+
+// Word placement with one word written from the palette (its label lit), and
+// the deconstructed grid with a black tile carried from the stock.
+TEST(GameFrames, APlacedWordAndACarriedBlackTile) {
+  {
+    GameFrame f(32);
+    ASSERT_EQ(G.boardReady, 1);
+    const GridWord w = WordsOfSolution(6, 1).front();
+    for (size_t i = 0; i < w.word.size(); ++i) {
+      const int k = w.word[i] - 'A';
+      const bool down = w.first.x == w.last.x;
+      const int n = static_cast<int>(i);
+      DragCells(f, {1 + k % 13, 8 + k / 13}, down ? Point{w.first.x, w.first.y + n} : Point{w.first.x + n, w.first.y});
+    }
+    f.MoveTo(790, 300);
+    f.Tick();
+    WriteFrame("game_32_in_play");
+  }
+  GameFrame f(45);
+  ASSERT_EQ(G.boardReady, 1);
+  PressAndMoveCells(f, {1, 10}, {3, 3});
+  WriteFrame("game_45_carrying");
 }

@@ -34,9 +34,9 @@ inline Point CellCentre(Point cell) {
   return {p.x + 15, p.y + 15};
 }
 
-// Presses on one cell and releases on another, with the pointer moved there
-// first, a tick between each step.
-inline void DragCells(Harness& h, Point fromCell, Point toCell) {
+// Presses on one cell and moves the pointer, button held, to another, a
+// tick between each step.
+inline void PressAndMoveCells(Harness& h, Point fromCell, Point toCell) {
   const Point from = CellCentre(fromCell), to = CellCentre(toCell);
   h.MoveTo(from.x, from.y);
   h.Tick();
@@ -44,6 +44,13 @@ inline void DragCells(Harness& h, Point fromCell, Point toCell) {
   h.Tick();
   h.MoveTo(to.x, to.y);
   h.Tick();
+}
+
+// Presses on one cell and releases on another, with the pointer moved there
+// first, a tick between each step.
+inline void DragCells(Harness& h, Point fromCell, Point toCell) {
+  PressAndMoveCells(h, fromCell, toCell);
+  const Point to = CellCentre(toCell);
   h.Release(to.x, to.y);
   h.Tick();
 }
