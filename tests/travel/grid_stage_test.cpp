@@ -16,9 +16,7 @@ TEST(JourneyStages, AHiddenWordsStageIsWonWithTheMouseAndPaysItsReward) {
   G.travelMoney = 100;
   G.destinationX = 12;
   G.destinationY = 6;
-  h.PlaceAt(5, 3);
-  h.Price(5, 4, 30, 55, 36);  // MOTS CACHES 6x6
-  h.ClickSquare(5, 4);
+  h.EnterStage(5, 3, 5, 4, 30, 55, 36);  // MOTS CACHES 6x6
   ASSERT_EQ(G.currentVariant, 36u);
   EXPECT_EQ(G.travelMoney, 70);
   h.Run(100);

@@ -51,9 +51,9 @@ struct Journey : Harness {
   }
 
   // A stage running on (tx, ty) after a paid move from (x, y).
-  void EnterStage(int x, int y, int tx, int ty, int cost = 30, int reward = 50) {
+  void EnterStage(int x, int y, int tx, int ty, int cost = 30, int reward = 50, int variant = 10) {
     PlaceAt(x, y);
-    Price(tx, ty, cost, reward);
+    Price(tx, ty, cost, reward, variant);
     ClickSquare(tx, ty);
   }
 
