@@ -56,7 +56,11 @@ bool IsVowel(uint8_t letter) {
 }
 
 std::string RandomWord(uint8_t length) {
-  if (length > longestWord || wordCount[length] <= 0) return "";
+  if (length > longestWord) return "";
+  // Common words of the length when the tier has enough of them for a game;
+  // every one of them is a word of the dictionary too.
+  if (commonCount[length] >= kCommonTierMinimum) return CommonWord(length, Random(commonCount[length]) + 1);
+  if (wordCount[length] <= 0) return "";
   return StoredWord(length, Random(wordCount[length]) + 1);
 }
 

@@ -11,7 +11,9 @@ std::string NoResultMarker(size_t length);
 
 // A, E, O, U, I, Y in upper case.
 bool IsVowel(uint8_t letter);
-// A stored word of the length, uniformly; "" when there is none.
+// A word of the length drawn uniformly from the common tier when it holds
+// enough words of that length, else from every stored word; "" when there
+// is none.
 std::string RandomWord(uint8_t length);
 // Writes the text into the board from cell (x, y), along x for direction 1,
 // along y otherwise. With force set the cells are overwritten whatever they
