@@ -13,6 +13,7 @@
 #include "platform/clock.h"
 #include "shell/game_state.h"
 #include "words/word_routines.h"
+#include "words/word_store.h"
 
 namespace {
 
@@ -39,7 +40,12 @@ Try TryBuild(int rows) {
     // letter completes it.
     MatchPattern(list, hidden[k - 1] + std::string(k, '?'));
     if (list.size() < 2) return Try::failed;
-    PlaceAcross(1, k, list[Random(static_cast<int>(list.size()))]);
+    // The row shows a common word when the list has one for it.
+    std::vector<std::string> common;
+    for (const std::string& w : list)
+      if (IsCommonWord(w)) common.push_back(w);
+    const std::vector<std::string>& from = common.empty() ? list : common;
+    PlaceAcross(1, k, from[Random(static_cast<int>(from.size()))]);
   }
   PlaceAcross(1, rows + 1, " ");
   G.boardPlayable[CellIndex(1, rows + 1)] = 1;

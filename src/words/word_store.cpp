@@ -253,6 +253,15 @@ std::string CommonWord(int length, int slot) {
   return commonTables[length].substr(static_cast<size_t>(slot - 1) * length, length);
 }
 
+bool IsCommonWord(const std::string& text) {
+  const size_t L = text.size();
+  if (L < 1 || L > static_cast<size_t>(longestWord)) return false;
+  const std::string& table = commonTables[L];
+  for (size_t at = 0; at + L <= table.size(); at += L)
+    if (table.compare(at, L, text) == 0) return true;
+  return false;
+}
+
 void ClearWordStore() {
   ClearCommonTier();
   for (int L = 0; L <= longestWord; ++L) {

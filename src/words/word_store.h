@@ -37,6 +37,8 @@ extern int32_t commonCount[31];
 constexpr int32_t kCommonTierMinimum = 20;
 // Common word `slot` (1 ... commonCount[length]); "" outside the tier.
 std::string CommonWord(int length, int slot);
+// True when the folded upper-case text is a word of the common tier.
+bool IsCommonWord(const std::string& text);
 
 // Back to the empty store of process start (tests).
 void ClearWordStore();

@@ -57,6 +57,10 @@ TEST_F(WordFiles, RandomWordDrawsFromTheCommonTierWhereItHoldsEnoughWords) {
   EXPECT_EQ(commonCount[6], 20);
   EXPECT_EQ(CommonWord(6, 1), "MAISON");
   EXPECT_EQ(CommonWord(6, 21), "");
+  EXPECT_TRUE(IsCommonWord("MAISON"));
+  EXPECT_TRUE(IsCommonWord("MOTAAS"));
+  EXPECT_FALSE(IsCommonWord("MOTAAT"));  // in the dictionary only
+  EXPECT_TRUE(IsCommonWord("CHAT"));
   SetRandSeed(3);
   std::set<std::string> drawn;
   for (int i = 0; i < 2000; ++i) drawn.insert(RandomWord(6));
