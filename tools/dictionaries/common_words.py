@@ -40,13 +40,11 @@ def refused(path):
 ROMAN = re.compile(r'^M{0,3}(CM|CD|D?C{0,3})(XC|XL|L?X{0,3})(IX|IV|V?I{0,3})$')
 
 
-def derive(package, system_list, pairs_path, refused_path, out_path, title):
-    ranked = json.load(open(os.path.join(package, 'package', 'src', 'commonWords.json'), encoding='utf-8'))
-    known = dictionary(system_list)
-    pairs = set(word_lines(pairs_path))
-    is_refused = refused(refused_path)
+def keep(words, known, pairs, is_refused):
+    """(word, count) of the ranked tokens that the dictionary holds, folded,
+    each once, without refused words, Roman numerals or vowelless words."""
     seen, kept = set(), []
-    for rank, token in enumerate(ranked, start=1):
+    for rank, token in words:
         if not token.isalpha() or not token.islower():
             continue
         word = fold(token)
@@ -60,14 +58,46 @@ def derive(package, system_list, pairs_path, refused_path, out_path, title):
         if len(word) > 2 and not re.search('[AEIOUY]', word):
             continue
         kept.append((word, max(1, round(10_000_000 / rank))))
-    with open(out_path, 'w', encoding='ascii', newline='\n') as f:
-        f.write(f'# {title}: the words of the system dictionary said most often in film and\n')
-        f.write('# television subtitles (OpenSubtitles 2024 via OPUS, ODC-BY; ranked list of the\n')
-        f.write('# npm package @zxcvbn-ts, MIT; see LICENCE.txt), most frequent first.\n')
+    return kept
+
+
+def write(path, lines, kept):
+    with open(path, 'w', encoding='ascii', newline='\n') as f:
+        for line in lines:
+            f.write(f'# {line}\n')
         f.write('# word count: the count is 10 000 000 / rank (the source ranks, it does not count).\n')
         for word, count in kept:
             f.write(f'{word} {count}\n')
-    print(out_path, len(kept), 'words')
+    print(path, len(kept), 'words')
+
+
+def derive(package, system_list, pairs_path, refused_path, common_path, extra_path, foreign_list=None):
+    src = os.path.join(package, 'package', 'src')
+    said = json.load(open(os.path.join(src, 'commonWords.json'), encoding='utf-8'))
+    written = json.load(open(os.path.join(src, 'wikipedia.json'), encoding='utf-8'))
+    known = dictionary(system_list)
+    pairs = set(word_lines(pairs_path))
+    is_refused = refused(refused_path)
+    common = keep(list(enumerate(said, start=1)), known, pairs, is_refused)
+    write(common_path, ['The words of the system dictionary said most often in film and television',
+                        'subtitles (OpenSubtitles 2024 via OPUS, ODC-BY; ranked list commonWords.json',
+                        'of the npm package @zxcvbn-ts, MIT; see LICENCE.txt), most frequent first.',
+                        'The games draw their words from these; the grids use them too.'], common)
+    # Words of four letters or more met most often in Wikipedia articles and
+    # not in the subtitles, ranked after every subtitle word: the grids need
+    # more long words than everyday speech gives them.
+    taken = {w for w, _ in common}
+    extra = [(len(said) + rank, w) for rank, w in enumerate(written, start=1) if len(w) >= 4]
+    extra = [(w, c) for w, c in keep(extra, known, pairs, is_refused) if w not in taken]
+    if foreign_list:
+        # English words that the French list holds (BOOT, FLOW, SHOP) stay
+        # out unless they are long, as long shared words are French too.
+        foreign = dictionary(foreign_list)
+        extra = [(w, c) for w, c in extra if len(w) >= 8 or (len(w) >= 5 and w not in foreign)]
+    write(extra_path, ['The words of four letters or more of the system dictionary met most often',
+                       'in Wikipedia articles (wikipedia.json of the same npm package, MIT; see',
+                       'LICENCE.txt) that the subtitle list lacks. Grids only: games never draw them.'],
+          extra)
 
 
 def main():
@@ -77,9 +107,11 @@ def main():
     fr = [p for p in fr if os.path.isdir(p)][0]
     en = [p for p in en if os.path.isdir(p)][0]
     derive(fr, '/usr/share/dict/french', f'{data}/grids/deux_lettres.txt', f'{data}/words/refuses_francais.txt',
-           f'{data}/words/courants_francais.txt', 'Mots courants')
+           f'{data}/words/courants_francais.txt', f'{data}/words/encyclopedie_francais.txt',
+           '/usr/share/dict/american-english')
     derive(en, '/usr/share/dict/american-english', f'{data}/grids/two_letters.txt',
-           f'{data}/words/refused_english.txt', f'{data}/words/common_english.txt', 'Common words')
+           f'{data}/words/refused_english.txt', f'{data}/words/common_english.txt',
+           f'{data}/words/encyclopedia_english.txt')
 
 
 main()
