@@ -13,7 +13,6 @@
 #include "platform/clock.h"
 #include "shell/game_state.h"
 #include "words/word_routines.h"
-#include "words/word_store.h"
 
 namespace {
 
@@ -41,11 +40,7 @@ Try TryBuild(int rows) {
     MatchPattern(list, hidden[k - 1] + std::string(k, '?'));
     if (list.size() < 2) return Try::failed;
     // The row shows a common word when the list has one for it.
-    std::vector<std::string> common;
-    for (const std::string& w : list)
-      if (IsCommonWord(w)) common.push_back(w);
-    const std::vector<std::string>& from = common.empty() ? list : common;
-    PlaceAcross(1, k, from[Random(static_cast<int>(from.size()))]);
+    PlaceAcross(1, k, RandomChoice(list));
   }
   PlaceAcross(1, rows + 1, " ");
   G.boardPlayable[CellIndex(1, rows + 1)] = 1;

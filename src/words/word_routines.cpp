@@ -64,6 +64,15 @@ std::string RandomWord(uint8_t length) {
   return StoredWord(length, Random(wordCount[length]) + 1);
 }
 
+std::string RandomChoice(const std::vector<std::string>& words) {
+  if (words.empty()) return "";
+  std::vector<const std::string*> common;
+  for (const std::string& w : words)
+    if (IsCommonWord(w)) common.push_back(&w);
+  if (common.empty()) return words[Random(static_cast<int>(words.size()))];
+  return *common[Random(static_cast<int>(common.size()))];
+}
+
 bool PlaceWord(int x, int y, const std::string& text, uint8_t direction, uint8_t* board, uint8_t force) {
   auto cellOf = [&](size_t i) {
     const int cx = direction == 1 ? x + static_cast<int>(i) : x;

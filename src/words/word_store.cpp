@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "display/log.h"
@@ -33,6 +34,8 @@ struct WordTable {
 std::array<WordTable, longestWord + 1> tables;
 // The common tier of each length, laid out as the tables are.
 std::array<std::string, longestWord + 1> commonTables;
+// The same words, for IsCommonWord.
+std::unordered_set<std::string> commonSet;
 
 const char* const listFiles[7] = {
     "", "bin\\DicoFrancais.txt", "bin\\DicoAnglais.txt", "bin\\fleurs.txt",
@@ -137,6 +140,7 @@ void ForEachLine(const std::string& bytes, LineFn line) {
 }
 
 void ClearCommonTier() {
+  commonSet.clear();
   for (int L = 0; L <= longestWord; ++L) {
     commonCount[L] = 0;
     commonTables[L].clear();
@@ -165,6 +169,7 @@ void LoadCommonTier(uint8_t code) {
       table += static_cast<char>(i + 1 < line.size() ? foldTables.foldUpper[c] : foldTables.upper[c]);
     }
     ++commonCount[L];
+    commonSet.emplace(table, table.size() - line.size(), line.size());
     return true;
   });
 }
@@ -253,14 +258,7 @@ std::string CommonWord(int length, int slot) {
   return commonTables[length].substr(static_cast<size_t>(slot - 1) * length, length);
 }
 
-bool IsCommonWord(const std::string& text) {
-  const size_t L = text.size();
-  if (L < 1 || L > static_cast<size_t>(longestWord)) return false;
-  const std::string& table = commonTables[L];
-  for (size_t at = 0; at + L <= table.size(); at += L)
-    if (table.compare(at, L, text) == 0) return true;
-  return false;
-}
+bool IsCommonWord(const std::string& text) { return commonSet.count(text) > 0; }
 
 void ClearWordStore() {
   ClearCommonTier();

@@ -72,6 +72,19 @@ TEST_F(WordFiles, RandomWordDrawsFromTheCommonTierWhereItHoldsEnoughWords) {
   EXPECT_EQ(RandomWord(5), "CHIEN");
 }
 
+TEST_F(WordFiles, RandomChoicePrefersTheCommonWordsOfAList) {
+  WriteList("CourantsFrancais.txt", {"CHAT", "CHOU"});
+  LoadFrench({"CHAT", "CHUT", "CHOU", "CHAI"});
+  SetRandSeed(5);
+  std::set<std::string> drawn;
+  for (int i = 0; i < 200; ++i) drawn.insert(RandomChoice({"CHUT", "CHAT", "CHAI", "CHOU"}));
+  EXPECT_EQ(drawn, std::set<std::string>({"CHAT", "CHOU"}));
+  drawn.clear();
+  for (int i = 0; i < 200; ++i) drawn.insert(RandomChoice({"CHUT", "CHAI"}));
+  EXPECT_EQ(drawn, std::set<std::string>({"CHUT", "CHAI"}));
+  EXPECT_EQ(RandomChoice({}), "");
+}
+
 TEST_F(WordFiles, ThemedListsAndMissingTierFilesDrawFromTheWholeList) {
   Words dictionary = SixLetterWords(60);
   WriteList("CourantsFrancais.txt", Words(dictionary.begin(), dictionary.begin() + 20));
