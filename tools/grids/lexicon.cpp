@@ -79,17 +79,30 @@ std::vector<std::string> ReadAccentedWordFile(const std::string& path) {
   return words;
 }
 
-std::vector<EndingWeight> ReadEndingWeights(const std::string& path) {
-  std::vector<EndingWeight> endings;
+namespace {
+
+// Calls `read` with the fields of every line of the file that is neither
+// empty nor a '#' comment.
+template <typename ReadFn>
+void ForEachDataLine(const std::string& path, ReadFn read) {
   std::ifstream in(path);
   std::string line;
   while (std::getline(in, line)) {
     line = StripLineEnd(line);
     if (line.empty() || line[0] == '#') continue;
     std::istringstream fields(line);
+    read(fields);
+  }
+}
+
+}  // namespace
+
+std::vector<EndingWeight> ReadEndingWeights(const std::string& path) {
+  std::vector<EndingWeight> endings;
+  ForEachDataLine(path, [&endings](std::istringstream& fields) {
     EndingWeight entry;
     if (fields >> entry.ending >> entry.factor && IsAllCapitals(entry.ending)) endings.push_back(entry);
-  }
+  });
   return endings;
 }
 
@@ -108,14 +121,9 @@ std::vector<std::pair<std::string, int>> ReadFrequencies(const std::string& path
 
 std::vector<std::string> ReadRefusedWords(const std::string& path) {
   std::vector<std::string> refused;
-  std::ifstream in(path);
-  std::string line;
-  while (std::getline(in, line)) {
-    line = StripLineEnd(line);
-    if (line.empty() || line[0] == '#') continue;
-    std::istringstream fields(line);
+  ForEachDataLine(path, [&refused](std::istringstream& fields) {
     for (std::string word; fields >> word;) refused.push_back(word);
-  }
+  });
   return refused;
 }
 
