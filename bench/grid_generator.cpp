@@ -17,11 +17,14 @@ struct Language {
   const char* systemList;
   const char* pairs;
   const char* frequencies;
+  const char* moreFrequencies;
+  const char* refused;
 };
 
-const Language kFrench{"DicoFrancais.txt", "/usr/share/dict/french", "deux_lettres.txt", "frequents.txt"};
+const Language kFrench{"DicoFrancais.txt", "/usr/share/dict/french", "deux_lettres.txt", "courants_francais.txt",
+                       "encyclopedie_francais.txt", "refuses_francais.txt"};
 const Language kEnglish{"DicoAnglais.txt", "/usr/share/dict/american-english", "two_letters.txt",
-                        "frequent.txt"};
+                        "common_english.txt", "encyclopedia_english.txt", "refused_english.txt"};
 
 const Lexicon& LexiconFor(const Language& language) {
   static std::unique_ptr<Lexicon> lexicons[2];
@@ -33,9 +36,12 @@ const Lexicon& LexiconFor(const Language& language) {
     LexiconOptions options;
     std::string data = std::string(SOURCE_DIR) + "/data/grids/";
     options.twoLetterWords = ReadWordFile(data + language.pairs);
-    options.frequencies = ReadFrequencies(data + language.frequencies);
-    options.rareFactor = 0.1;
-    options.rareShortFactor = 0.03;
+    // Known words only, as the grid files are filled.
+    const std::string lists = std::string(SOURCE_DIR) + "/data/words/";
+    options.frequencies = ReadFrequencies(lists + language.frequencies);
+    for (auto& entry : ReadFrequencies(lists + language.moreFrequencies)) options.frequencies.push_back(entry);
+    options.knownOnly = true;
+    options.refused = ReadRefusedWords(lists + language.refused);
     lexicon = std::make_unique<Lexicon>(words, options);
   }
   return *lexicon;

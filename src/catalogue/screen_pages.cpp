@@ -172,7 +172,7 @@ void DrawSavesPage() {
 
 void DrawSearchPage(bool incomplete) {
   DrawWindowFrame(G.panelX, G.panelY);
-  Text(L() + 150, T + 60, incomplete ? "Recherche de mots incomplets" : "Recherche d'annagramme");
+  Text(L() + 150, T + 60, incomplete ? "Recherche de mots incomplets" : "Recherche d'anagramme");
   PlaceList(listAnagram, L() + 100, T + 100);
   ScrollButtons(listAnagram, L() + 40, T + 100, L() + 40, T + 280);
   if (incomplete) {

@@ -80,7 +80,8 @@ bool TryOnce(int n, const Middles& middles) {
   std::vector<std::string> candidates;
   for (int c = c0; c < c0 + 3; ++c) {
     MatchPattern(candidates, wildcards + ReadBoardRun(c, kFirstRow, 3, 2) + wildcards);
-    PlaceWord(c, VerticalTop(n), candidates[Random(static_cast<int>(candidates.size()))], 2, G.boardLetters, 1);
+    // A common word when one crosses, any word of the list otherwise.
+    PlaceWord(c, VerticalTop(n), RandomChoice(candidates), 2, G.boardLetters, 1);
   }
   return !BoardHoldsMarker();
 }

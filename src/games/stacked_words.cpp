@@ -39,7 +39,8 @@ Try TryBuild(int rows) {
     // letter completes it.
     MatchPattern(list, hidden[k - 1] + std::string(k, '?'));
     if (list.size() < 2) return Try::failed;
-    PlaceAcross(1, k, list[Random(static_cast<int>(list.size()))]);
+    // The row shows a common word when the list has one for it.
+    PlaceAcross(1, k, RandomChoice(list));
   }
   PlaceAcross(1, rows + 1, " ");
   G.boardPlayable[CellIndex(1, rows + 1)] = 1;

@@ -56,8 +56,21 @@ bool IsVowel(uint8_t letter) {
 }
 
 std::string RandomWord(uint8_t length) {
-  if (length > longestWord || wordCount[length] <= 0) return "";
+  if (length > longestWord) return "";
+  // Common words of the length when the tier has enough of them for a game;
+  // every one of them is a word of the dictionary too.
+  if (commonCount[length] >= kCommonTierMinimum) return CommonWord(length, Random(commonCount[length]) + 1);
+  if (wordCount[length] <= 0) return "";
   return StoredWord(length, Random(wordCount[length]) + 1);
+}
+
+std::string RandomChoice(const std::vector<std::string>& words) {
+  if (words.empty()) return "";
+  std::vector<const std::string*> common;
+  for (const std::string& w : words)
+    if (IsCommonWord(w)) common.push_back(&w);
+  if (common.empty()) return words[Random(static_cast<int>(words.size()))];
+  return *common[Random(static_cast<int>(common.size()))];
 }
 
 bool PlaceWord(int x, int y, const std::string& text, uint8_t direction, uint8_t* board, uint8_t force) {

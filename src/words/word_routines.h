@@ -11,8 +11,13 @@ std::string NoResultMarker(size_t length);
 
 // A, E, O, U, I, Y in upper case.
 bool IsVowel(uint8_t letter);
-// A stored word of the length, uniformly; "" when there is none.
+// A word of the length drawn uniformly from the common tier when it holds
+// enough words of that length, else from every stored word; "" when there
+// is none.
 std::string RandomWord(uint8_t length);
+// One of the words (a search's results), drawn uniformly among those of the
+// common tier when there is one, else among all of them; "" for no words.
+std::string RandomChoice(const std::vector<std::string>& words);
 // Writes the text into the board from cell (x, y), along x for direction 1,
 // along y otherwise. With force set the cells are overwritten whatever they
 // held; without it the word goes in only where every cell is empty (' ') or

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstring>
 #include <string_view>
+#include <unordered_set>
 #include <vector>
 
 #include "display/log.h"
@@ -14,6 +15,7 @@
 
 int32_t wordCount[31];
 int32_t wordLinesRead;
+int32_t commonCount[31];
 
 namespace {
 
@@ -30,10 +32,15 @@ struct WordTable {
   bool indexStale = true;
 };
 std::array<WordTable, longestWord + 1> tables;
+// The common tier of each length, laid out as the tables are.
+std::array<std::string, longestWord + 1> commonTables;
+// The same words, for IsCommonWord.
+std::unordered_set<std::string> commonSet;
 
 const char* const listFiles[7] = {
     "", "bin\\DicoFrancais.txt", "bin\\DicoAnglais.txt", "bin\\fleurs.txt",
     "bin\\Arbres.txt", "bin\\animaux.txt", "bin\\pays.txt"};
+const char* const commonFiles[3] = {"", "bin\\CourantsFrancais.txt", "bin\\CourantsAnglais.txt"};
 
 struct FoldTables {
   uint8_t fold[256];        // accent folding
@@ -115,9 +122,62 @@ bool StoreLine(std::string_view line) {
   return true;
 }
 
+// Calls `line` for each line of the bytes: lines end with CR LF, LF or CR,
+// as a text file is read line by line, and a last line without an end still
+// counts. Stops early when `line` returns false.
+template <typename LineFn>
+void ForEachLine(const std::string& bytes, LineFn line) {
+  const char* data = bytes.data();
+  const size_t size = bytes.size();
+  size_t start = 0;
+  while (start < size) {
+    size_t end = start;
+    while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
+    if (!line(std::string_view(data + start, end - start))) break;
+    if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n') ++end;
+    start = end + 1;
+  }
+}
+
+void ClearCommonTier() {
+  commonSet.clear();
+  for (int L = 0; L <= longestWord; ++L) {
+    commonCount[L] = 0;
+    commonTables[L].clear();
+  }
+}
+
+// The tier file of list 1 or 2; a missing file leaves the tier empty, so the
+// draws take the whole list. Lines that are no word of 1-30 letters, and
+// lengths beyond the store's room, are left out.
+void LoadCommonTier(uint8_t code) {
+  ClearCommonTier();
+  if (code != 1 && code != 2) return;
+  const std::string path = G.programDir + commonFiles[code];
+  std::string bytes;
+  if (!ReadBinary(path, bytes)) {
+    Log("Liste de mots courants introuvable : " + path);
+    return;
+  }
+  ForEachLine(bytes, [](std::string_view line) {
+    const int L = static_cast<int>(line.size());
+    if (L < 1 || L > longestWord || commonCount[L] >= tableRoom) return true;
+    std::string& table = commonTables[L];
+    for (size_t i = 0; i < line.size(); ++i) {
+      // The same folding as the dictionary's words, the last character only upper-cased.
+      const uint8_t c = static_cast<uint8_t>(line[i]);
+      table += static_cast<char>(i + 1 < line.size() ? foldTables.foldUpper[c] : foldTables.upper[c]);
+    }
+    ++commonCount[L];
+    commonSet.emplace(table, table.size() - line.size(), line.size());
+    return true;
+  });
+}
+
 }  // namespace
 
 void LoadWordList(uint8_t code) {
+  LoadCommonTier(code);
   for (int L = 1; L <= 20; ++L) {
     wordCount[L] = 0;
     tables[L].bytes.clear();
@@ -134,20 +194,11 @@ void LoadWordList(uint8_t code) {
     Log("Liste de mots introuvable : " + path);
     return;
   }
-  // Lines end with CR LF, LF or CR, as a text file is read line by line; a
-  // last line without an end still counts.
   int32_t lines = 0;
-  const char* data = bytes.data();
-  const size_t size = bytes.size();
-  size_t start = 0;
-  while (start < size) {
-    size_t end = start;
-    while (end < size && data[end] != '\r' && data[end] != '\n') ++end;
+  ForEachLine(bytes, [&lines](std::string_view line) {
     ++lines;
-    if (!StoreLine(std::string_view(data + start, end - start))) break;
-    if (end < size && data[end] == '\r' && end + 1 < size && data[end + 1] == '\n') ++end;
-    start = end + 1;
-  }
+    return StoreLine(line);
+  });
   wordLinesRead = lines;
 }
 
@@ -202,7 +253,15 @@ std::string StoredWord(int length, int slot) {
   return word ? std::string(word, length) : std::string();
 }
 
+std::string CommonWord(int length, int slot) {
+  if (length < 1 || length > longestWord || slot < 1 || slot > commonCount[length]) return "";
+  return commonTables[length].substr(static_cast<size_t>(slot - 1) * length, length);
+}
+
+bool IsCommonWord(const std::string& text) { return commonSet.count(text) > 0; }
+
 void ClearWordStore() {
+  ClearCommonTier();
   for (int L = 0; L <= longestWord; ++L) {
     wordCount[L] = 0;
     tables[L].bytes.clear();

@@ -27,5 +27,18 @@ std::string StoredWord(int length, int slot);
 // the searches walk whole tables this way).
 const char* StoredWordBytes(int length, int slot);
 
+// The common-word tier: the words of the dictionary said most often in
+// everyday language, most frequent first. Lists 1 and 2 bring theirs
+// ("bin\CourantsFrancais.txt", "bin\CourantsAnglais.txt", one word a line,
+// every one also in the dictionary); the themed lists have none. RandomWord
+// draws from the tier of a length that holds at least kCommonTierMinimum
+// words, from the whole length otherwise.
+extern int32_t commonCount[31];
+constexpr int32_t kCommonTierMinimum = 20;
+// Common word `slot` (1 ... commonCount[length]); "" outside the tier.
+std::string CommonWord(int length, int slot);
+// True when the folded upper-case text is a word of the common tier.
+bool IsCommonWord(const std::string& text);
+
 // Back to the empty store of process start (tests).
 void ClearWordStore();

@@ -82,3 +82,25 @@ TEST(ProverbFiles, NoProverbIsOutOfReach) {
     EXPECT_EQ(reached, proverbStarts);
   }
 }
+
+// Every proverb is told once across the twenty files, whatever its
+// punctuation or line breaks.
+TEST(ProverbFiles, EachProverbOnceAcrossAllFiles) {
+  std::map<std::string, std::string> seen;  // letters of the proverb -> its file
+  for (const char* path : kProverbFiles) {
+    const std::vector<std::string> lines = ReadBuiltLines(path).lines;
+    std::string letters;
+    for (const std::string& line : lines) {
+      if (!IsSeparator(line)) {
+        for (char c : UpperAscii(line))
+          if (c >= 'A' && c <= 'Z') letters += c;
+        continue;
+      }
+      if (letters.empty()) continue;
+      auto [at, inserted] = seen.emplace(letters, path);
+      EXPECT_TRUE(inserted) << letters << " in " << path << " and " << at->second;
+      letters.clear();
+    }
+  }
+  EXPECT_GT(seen.size(), 500u);
+}

@@ -6,6 +6,8 @@
 
 #include "built_files.h"
 #include "shell/game_state.h"
+#include "platform/clock.h"
+#include "words/word_routines.h"
 #include "words/word_store.h"
 
 namespace {
@@ -105,4 +107,100 @@ TEST(WordListFiles, LoadThroughTheWordStoreWithTheSameCounts) {
     EXPECT_TRUE(IsWord(words.back()));
   }
   ClearWordStore();
+}
+
+namespace {
+
+std::set<std::string> LinesOf(const char* path) {
+  const std::vector<std::string> lines = ReadBuiltLines(path).lines;
+  return std::set<std::string>(lines.begin(), lines.end());
+}
+
+// Letters only: "PIC VERT", "PIC-VERT" and "PICVERT" are one name.
+std::string LettersOf(const std::string& name) {
+  std::string letters;
+  for (char c : name)
+    if (c >= 'A' && c <= 'Z') letters += c;
+  return letters;
+}
+
+struct Tier {
+  const char* dictionary;
+  const char* common;
+  int code;
+};
+const Tier kTiers[] = {{"bin/DicoFrancais.txt", "bin/CourantsFrancais.txt", 1},
+                       {"bin/DicoAnglais.txt", "bin/CourantsAnglais.txt", 2}};
+
+}  // namespace
+
+TEST(CommonTiers, HoldOnlyWordsOfTheirDictionaryEachOnceAndEnoughOfEveryLengthTheGamesDraw) {
+  for (const Tier& tier : kTiers) {
+    SCOPED_TRACE(tier.common);
+    TextLines file = ReadBuiltLines(tier.common);
+    ASSERT_TRUE(file.readable);
+    EXPECT_TRUE(file.everyLineEndsWithCrLf);
+    const std::set<std::string> dictionary = LinesOf(tier.dictionary);
+    std::set<std::string> seen;
+    for (const std::string& w : file.lines) {
+      EXPECT_TRUE(dictionary.count(w)) << w;
+      EXPECT_TRUE(seen.insert(w).second) << "twice: " << w;
+    }
+    const std::map<size_t, int> counts = CountsPerLength(file.lines);
+    // Hangman, anagrams, password, word rows, extra letter: 4 to 12 letters.
+    for (size_t length = 4; length <= 12; ++length) EXPECT_GE(counts.at(length), 300) << length;
+  }
+  // Words nobody should be asked to find.
+  const std::set<std::string> french = LinesOf("bin/CourantsFrancais.txt");
+  for (const char* w : {"RES", "EME", "BRUISSASSIEZ", "RIBOULASSIEZ", "MUSSASSIEZ", "FEULATES", "PUAMES", "COPARTAGEREZ",
+                        "PUTAIN", "JOSEPH"})
+    EXPECT_FALSE(french.count(w)) << w;
+  for (const char* w : {"MAISON", "FROMAGE", "PAPILLON", "BOULANGERIE", "ANNIVERSAIRE"}) EXPECT_TRUE(french.count(w)) << w;
+}
+
+TEST(CommonTiers, EveryWordTheGamesDrawIsACommonWordAndADictionaryWord) {
+  ClearGameState();
+  G.programDir = std::string(GAME_DIR) + "/";
+  SetRandSeed(14);
+  for (const Tier& tier : kTiers) {
+    SCOPED_TRACE(tier.common);
+    const std::set<std::string> common = LinesOf(tier.common);
+    ClearWordStore();
+    LoadWordList(static_cast<uint8_t>(tier.code));
+    for (int length = 2; length <= 20; ++length) {
+      if (commonCount[length] < kCommonTierMinimum) continue;
+      for (int i = 0; i < 200; ++i) {
+        const std::string w = RandomWord(static_cast<uint8_t>(length));
+        ASSERT_TRUE(common.count(w)) << w;
+        ASSERT_TRUE(IsWord(w)) << w;
+      }
+    }
+  }
+  ClearWordStore();
+}
+
+TEST(ThemedLists, HoldEachNameOnceEvenWithoutSpacesAndHyphens) {
+  for (int i = 2; i < 6; ++i) {
+    SCOPED_TRACE(kLists[i].path);
+    std::map<std::string, std::string> byLetters;
+    for (const std::string& name : ReadBuiltLines(kLists[i].path).lines) {
+      auto [at, inserted] = byLetters.emplace(LettersOf(name), name);
+      EXPECT_TRUE(inserted) << name << " and " << at->second;
+    }
+  }
+}
+
+TEST(ThemedLists, HoldNoRegionEnglishNameNonMemberOrSecondSpelling) {
+  const std::set<std::string> countries = LinesOf("bin/pays.txt");
+  for (const char* w : {"TIBET", "TOSCANE", "CORSE", "BRETAGNE", "CALIFORNIE", "SIBERIE", "REPUBLIQUE TCHEQUE"})
+    EXPECT_FALSE(countries.count(w)) << w;
+  EXPECT_TRUE(countries.count("TCHEQUIE"));
+  const std::set<std::string> animals = LinesOf("bin/animaux.txt");
+  for (const char* w : {"YACK", "PIC VERT", "CANGOUROU", "IBEX"}) EXPECT_FALSE(animals.count(w)) << w;
+  for (const char* w : {"YAK", "PIVERT", "KANGOUROU", "PINTADE", "DINDE", "MORUE", "SEICHE", "ORIGNAL"})
+    EXPECT_TRUE(animals.count(w)) << w;
+  const std::set<std::string> flowers = LinesOf("bin/fleurs.txt");
+  for (const char* w : {"ROSE DES SABLES", "WELWITSCHIA"}) EXPECT_FALSE(flowers.count(w)) << w;
+  EXPECT_TRUE(flowers.count("PISSENLIT"));
+  EXPECT_FALSE(LinesOf("bin/Arbres.txt").count("BOIS DE ROSE"));
 }

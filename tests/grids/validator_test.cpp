@@ -77,12 +77,26 @@ struct Language {
   const char* dictionaryFile;
   const char* systemList;
   const char* twoLetterList;
+  const char* knownList;  // the known words of data/words/, "WORD count" lines:
+  const char* moreKnown;  // the common ones and the encyclopedic ones
 };
 
 const Language kLanguages[] = {
-    {"grilles.txt", "DicoFrancais.txt", "/usr/share/dict/french", "deux_lettres.txt"},
-    {"grillesEnglish.txt", "DicoAnglais.txt", "/usr/share/dict/american-english", "two_letters.txt"},
+    {"grilles.txt", "DicoFrancais.txt", "/usr/share/dict/french", "deux_lettres.txt", "courants_francais.txt",
+     "encyclopedie_francais.txt"},
+    {"grillesEnglish.txt", "DicoAnglais.txt", "/usr/share/dict/american-english", "two_letters.txt",
+     "common_english.txt", "encyclopedia_english.txt"},
 };
+
+// The first word of every line that is no comment.
+std::set<std::string> KnownWords(const std::string& path) {
+  std::set<std::string> words;
+  for (const std::string& line : SplitLines(ReadAll(path))) {
+    if (line.empty() || line[0] == '#') continue;
+    words.insert(line.substr(0, line.find(' ')));
+  }
+  return words;
+}
 
 struct LetterRun {
   std::string word;
@@ -159,6 +173,10 @@ TEST_P(GridFile, EveryGridKeepsEveryRule) {
       SplitLines(ReadAll(std::string(SOURCE_DIR) + "/data/grids/" + language.twoLetterList));
   std::set<std::string> pairs(pairList.begin(), pairList.end());
   ASSERT_GT(pairs.size(), 20u);
+  // Grids are played without clues: every word is one a reader knows.
+  std::set<std::string> known = KnownWords(std::string(SOURCE_DIR) + "/data/words/" + language.knownList);
+  known.merge(KnownWords(std::string(SOURCE_DIR) + "/data/words/" + language.moreKnown));
+  ASSERT_GT(known.size(), 10000u);
 
   std::map<std::string, int> perSize;
   std::set<std::string> grids;
@@ -199,6 +217,7 @@ TEST_P(GridFile, EveryGridKeepsEveryRule) {
       ++wordCount;
       for (int i : run.cells) inWord[i] = true;
       EXPECT_TRUE(dictionary.count(run.word)) << run.word << " is not in the dictionary";
+      EXPECT_TRUE(known.count(run.word)) << run.word << " is not a known word";
       if (run.word.size() == 2) {
         ++twoLetter;
         EXPECT_TRUE(pairs.count(run.word)) << run.word << " is not a listed two-letter word";

@@ -37,6 +37,74 @@ TEST_F(WordFiles, RandomWordDrawsEveryStoredWordOfTheLength) {
   EXPECT_EQ(RandomWord(255), "");
 }
 
+// Twenty-two six-letter words with the first twenty in the common tier.
+static Words SixLetterWords(int n) {
+  Words words;
+  for (int i = 0; i < n; ++i) words.push_back(std::string("MOT") + static_cast<char>('A' + i / 26 / 26 % 26) +
+                                             static_cast<char>('A' + i / 26 % 26) + static_cast<char>('A' + i % 26));
+  return words;
+}
+
+TEST_F(WordFiles, RandomWordDrawsFromTheCommonTierWhereItHoldsEnoughWords) {
+  Words dictionary = SixLetterWords(400);
+  dictionary.push_back("maison");
+  dictionary.push_back("chat");
+  dictionary.push_back("chien");
+  WriteList("CourantsFrancais.txt", {"maison", "MOTAAA", "MOTAAB", "MOTAAC", "MOTAAD", "MOTAAE", "MOTAAF", "MOTAAG",
+                                     "MOTAAH", "MOTAAI", "MOTAAJ", "MOTAAK", "MOTAAL", "MOTAAM", "MOTAAN", "MOTAAO",
+                                     "MOTAAP", "MOTAAQ", "MOTAAR", "MOTAAS", "chat"});
+  LoadFrench(dictionary);
+  EXPECT_EQ(commonCount[6], 20);
+  EXPECT_EQ(CommonWord(6, 1), "MAISON");
+  EXPECT_EQ(CommonWord(6, 21), "");
+  EXPECT_TRUE(IsCommonWord("MAISON"));
+  EXPECT_TRUE(IsCommonWord("MOTAAS"));
+  EXPECT_FALSE(IsCommonWord("MOTAAT"));  // in the dictionary only
+  EXPECT_TRUE(IsCommonWord("CHAT"));
+  SetRandSeed(3);
+  std::set<std::string> drawn;
+  for (int i = 0; i < 2000; ++i) drawn.insert(RandomWord(6));
+  EXPECT_EQ(drawn.size(), 20u);  // every common word, and only those
+  for (const std::string& w : drawn) EXPECT_TRUE(w == "MAISON" || w.compare(0, 4, "MOTA") == 0) << w;
+  // One common word of four letters is too few for a game: the whole list.
+  EXPECT_EQ(commonCount[4], 1);
+  EXPECT_EQ(RandomWord(4), "CHAT");
+  EXPECT_EQ(RandomWord(5), "CHIEN");
+}
+
+TEST_F(WordFiles, RandomChoicePrefersTheCommonWordsOfAList) {
+  WriteList("CourantsFrancais.txt", {"CHAT", "CHOU"});
+  LoadFrench({"CHAT", "CHUT", "CHOU", "CHAI"});
+  SetRandSeed(5);
+  std::set<std::string> drawn;
+  for (int i = 0; i < 200; ++i) drawn.insert(RandomChoice({"CHUT", "CHAT", "CHAI", "CHOU"}));
+  EXPECT_EQ(drawn, std::set<std::string>({"CHAT", "CHOU"}));
+  drawn.clear();
+  for (int i = 0; i < 200; ++i) drawn.insert(RandomChoice({"CHUT", "CHAI"}));
+  EXPECT_EQ(drawn, std::set<std::string>({"CHUT", "CHAI"}));
+  EXPECT_EQ(RandomChoice({}), "");
+}
+
+TEST_F(WordFiles, ThemedListsAndMissingTierFilesDrawFromTheWholeList) {
+  Words dictionary = SixLetterWords(60);
+  WriteList("CourantsFrancais.txt", Words(dictionary.begin(), dictionary.begin() + 20));
+  LoadFrench(dictionary);
+  EXPECT_EQ(commonCount[6], 20);
+  WriteList("fleurs.txt", {"TULIPE", "JASMIN"});
+  LoadWordList(3);
+  EXPECT_EQ(commonCount[6], 0);
+  std::set<std::string> drawn;
+  for (int i = 0; i < 200; ++i) drawn.insert(RandomWord(6));
+  EXPECT_EQ(drawn, std::set<std::string>({"TULIPE", "JASMIN"}));
+  // The English list without its tier file: a log line, every word drawn.
+  WriteList("DicoAnglais.txt", SixLetterWords(30));
+  LoadWordList(2);
+  EXPECT_EQ(commonCount[6], 0);
+  drawn.clear();
+  for (int i = 0; i < 2000; ++i) drawn.insert(RandomWord(6));
+  EXPECT_EQ(drawn.size(), 30u);
+}
+
 class Board : public ::testing::Test {
  protected:
   void SetUp() override {

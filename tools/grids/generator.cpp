@@ -65,7 +65,9 @@ std::vector<std::string> GenerateGrids(Lexicon& lexicon, const GeneratorOptions&
     auto started = std::chrono::steady_clock::now();
     FillStats stats;
     int made_here = 0;
-    for (int index = 0; index < options.gridsPerSide; ++index) {
+    // A grid that finds no fill is skipped: the next index brings new seeds,
+    // so the size still gets its count (up to twice as many indices).
+    for (int index = 0; made_here < options.gridsPerSide && index < 2 * options.gridsPerSide; ++index) {
       std::string cells;
       for (int attempt = 0; attempt < options.maxAttempts && cells.empty(); ++attempt) {
         cells = FillGrid(lexicon, rules, uses, side, side, MixSeed(options.seed, side, index, attempt),

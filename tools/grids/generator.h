@@ -14,7 +14,7 @@ struct GeneratorOptions {
   int gridsPerSide = 200;
   uint64_t seed = 1;
   long budgetPerAttempt = 4000;  // placements before a restart
-  int maxAttempts = 2000;        // per grid
+  int maxAttempts = 2000;        // per grid, before it is skipped
   bool verbose = false;
 };
 

@@ -79,17 +79,30 @@ std::vector<std::string> ReadAccentedWordFile(const std::string& path) {
   return words;
 }
 
-std::vector<EndingWeight> ReadEndingWeights(const std::string& path) {
-  std::vector<EndingWeight> endings;
+namespace {
+
+// Calls `read` with the fields of every line of the file that is neither
+// empty nor a '#' comment.
+template <typename ReadFn>
+void ForEachDataLine(const std::string& path, ReadFn read) {
   std::ifstream in(path);
   std::string line;
   while (std::getline(in, line)) {
     line = StripLineEnd(line);
     if (line.empty() || line[0] == '#') continue;
     std::istringstream fields(line);
+    read(fields);
+  }
+}
+
+}  // namespace
+
+std::vector<EndingWeight> ReadEndingWeights(const std::string& path) {
+  std::vector<EndingWeight> endings;
+  ForEachDataLine(path, [&endings](std::istringstream& fields) {
     EndingWeight entry;
     if (fields >> entry.ending >> entry.factor && IsAllCapitals(entry.ending)) endings.push_back(entry);
-  }
+  });
   return endings;
 }
 
@@ -105,6 +118,27 @@ std::vector<std::pair<std::string, int>> ReadFrequencies(const std::string& path
   }
   return frequencies;
 }
+
+std::vector<std::string> ReadRefusedWords(const std::string& path) {
+  std::vector<std::string> refused;
+  ForEachDataLine(path, [&refused](std::istringstream& fields) {
+    for (std::string word; fields >> word;) refused.push_back(word);
+  });
+  return refused;
+}
+
+namespace {
+
+// True when the word is refused as it stands or by a prefix entry ("PUTE*").
+bool IsRefused(const std::string& word, const std::unordered_set<std::string>& words,
+               const std::vector<std::string>& prefixes) {
+  if (words.count(word)) return true;
+  for (const std::string& prefix : prefixes)
+    if (word.compare(0, prefix.size(), prefix) == 0) return true;
+  return false;
+}
+
+}  // namespace
 
 // A Roman numeral such as XII or MCM, read strictly (each value written the
 // shortest way); word lists hold them, crosswords do not.
@@ -127,16 +161,24 @@ Lexicon::Lexicon(const std::vector<std::string>& dictionary, const LexiconOption
   std::set<std::string> pairs(options.twoLetterWords.begin(), options.twoLetterWords.end());
   std::unordered_map<std::string, int> frequency(options.frequencies.begin(), options.frequencies.end());
   std::unordered_set<std::string> kept;
+  std::unordered_set<std::string> refusedWords;
+  std::vector<std::string> refusedPrefixes;
+  for (const std::string& entry : options.refused) {
+    if (!entry.empty() && entry.back() == '*') refusedPrefixes.push_back(entry.substr(0, entry.size() - 1));
+    else refusedWords.insert(entry);
+  }
   for (const std::string& word : dictionary) {
     int length = static_cast<int>(word.size());
     bool wanted = length == 2 ? pairs.count(word) > 0
                               : length >= 3 && length <= options.maxLength && HasVowel(word);
     auto met = frequency.find(word);
     int count = met == frequency.end() ? 0 : met->second;
+    if (options.knownOnly && count == 0) continue;
     // Without a plain vowel (GYM, SKY) or as a Roman numeral, only words met in text.
     if (count == 0 && length > 2 &&
         (word.find_first_of("AEIOU") == std::string::npos || IsRomanNumeral(word)))
       wanted = false;
+    if (wanted && IsRefused(word, refusedWords, refusedPrefixes)) wanted = false;
     if (!wanted || !IsAllCapitals(word) || !kept.insert(word).second) continue;
     double weight = count > 0 ? 3.0 + 2.0 * std::log(static_cast<double>(count))
                               : length <= 3 ? options.rareShortFactor : options.rareFactor;

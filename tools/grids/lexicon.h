@@ -28,6 +28,10 @@ std::vector<EndingWeight> ReadEndingWeights(const std::string& path);
 // Lines of "WORD count": how often the word occurs in some body of text.
 std::vector<std::pair<std::string, int>> ReadFrequencies(const std::string& path);
 
+// Words never to be used, one or more a line, '#' starting a comment line; a
+// word ending in '*' stands for every word it begins.
+std::vector<std::string> ReadRefusedWords(const std::string& path);
+
 struct LexiconOptions {
   int maxLength = 12;
   // Words met in real text weigh more, the more often they are met; short
@@ -38,6 +42,12 @@ struct LexiconOptions {
   // Two-letter words allowed in grids (the dictionaries hold abbreviations).
   std::vector<std::string> twoLetterWords;
   std::vector<EndingWeight> endings;
+  // Only words of the frequency list go in the grids: the rest of the
+  // dictionary holds too many words a reader would not know.
+  bool knownOnly = false;
+  // Abbreviations, initials and other entries of the lists that are no
+  // words to find (see ReadRefusedWords).
+  std::vector<std::string> refused;
 };
 
 class Lexicon {

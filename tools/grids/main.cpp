@@ -1,6 +1,7 @@
 // make_grids --words <dictionary> [--accented] --pairs <two-letter list>
 //            [--endings <weights>] [--frequencies <counts> [--rare f] [--rare-short f]]
-//            --seed <n> [--count <n>] [--sides 6,8,10,12] [--budget n] [--verbose] --out <file>
+//            [--known-only] [--refuse <word list>]...   (--frequencies may be given again)
+//            --seed <n> [--count <n>] [--sides 6,8,10,12] [--budget n] [--attempts n] [--verbose] --out <file>
 // Fills the crossword grids of one language from its dictionary.
 #include <cstdio>
 #include <cstdlib>
@@ -22,8 +23,10 @@ std::vector<int> Sides(const std::string& text) {
 }
 
 int main(int argc, char** argv) {
-  std::string words, pairs, endings, frequencies, out;
-  bool accented = false;
+  std::string words, pairs, endings, out;
+  std::vector<std::string> frequencies;
+  bool accented = false, knownOnly = false;
+  std::vector<std::string> refused;
   double rare = 0.1, rareShort = 0.03;
   GeneratorOptions options;
   for (int i = 1; i < argc; ++i) {
@@ -33,15 +36,18 @@ int main(int argc, char** argv) {
     else if (arg == "--accented") accented = true;
     else if (arg == "--pairs") pairs = value();
     else if (arg == "--endings") endings = value();
-    else if (arg == "--frequencies") frequencies = value();
+    else if (arg == "--frequencies") frequencies.push_back(value());
     else if (arg == "--seed") options.seed = std::strtoull(value().c_str(), nullptr, 10);
     else if (arg == "--count") options.gridsPerSide = std::atoi(value().c_str());
     else if (arg == "--out") out = value();
     else if (arg == "--verbose") options.verbose = true;
     else if (arg == "--sides") options.sides = Sides(value());
     else if (arg == "--budget") options.budgetPerAttempt = std::atol(value().c_str());
+    else if (arg == "--attempts") options.maxAttempts = std::atoi(value().c_str());
     else if (arg == "--rare") rare = std::atof(value().c_str());
     else if (arg == "--rare-short") rareShort = std::atof(value().c_str());
+    else if (arg == "--known-only") knownOnly = true;
+    else if (arg == "--refuse") refused.push_back(value());
     else {
       std::fprintf(stderr, "make_grids: unknown argument %s\n", arg.c_str());
       return 2;
@@ -60,9 +66,21 @@ int main(int argc, char** argv) {
   lexiconOptions.twoLetterWords = ReadWordFile(pairs);
   if (!endings.empty()) lexiconOptions.endings = ReadEndingWeights(endings);
   if (!frequencies.empty()) {
-    lexiconOptions.frequencies = ReadFrequencies(frequencies);
+    for (const std::string& path : frequencies) {
+      std::vector<std::pair<std::string, int>> counts = ReadFrequencies(path);
+      lexiconOptions.frequencies.insert(lexiconOptions.frequencies.end(), counts.begin(), counts.end());
+    }
     lexiconOptions.rareFactor = rare;
     lexiconOptions.rareShortFactor = rareShort;
+  }
+  lexiconOptions.knownOnly = knownOnly;
+  for (const std::string& path : refused) {
+    std::vector<std::string> words = ReadRefusedWords(path);
+    lexiconOptions.refused.insert(lexiconOptions.refused.end(), words.begin(), words.end());
+  }
+  if (knownOnly && lexiconOptions.frequencies.empty()) {
+    std::fprintf(stderr, "make_grids: --known-only needs --frequencies\n");
+    return 2;
   }
   Lexicon lexicon(dictionary, lexiconOptions);
 
