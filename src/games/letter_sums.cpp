@@ -67,6 +67,7 @@ bool LayOutLetterSums(const TjsysGrille& reader, int size) {
   G.wordList.clear();
   reader.CollectWords(G.wordList);
   MarkPalette(CrosswordPaletteRow(size));
+  LiftBoardAboveToolbar(size);
   WriteSums(reader, size);
   return true;
 }
