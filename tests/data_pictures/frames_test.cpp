@@ -1,7 +1,6 @@
 // Sample frames drawn with the real pictures through the game's own drawing
 // primitives; each is also written as a PNG under the build folder
 // (preview/frames/) for review.
-#include <cairo.h>
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,6 +10,7 @@
 #include "catalogue/catalogue.h"
 #include "display/drawing.h"
 #include "harness/harness.h"
+#include "harness/preview_frame.h"
 #include "games_grids/grid_fixture.h"
 #include "picture_files.h"
 #include "platform/colour.h"
@@ -22,23 +22,6 @@
 #include "travel/travel.h"
 
 namespace {
-
-void WriteFrame(const std::string& name) {
-  const std::string folder = std::string(GAME_DIR) + "/../preview/frames";
-  std::filesystem::create_directories(folder);
-  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPageWidth, kPageHeight);
-  unsigned char* data = cairo_image_surface_get_data(s);
-  const int stride = cairo_image_surface_get_stride(s);
-  for (int y = 0; y < kPageHeight; ++y)
-    for (int x = 0; x < kPageWidth; ++x) {
-      uint32_t w = FromRgb565(ThePage().pixel(x, y));  // 0x00BBGGRR
-      uint32_t rgb = ((w & 0xFF) << 16) | (w & 0xFF00) | ((w >> 16) & 0xFF);
-      reinterpret_cast<uint32_t*>(data + size_t(y) * stride)[x] = rgb;
-    }
-  cairo_surface_mark_dirty(s);
-  cairo_surface_write_to_png(s, (folder + "/" + name + ".png").c_str());
-  cairo_surface_destroy(s);
-}
 
 int KeyPixels(int x0, int y0, int x1, int y1) {
   int n = 0;
@@ -75,7 +58,7 @@ TEST(SampleFrames, TileWordsOnTheBoard) {
   DrawTwoStateMarker(482, 140, 2);
   DrawEraser(540, 140);
   DrawCard(20, 330, 11);
-  WriteFrame("tiles");
+  WritePreviewFrame("tiles");
   // Keyed pictures leave no key colour on the page.
   EXPECT_EQ(KeyPixels(0, 0, kPageWidth, kPageHeight), 0);
   // The glyph sits on its tile: the face colour shows at the tile's corner
@@ -98,7 +81,7 @@ TEST(SampleFrames, MenuLinesOverTheMenuBackground) {
     DrawSmallText(130, 363 + 20 * k, kWhite, "Retrouvez les mots cach\xE9s dans la grille, ligne " + std::to_string(k));
   DrawImageButton({0, 540}, 54, false);
   DrawImageButton({60, 540}, 62, true);
-  WriteFrame("menu");
+  WritePreviewFrame("menu");
   EXPECT_EQ(KeyPixels(0, 0, kPageWidth, kPageHeight), 0);
 }
 
@@ -128,7 +111,7 @@ TEST(SampleFrames, ListBoxInTheWindowFrame) {
   DrawCheckBox(2, "Musique");
   DrawImageButton({720, 402}, 7, false);
   DrawSmallText(420, 132, kWhite, "Options");
-  WriteFrame("list");
+  WritePreviewFrame("list");
   // The frame's stepped corners let the background through: no key there.
   EXPECT_EQ(KeyPixels(190, 72, 190 + 584, 72 + 424) - KeyPixels(320, 232, 480, 252), 0);
   // The selected line is drawn opaque: its glyph boxes show the key blue
@@ -169,7 +152,7 @@ TEST(SampleFrames, CodedGridNumbersAndLetterSumsOnTheirTiles) {
     for (int y = 1; y <= 12; y += 2)
       if (G.answerGridB[CellIndex(x, y)] != '*') G.boardLetters[CellIndex(x, y)] = G.answerGridB[CellIndex(x, y)];
   p.Tick();
-  WriteFrame("coded_grid");
+  WritePreviewFrame("coded_grid");
   // Every open cell's number shows blue ink at the cell's top-left corner.
   for (int x = 1; x <= 12; ++x)
     for (int y = 1; y <= 12; ++y) {
@@ -181,7 +164,7 @@ TEST(SampleFrames, CodedGridNumbersAndLetterSumsOnTheirTiles) {
   p.Run(10100);
   StartVariant(60);
   p.Tick(3);
-  WriteFrame("letter_sums");
+  WritePreviewFrame("letter_sums");
   // The palette values are red digits edged in near-black on the tiles.
   const Point a = PointOfCell({1, 14});
   EXPECT_GT(CountPixels(a.x - 3, a.y + 2, a.x + 12, a.y + 12, PureReddish), 3);
@@ -202,7 +185,7 @@ TEST(SampleFrames, ZeruzeRowsScoresPageAndTheLongestMenu) {
   G.gameLength = 2;
   G.boardLetters[CellIndex(7, 8)] = word[0];
   p.Tick();
-  WriteFrame("zeruze");
+  WritePreviewFrame("zeruze");
   const Point well = PointOfCell({7, 7}), empty = PointOfCell({8, 10});
   EXPECT_NE(ThePage().pixel(well.x + 20, well.y + 26), ThePage().pixel(empty.x + 20, empty.y + 26));
   p.Key(kVkEscape);
@@ -212,7 +195,7 @@ TEST(SampleFrames, ZeruzeRowsScoresPageAndTheLongestMenu) {
   G.menuFamily = 92;  // thirteen variants
   p.MoveTo(0, 0);
   p.Tick(2);
-  WriteFrame("menu13");
+  WritePreviewFrame("menu13");
 
   ListBox& scores = G.listBoxes[listScores];
   const char* names[] = {"Camille", "Joueur", "Joueuse", "Dominique"};
@@ -220,7 +203,7 @@ TEST(SampleFrames, ZeruzeRowsScoresPageAndTheLongestMenu) {
     scores.items[i] = std::string(names[i % 4]) + " ......... MOTS CODES 12x12 .. 0" + std::to_string(8000 + 97 * i);
   G.currentScreen = 4;
   p.Tick(2);
-  WriteFrame("scores");
+  WritePreviewFrame("scores");
 }
 
 TEST(SampleFrames, TravelMapWithAJourney) {
@@ -230,7 +213,7 @@ TEST(SampleFrames, TravelMapWithAJourney) {
   // The pawn two squares along its way.
   G.pawnX = std::min(13, G.journeyStartX + 1);
   p.Run(500);
-  WriteFrame("travel_map");
+  WritePreviewFrame("travel_map");
   SUCCEED();
 }
 
@@ -255,12 +238,12 @@ TEST_P(GameFrames, BuiltBoardAndGivenUpBoard) {
   const int variant = GetParam();
   GameFrame f(static_cast<uint8_t>(variant));
   ASSERT_EQ(G.boardReady, 1);
-  WriteFrame("game_" + std::to_string(variant));
+  WritePreviewFrame("game_" + std::to_string(variant));
   // Nothing lit yet: no glyph box shows the key colour.
   EXPECT_EQ(KeyPixels(0, 0, kPageWidth, kPageHeight), 0);
   f.Key(kVkEscape);
   f.Run(200);
-  WriteFrame("game_" + std::to_string(variant) + "_given_up");
+  WritePreviewFrame("game_" + std::to_string(variant) + "_given_up");
 }
 
 INSTANTIATE_TEST_SUITE_P(NewGames, GameFrames, ::testing::Values(29, 98, 33, 102, 37, 103, 43, 22, 25, 26, 135, 145, 14, 39),
@@ -282,7 +265,7 @@ TEST(GameFrames, HiddenWordsFramesAndTheSelectionBand) {
   DragCells(f, across->first, across->last);
   DragCells(f, down->first, down->last);
   PressAndMoveCells(f, {1, 6}, {4, 6});
-  WriteFrame("game_36_in_play");
+  WritePreviewFrame("game_36_in_play");
   // The across frame is red, the down frame blue (Windows colour values).
   const Point a = PointOfCell(across->first), d = PointOfCell(down->first);
   EXPECT_EQ(f.Pixel(a.x + 3, a.y + 18), 0x0000FFu);
@@ -304,10 +287,10 @@ TEST(GameFrames, APlacedWordAndACarriedBlackTile) {
     }
     f.MoveTo(790, 300);
     f.Tick();
-    WriteFrame("game_32_in_play");
+    WritePreviewFrame("game_32_in_play");
   }
   GameFrame f(45);
   ASSERT_EQ(G.boardReady, 1);
   PressAndMoveCells(f, {1, 10}, {3, 3});
-  WriteFrame("game_45_carrying");
+  WritePreviewFrame("game_45_carrying");
 }

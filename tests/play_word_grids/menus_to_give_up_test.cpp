@@ -3,39 +3,22 @@
 // menu, the board built, the game given up with Escape, its solution shown,
 // and the game list back ten seconds later. Each page is also written as a
 // PNG under the build folder (preview/frames/) for review.
-#include <cairo.h>
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <algorithm>
 #include <string>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "display/drawing.h"
 #include "harness/harness.h"
+#include "harness/preview_frame.h"
 #include "platform/colour.h"
 #include "platform/keys.h"
 #include "platform/page.h"
 #include "shell/game_state.h"
 
 namespace {
-
-void WriteFrame(const std::string& name) {
-  const std::string folder = std::string(GAME_DIR) + "/../preview/frames";
-  std::filesystem::create_directories(folder);
-  cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPageWidth, kPageHeight);
-  unsigned char* data = cairo_image_surface_get_data(s);
-  const int stride = cairo_image_surface_get_stride(s);
-  for (int y = 0; y < kPageHeight; ++y)
-    for (int x = 0; x < kPageWidth; ++x) {
-      const uint32_t w = FromRgb565(ThePage().pixel(x, y));  // 0x00BBGGRR
-      const uint32_t rgb = ((w & 0xFF) << 16) | (w & 0xFF00) | ((w >> 16) & 0xFF);
-      reinterpret_cast<uint32_t*>(data + size_t(y) * stride)[x] = rgb;
-    }
-  cairo_surface_mark_dirty(s);
-  cairo_surface_write_to_png(s, (folder + "/" + name + ".png").c_str());
-  cairo_surface_destroy(s);
-}
 
 char LetterAt(int x, int y) { return static_cast<char>(G.boardLetters[CellIndex(x, y)]); }
 
@@ -124,7 +107,7 @@ TEST_P(PlayWordGrids, ChosenFromTheMenusBuiltGivenUpAndBackToTheList) {
   }
   h.MoveTo(790, 300);
   h.Tick(2);
-  WriteFrame("play_" + std::to_string(variant));
+  WritePreviewFrame("play_" + std::to_string(variant));
 
   std::vector<std::string> before;
   for (int i = 0; i < 3; ++i) before.push_back(G.wordSlots[i].str());
@@ -134,7 +117,7 @@ TEST_P(PlayWordGrids, ChosenFromTheMenusBuiltGivenUpAndBackToTheList) {
   EXPECT_EQ(G.gameLost, 1);
   EXPECT_EQ(G.gameWon, 0);
   h.Tick();
-  WriteFrame("play_" + std::to_string(variant) + "_given_up");
+  WritePreviewFrame("play_" + std::to_string(variant) + "_given_up");
   ExpectSolutionShown(variant, before);
   // The word hunts list the words missed at the right of the page.
   if (variant >= 46 && variant <= 50) {
