@@ -257,10 +257,12 @@ TEST(GameFrames, HiddenWordsFramesAndTheSelectionBand) {
   const std::vector<GridWord> words = WordsOfSolution(6, 1);
   const GridWord* across = nullptr;
   const GridWord* down = nullptr;
-  for (const GridWord& w : words) {
+  for (const GridWord& w : words)
     if (!across && w.first.y == w.last.y) across = &w;
-    if (!down && w.first.x == w.last.x) down = &w;
-  }
+  // A down word starting elsewhere, so each frame's corner shows its colour.
+  for (const GridWord& w : words)
+    if (!down && w.first.x == w.last.x && across && (w.first.x != across->first.x || w.first.y != across->first.y))
+      down = &w;
   ASSERT_TRUE(across && down);
   DragCells(f, across->first, across->last);
   DragCells(f, down->first, down->last);
