@@ -157,6 +157,8 @@ void CloseSelection(int x, int y) {
   const Point origin = G.heldOriginCell;
   if (x == origin.x) G.heldText = y < origin.y ? "" : ReadBoardRun(origin.x, origin.y, y - origin.y + 1, 2);
   if (y == origin.y) G.heldText = ReadBoardRun(origin.x, origin.y, x - origin.x + 1, 1);
+  // The direction of the selection, so the found word is framed where it was chosen.
+  G.heldHorizontal = y == origin.y ? 1 : 0;
   G.lettersHeld = 0;
 }
 

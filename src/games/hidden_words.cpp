@@ -58,22 +58,26 @@ void ListDistinctWords(const TjsysGrille& reader) {
   }
 }
 
-// The last cell of a found word, from its first cell: across when the
-// letters across from the first cell spell it, else down. Worked out from the
-// word rather than from the pointer, which may have moved on since the
-// release.
-Point LastCellOf(Point first, const std::string& word) {
+// The last cell of a found word, from its first cell along the direction of
+// the selection. Worked out from the word rather than from the pointer, which
+// may have moved on since the release; a word that reads both across and down
+// from its first cell is framed the way it was selected.
+Point LastCellOf(Point first, const std::string& word, bool across) {
   const int run = static_cast<int>(word.size()) - 1;
-  if (ReadBoardRun(first.x, first.y, run + 1, 1) == word) return {first.x + run, first.y};
+  if (across) return {first.x + run, first.y};
   return {first.x, first.y + run};
 }
 
 // Marks the first unfound entry the closed selection spells, if any.
 void MarkSelectedWord() {
+  // The closed selection's direction is read once, then the held-letter
+  // default comes back for whatever is picked up next.
+  const bool across = G.heldHorizontal != 0;
+  G.heldHorizontal = 1;
   if (G.heldText.empty()) return;
   for (std::string& entry : G.wordList) {
     if (!IsEntry(entry) || IsFound(entry) || WordOf(entry) != G.heldText) continue;
-    const Point first = G.heldOriginCell, last = LastCellOf(first, G.heldText);
+    const Point first = G.heldOriginCell, last = LastCellOf(first, G.heldText, across);
     G.heldText.clear();
     entry[0] = CellCode(first.x);
     entry[1] = CellCode(first.y);

@@ -211,3 +211,16 @@ TEST(HiddenWordsFile, ARepeatedWordIsListedAndFoundOnceAndAWordlessGridIsWonAtOn
   EXPECT_EQ(G.wordList.size(), 0u);
   EXPECT_EQ(G.gameWon, 1);
 }
+
+TEST(HiddenWordsFile, AWordReadingBothWaysIsFramedTheWayItWasSelected) {
+  HiddenWords h(HarnessOptions{});
+  h.WriteProgramFile("bin/grilles.txt", "6x6=ES****S*****" + std::string(24, '*') + "\r\n");
+  StartVariant(36);
+  h.Tick();
+  ASSERT_EQ(G.boardReady, 1);
+  ASSERT_EQ(G.wordList, (std::vector<std::string>{"    0ES"}));
+  h.Select({1, 1}, {1, 2});
+  EXPECT_EQ(G.gameWon, 1);
+  EXPECT_EQ(G.wordList[0], "AAAB1ES");
+  EXPECT_EQ(G.heldHorizontal, 1);
+}
