@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <deque>
+#include <vector>
 
 #include "platform/keys.h"
 #include "platform/page.h"
@@ -20,6 +21,11 @@ SDL_Texture* texture = nullptr;
 SDL_Cursor* cursors[3] = {nullptr, nullptr, nullptr};  // arrow, wait, hand
 int cursorShape = 0;
 int flipCount = 0;
+int presentCount = 0;
+// The page as last presented: a flip whose page is the same presents nothing,
+// unless the window lost what it showed (exposed, resized, mode switched).
+std::vector<uint16_t> presented;
+bool presentNeeded = true;
 std::deque<InputEvent> queued;
 
 void DestroyWindow() {
@@ -106,6 +112,21 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
       out.y = ClampTo(e.button.y, kPageHeight);
       out.button = ButtonOf(e.button.button);
       return out.button != 0;
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_RESIZED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_RESTORED: ScreenInvalidate(); break;
+        default: break;
+      }
+      return false;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+      ScreenInvalidate();
+      return false;
     case SDL_KEYDOWN:
       if (e.key.keysym.sym == SDLK_F11) {
         // The window mode is the platform's business; the game never sees F11.
@@ -134,6 +155,7 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
 bool ScreenInit(Backend requested) {
   backend = requested;
   cursorShape = 0;
+  ScreenInvalidate();
   if (requested == Backend::Headless || sdlReady) return true;
   sdlReady = OpenWindow();
   if (!sdlReady) DestroyWindow();
@@ -152,6 +174,11 @@ void ScreenShutdown() {
 
 void ScreenFlip(const Page& page) {
   ++flipCount;
+  // Comparing the page costs a small part of uploading and presenting it.
+  if (!presentNeeded && page.pixels == presented) return;
+  presented = page.pixels;
+  presentNeeded = false;
+  ++presentCount;
   if (!sdlReady) return;
   SDL_UpdateTexture(texture, nullptr, page.pixels.data(), kPageWidth * static_cast<int>(sizeof(uint16_t)));
   SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
@@ -182,6 +209,7 @@ void ScreenToggleFullscreen() {
     SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
   fullscreen = !fullscreen;
+  ScreenInvalidate();
 }
 
 void ScreenMakeRoomForDialog(bool open) {
@@ -195,6 +223,8 @@ void ScreenMakeRoomForDialog(bool open) {
   }
   SDL_PumpEvents();
 }
+
+void ScreenInvalidate() { presentNeeded = true; }
 
 void ScreenMessageBox(const std::string& title, const std::string& latin1Text) {
   if (backend == Backend::Headless) return;
@@ -231,3 +261,5 @@ void ScreenWait(int ms) {
 void ScreenQueueEvent(const InputEvent& event) { queued.push_back(event); }
 
 int ScreenFlipCount() { return flipCount; }
+
+int ScreenPresentCount() { return presentCount; }
