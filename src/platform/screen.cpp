@@ -1,8 +1,10 @@
 #include "platform/screen.h"
 
 #include <SDL.h>
+#include <dirent.h>
 
 #include <cstdio>
+#include <cstring>
 #include <deque>
 #include <vector>
 
@@ -41,15 +43,63 @@ void DestroyWindow() {
   window = nullptr;
 }
 
+// True when the renderer draws through an OpenGL that the processor
+// rasterises (Mesa's llvmpipe or softpipe, as on a machine without a graphics
+// driver): SDL's own software renderer does the same work then, without the
+// 80 MB of compiler and driver that such an OpenGL keeps in memory.
+bool RasterisedBySoftware(SDL_Renderer* r) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(r, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  const unsigned char* name = getString ? getString(0x1F01) : nullptr;  // GL_RENDERER
+  if (!name) return false;
+  const std::string text(reinterpret_cast<const char*>(name));
+  return text.find("llvmpipe") != std::string::npos || text.find("softpipe") != std::string::npos ||
+         text.find("Software Rasterizer") != std::string::npos;
+}
+
+// Without a graphics device the machine has no OpenGL of its own: what
+// OpenGL there is would run on the processor.
+bool HasGraphicsDevice() {
+  DIR* dri = opendir("/dev/dri");
+  if (!dri) return false;
+  bool found = false;
+  while (dirent* entry = readdir(dri)) {
+    const std::string name = entry->d_name;
+    if (name.rfind("renderD", 0) == 0 || name.rfind("card", 0) == 0) found = true;
+  }
+  closedir(dri);
+  return found;
+}
+
+SDL_Window* NewWindow() {
+  return SDL_CreateWindow("Lettrarium", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPageWidth, kPageHeight,
+                          SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
 bool OpenWindow() {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
   // The page is scaled up to the screen: smooth rather than blocky.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-  window = SDL_CreateWindow("Lettrarium", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPageWidth, kPageHeight,
-                            SDL_WINDOW_FULLSCREEN_DESKTOP);
+  // A renderer asked for by name (SDL_RENDER_DRIVER) is taken as it is.
+  const bool chosen = SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr;
+  bool software = !chosen && !HasGraphicsDevice();
+  if (software) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  window = NewWindow();
   if (!window) return false;
   // No vertical sync: presenting must not hold up the 10 ms tick.
-  renderer = SDL_CreateRenderer(window, -1, 0);
+  renderer = SDL_CreateRenderer(window, -1, software ? SDL_RENDERER_SOFTWARE : 0);
+  if (renderer && !chosen && !software && RasterisedBySoftware(renderer)) {
+    // A fresh window without OpenGL, drawn straight by the window system.
+    SDL_DestroyRenderer(renderer);
+    SDL_DestroyWindow(window);
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer = nullptr;
+    window = NewWindow();
+    if (!window) return false;
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  }
   if (!renderer) return false;
   if (SDL_RenderSetLogicalSize(renderer, kPageWidth, kPageHeight) != 0) return false;
   texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kPageWidth, kPageHeight);
