@@ -62,6 +62,24 @@ static void BM_GameListHoveredFamily(benchmark::State& state) {
 }
 BENCHMARK(BM_GameListHoveredFamily)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The game list with the pointer on nothing: the frame a player leaves
+// running, drawn and compared with the page presented last, every 10 ms.
+static void BM_GameListIdle(benchmark::State& state) {
+  if (!std::filesystem::exists(std::string(GAME_DIR) + "/aide")) {
+    state.SkipWithError("the data folder is not built");
+    return;
+  }
+  Harness h(RealData());
+  h.Start();
+  h.Run(4100);
+  h.MoveTo(790, 300);
+  h.Tick();
+  const int presents = ScreenPresentCount();
+  for (auto _ : state) Form1.DXTimer1Timer();
+  if (ScreenPresentCount() != presents) state.SkipWithError("the idle game list presented a frame");
+}
+BENCHMARK(BM_GameListIdle)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
 static void BM_StartToFirstFrame(benchmark::State& state) {
   if (!std::filesystem::exists(std::string(GAME_DIR) + "/bin/DicoFrancais.txt")) {
     state.SkipWithError("the data folder is not built");
