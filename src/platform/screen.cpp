@@ -46,7 +46,7 @@ void DestroyWindow() {
 // True when the renderer draws through an OpenGL that the processor
 // rasterises (Mesa's llvmpipe or softpipe, as on a machine without a graphics
 // driver): SDL's own software renderer does the same work then, without the
-// 80 MB of compiler and driver that such an OpenGL keeps in memory.
+// shader compiler and driver of such an OpenGL (some 60 MB in memory).
 bool RasterisedBySoftware(SDL_Renderer* r) {
   SDL_RendererInfo info;
   if (SDL_GetRendererInfo(r, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) return false;
