@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian packages), builds the program and its data,
-# then plays the game ("play") or runs the whole test suite ("test").
+# then plays the game ("play"), runs the whole test suite ("test") or installs
+# the game for every user of the machine ("install", under /usr/local).
 # Run as root or through sudo; the build and the game run as the calling user.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -9,7 +10,8 @@ action=${1:-play}
 packages=(g++ cmake ninja-build pkg-config
           libsdl2-dev libsdl2-mixer-dev libcairo2-dev libjpeg62-turbo-dev libcups2-dev libgtk-3-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core wfrench wamerican iso-codes freepats)
+          fonts-dejavu-core wfrench wamerican iso-codes freepats
+          desktop-file-utils appstream)
 
 missing=()
 for p in "${packages[@]}"; do
@@ -42,6 +44,8 @@ case "$action" in
     as_user env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j "$(nproc)" --timeout 900 ;;
   build)
     ;;
+  install)
+    cmake --install build ;;
   *)
-    echo "usage: $0 [play|test|build]" >&2; exit 2 ;;
+    echo "usage: $0 [play|test|build|install]" >&2; exit 2 ;;
 esac

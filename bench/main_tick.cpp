@@ -18,14 +18,24 @@ static HarnessOptions RealData() {
   return options;
 }
 
-static void BM_BusyFrame(benchmark::State& state) {
-  if (!std::filesystem::exists(std::string(GAME_DIR) + "/bitmaps")) {
-    state.SkipWithError("the data folder is not built");
-    return;
+// True (and the benchmark skipped) when the data file or folder is not built.
+static bool Missing(benchmark::State& state, const std::string& relative) {
+  if (std::filesystem::exists(std::string(GAME_DIR) + relative)) return false;
+  state.SkipWithError("the data folder is not built");
+  return true;
+}
+
+// The real program past its splash, on the game list.
+struct OnGameList : Harness {
+  OnGameList() : Harness(RealData()) {
+    Start();
+    Run(4100);
   }
-  Harness h(RealData());
-  h.Start();
-  h.Run(4100);
+};
+
+static void BM_BusyFrame(benchmark::State& state) {
+  if (Missing(state, "/bitmaps")) return;
+  OnGameList h;
   // A running game with a 12 x 12 board of tiles, the score page's list box
   // over it, the status line with the head picture, and a timed message.
   G.gameTitle = "MOTS  CODES 12x12";
@@ -49,24 +59,29 @@ BENCHMARK(BM_BusyFrame)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAg
 // The game list with the pointer on a family: its help file is read again
 // on every frame.
 static void BM_GameListHoveredFamily(benchmark::State& state) {
-  if (!std::filesystem::exists(std::string(GAME_DIR) + "/aide")) {
-    state.SkipWithError("the data folder is not built");
-    return;
-  }
-  Harness h(RealData());
-  h.Start();
-  h.Run(4100);
+  if (Missing(state, "/aide")) return;
+  OnGameList h;
   h.MoveTo(120, 140);  // LE PENDU
   for (auto _ : state) Form1.DXTimer1Timer();
   if (G.listBoxes[listHelp].items[1].empty()) state.SkipWithError("no help line was loaded");
 }
 BENCHMARK(BM_GameListHoveredFamily)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
+// The game list with the pointer on nothing: the frame a player leaves
+// running, drawn and compared with the page presented last, every 10 ms.
+static void BM_GameListIdle(benchmark::State& state) {
+  if (Missing(state, "/aide")) return;
+  OnGameList h;
+  h.MoveTo(790, 300);
+  h.Tick();
+  const int presents = ScreenPresentCount();
+  for (auto _ : state) Form1.DXTimer1Timer();
+  if (ScreenPresentCount() != presents) state.SkipWithError("the idle game list presented a frame");
+}
+BENCHMARK(BM_GameListIdle)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
 static void BM_StartToFirstFrame(benchmark::State& state) {
-  if (!std::filesystem::exists(std::string(GAME_DIR) + "/bin/DicoFrancais.txt")) {
-    state.SkipWithError("the data folder is not built");
-    return;
-  }
+  if (Missing(state, "/bin/DicoFrancais.txt")) return;
   for (auto _ : state) {
     state.PauseTiming();
     {

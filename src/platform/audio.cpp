@@ -44,6 +44,12 @@ bool AudioInit(Backend requested) {
   backend = requested;
   if (requested == Backend::Headless || mixerOpen) return true;
   if (SDL_InitSubSystem(SDL_INIT_AUDIO) != 0) return false;
+  // The pieces play through one synthesiser, chosen here: Timidity with the
+  // freepats patches they are arranged for, which loads only the few patches
+  // a piece uses. FluidSynth, which SDL_mixer would try first, keeps a whole
+  // General MIDI soundfont in memory (up to 150 MB). The hint is read when
+  // the MIDI back ends are loaded, so it goes before Mix_Init.
+  SDL_SetHintWithPriority("SDL_MIXER_DISABLE_FLUIDSYNTH", "1", SDL_HINT_OVERRIDE);
   Mix_SetTimidityCfg("/etc/timidity/freepats.cfg");
   Mix_Init(MIX_INIT_MID);  // without MIDI support the music just fails to open
   if (Mix_OpenAudio(44100, AUDIO_S16SYS, 2, 1024) != 0) {

@@ -107,3 +107,49 @@ std::string ExecutableFolder() {
   size_t slash = exe.rfind('/');
   return slash == std::string::npos ? "./" : exe.substr(0, slash + 1);
 }
+
+namespace {
+
+// A data folder holds the commentary file's folder "txt" (in any case).
+bool HoldsData(const std::string& folder) {
+  struct stat st;
+  const std::string txt = ResolvePath(folder + "txt");
+  return !txt.empty() && stat(txt.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// `relative` ("../share/lettrarium") taken from `folder` (with a trailing
+// separator), its ".." steps applied to the folder's own path.
+std::string FolderFrom(std::string folder, const std::string& relative) {
+  size_t start = 0;
+  while (relative.compare(start, 3, "../") == 0 || relative.compare(start, std::string::npos, "..") == 0) {
+    folder.pop_back();  // the trailing separator
+    const size_t slash = folder.rfind('/');
+    folder = slash == std::string::npos ? "" : folder.substr(0, slash + 1);
+    start += 3;
+  }
+  if (start < relative.size()) folder += relative.substr(start) + "/";
+  return folder;
+}
+
+}  // namespace
+
+std::string ChooseDataFolder(const std::string& executableFolder, const std::vector<std::string>& installed) {
+  if (HoldsData(executableFolder)) return executableFolder;
+  for (const std::string& folder : installed)
+    if (!folder.empty() && HoldsData(folder)) return folder;
+  return executableFolder;
+}
+
+std::string ProgramDataFolder() {
+  const std::string exe = ExecutableFolder();
+  std::vector<std::string> installed;
+#ifdef LETTRARIUM_DATA_FROM_BIN
+  // Found from where the executable lies, an installation works under any
+  // prefix, also staged under DESTDIR; then where the build meant it to be.
+  installed.push_back(FolderFrom(exe, LETTRARIUM_DATA_FROM_BIN));
+#endif
+#ifdef LETTRARIUM_DATA_DIR
+  installed.push_back(LETTRARIUM_DATA_DIR "/");
+#endif
+  return ChooseDataFolder(exe, installed);
+}

@@ -4,6 +4,7 @@
 // absent as written matches an existing one without regard to case.
 #pragma once
 #include <string>
+#include <vector>
 
 // The real path, or "" when the path would escape its folder ("..").
 std::string ResolvePath(const std::string& programPath);
@@ -12,6 +13,14 @@ std::string ResolvePath(const std::string& programPath);
 bool IsSafeFileName(const std::string& name);
 // The folder of the running executable, with a trailing separator.
 std::string ExecutableFolder();
+// The folder the program's data are read from, with a trailing separator:
+// the executable's own folder when it holds them (a build's program folder or
+// a copy of it), otherwise the installed data folder (share/lettrarium/ of
+// the installation), otherwise the executable's folder all the same.
+std::string ProgramDataFolder();
+// The same choice for a given executable folder and installed data folders,
+// tried in order.
+std::string ChooseDataFolder(const std::string& executableFolder, const std::vector<std::string>& installed);
 // Case-insensitive compare of Latin-1 bytes (ASCII letters only).
 bool SameTextNoCase(const std::string& a, const std::string& b);
 std::string UpperCaseAscii(std::string s);

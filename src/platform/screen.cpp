@@ -1,9 +1,12 @@
 #include "platform/screen.h"
 
 #include <SDL.h>
+#include <dirent.h>
 
 #include <cstdio>
+#include <cstring>
 #include <deque>
+#include <vector>
 
 #include "platform/keys.h"
 #include "platform/page.h"
@@ -20,6 +23,11 @@ SDL_Texture* texture = nullptr;
 SDL_Cursor* cursors[3] = {nullptr, nullptr, nullptr};  // arrow, wait, hand
 int cursorShape = 0;
 int flipCount = 0;
+int presentCount = 0;
+// The page as last presented: a flip whose page is the same presents nothing,
+// unless the window lost what it showed (exposed, resized, mode switched).
+std::vector<uint16_t> presented;
+bool presentNeeded = true;
 std::deque<InputEvent> queued;
 
 void DestroyWindow() {
@@ -35,15 +43,63 @@ void DestroyWindow() {
   window = nullptr;
 }
 
+// True when the renderer draws through an OpenGL that the processor
+// rasterises (Mesa's llvmpipe or softpipe, as on a machine without a graphics
+// driver): SDL's own software renderer does the same work then, without the
+// shader compiler and driver of such an OpenGL (some 60 MB in memory).
+bool RasterisedBySoftware(SDL_Renderer* r) {
+  SDL_RendererInfo info;
+  if (SDL_GetRendererInfo(r, &info) != 0 || std::strncmp(info.name, "opengl", 6) != 0) return false;
+  using GetString = const unsigned char* (*)(unsigned);
+  auto getString = reinterpret_cast<GetString>(SDL_GL_GetProcAddress("glGetString"));
+  const unsigned char* name = getString ? getString(0x1F01) : nullptr;  // GL_RENDERER
+  if (!name) return false;
+  const std::string text(reinterpret_cast<const char*>(name));
+  return text.find("llvmpipe") != std::string::npos || text.find("softpipe") != std::string::npos ||
+         text.find("Software Rasterizer") != std::string::npos;
+}
+
+// Without a graphics device the machine has no OpenGL of its own: what
+// OpenGL there is would run on the processor.
+bool HasGraphicsDevice() {
+  DIR* dri = opendir("/dev/dri");
+  if (!dri) return false;
+  bool found = false;
+  while (dirent* entry = readdir(dri)) {
+    const std::string name = entry->d_name;
+    if (name.rfind("renderD", 0) == 0 || name.rfind("card", 0) == 0) found = true;
+  }
+  closedir(dri);
+  return found;
+}
+
+SDL_Window* NewWindow() {
+  return SDL_CreateWindow("Lettrarium", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPageWidth, kPageHeight,
+                          SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
 bool OpenWindow() {
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
   // The page is scaled up to the screen: smooth rather than blocky.
   SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
-  window = SDL_CreateWindow("Lettrarium", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPageWidth, kPageHeight,
-                            SDL_WINDOW_FULLSCREEN_DESKTOP);
+  // A renderer asked for by name (SDL_RENDER_DRIVER) is taken as it is.
+  const bool chosen = SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr;
+  bool software = !chosen && !HasGraphicsDevice();
+  if (software) SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+  window = NewWindow();
   if (!window) return false;
   // No vertical sync: presenting must not hold up the 10 ms tick.
-  renderer = SDL_CreateRenderer(window, -1, 0);
+  renderer = SDL_CreateRenderer(window, -1, software ? SDL_RENDERER_SOFTWARE : 0);
+  if (renderer && !chosen && !software && RasterisedBySoftware(renderer)) {
+    // A fresh window without OpenGL, drawn straight by the window system.
+    SDL_DestroyRenderer(renderer);
+    SDL_DestroyWindow(window);
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    renderer = nullptr;
+    window = NewWindow();
+    if (!window) return false;
+    renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+  }
   if (!renderer) return false;
   if (SDL_RenderSetLogicalSize(renderer, kPageWidth, kPageHeight) != 0) return false;
   texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kPageWidth, kPageHeight);
@@ -106,6 +162,21 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
       out.y = ClampTo(e.button.y, kPageHeight);
       out.button = ButtonOf(e.button.button);
       return out.button != 0;
+    case SDL_WINDOWEVENT:
+      switch (e.window.event) {
+        case SDL_WINDOWEVENT_SHOWN:
+        case SDL_WINDOWEVENT_EXPOSED:
+        case SDL_WINDOWEVENT_RESIZED:
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+        case SDL_WINDOWEVENT_MAXIMIZED:
+        case SDL_WINDOWEVENT_RESTORED: ScreenInvalidate(); break;
+        default: break;
+      }
+      return false;
+    case SDL_RENDER_TARGETS_RESET:
+    case SDL_RENDER_DEVICE_RESET:
+      ScreenInvalidate();
+      return false;
     case SDL_KEYDOWN:
       if (e.key.keysym.sym == SDLK_F11) {
         // The window mode is the platform's business; the game never sees F11.
@@ -134,6 +205,7 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
 bool ScreenInit(Backend requested) {
   backend = requested;
   cursorShape = 0;
+  ScreenInvalidate();
   if (requested == Backend::Headless || sdlReady) return true;
   sdlReady = OpenWindow();
   if (!sdlReady) DestroyWindow();
@@ -152,6 +224,11 @@ void ScreenShutdown() {
 
 void ScreenFlip(const Page& page) {
   ++flipCount;
+  // Comparing the page costs a small part of uploading and presenting it.
+  if (!presentNeeded && page.pixels == presented) return;
+  presented = page.pixels;
+  presentNeeded = false;
+  ++presentCount;
   if (!sdlReady) return;
   SDL_UpdateTexture(texture, nullptr, page.pixels.data(), kPageWidth * static_cast<int>(sizeof(uint16_t)));
   SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
@@ -182,6 +259,7 @@ void ScreenToggleFullscreen() {
     SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
   }
   fullscreen = !fullscreen;
+  ScreenInvalidate();
 }
 
 void ScreenMakeRoomForDialog(bool open) {
@@ -195,6 +273,8 @@ void ScreenMakeRoomForDialog(bool open) {
   }
   SDL_PumpEvents();
 }
+
+void ScreenInvalidate() { presentNeeded = true; }
 
 void ScreenMessageBox(const std::string& title, const std::string& latin1Text) {
   if (backend == Backend::Headless) return;
@@ -231,3 +311,5 @@ void ScreenWait(int ms) {
 void ScreenQueueEvent(const InputEvent& event) { queued.push_back(event); }
 
 int ScreenFlipCount() { return flipCount; }
+
+int ScreenPresentCount() { return presentCount; }

@@ -20,8 +20,11 @@ struct InputEvent {
 bool ScreenInit(Backend backend);
 Backend ScreenBackend();
 void ScreenShutdown();
-// Uploads the page and presents it.
+// Uploads the page and presents it, when it differs from the page presented
+// last or the window needs drawing again; otherwise nothing is done.
 void ScreenFlip(const Page& page);
+// The window must be presented again at the next flip (exposed, resized).
+void ScreenInvalidate();
 // 0 arrow, -11 hourglass, -21 hand, -1 hidden.
 void ScreenSetCursor(int shape);
 int ScreenCursor();
@@ -37,4 +40,6 @@ bool ScreenPollEvent(InputEvent& event);
 void ScreenWait(int ms);
 // Headless: a test queues an event for the next poll.
 void ScreenQueueEvent(const InputEvent& event);
+// Flips asked for, and the pages they actually presented.
 int ScreenFlipCount();
+int ScreenPresentCount();

@@ -13,12 +13,13 @@ struct Timer {
   bool running = false;
 };
 Timer frameTimer{10};
-int framesRun = 0;
 Timer caretTimer{150};
 Timer playClockTimer{1000};
+TimerCounts counts;
 
-// A timer counts from the moment it is enabled. A late frame or caret timer
-// fires once and does not catch up; the play clock keeps whole seconds.
+// A timer counts from the moment it is enabled and keeps its pace. A frame or
+// caret timer more than a whole interval late fires once and does not catch
+// up; the play clock keeps whole seconds.
 bool Due(Timer& timer, bool enabled, uint32_t now, bool keepPace) {
   if (!enabled) {
     timer.running = false;
@@ -30,13 +31,47 @@ bool Due(Timer& timer, bool enabled, uint32_t now, bool keepPace) {
     return false;
   }
   if (now - timer.last < timer.interval) return false;
-  timer.last = keepPace ? timer.last + timer.interval : now;
+  timer.last += timer.interval;
+  if (!keepPace && now - timer.last >= timer.interval) timer.last = now;
   return true;
+}
+
+// Milliseconds until the timer fires; -1 when it is off.
+int64_t Until(const Timer& timer, bool enabled, uint32_t now) {
+  if (!enabled) return -1;
+  if (!timer.running) return 0;
+  const uint32_t passed = now - timer.last;
+  return passed >= timer.interval ? 0 : timer.interval - passed;
+}
+
+bool FrameTimerOn() { return Form1.DXTimer1Enabled && !Form1.closed; }
+
+// Sleeps until the next timer is due or a window event arrives. Under the
+// tests' clock the time passes at once.
+void SleepUntilNextTimer() {
+  const int ms = MsUntilNextTimer();
+  ++counts.sleeps;
+  if (FakeClockInUse()) AdvanceFakeClock(static_cast<uint32_t>(ms));
+  else ScreenWait(ms);
 }
 }  // namespace
 
 void ResetTimers() {
   frameTimer.running = caretTimer.running = playClockTimer.running = false;
+  counts = {};
+}
+
+const TimerCounts& TimersFired() { return counts; }
+
+int MsUntilNextTimer() {
+  const uint32_t now = Now();
+  int64_t next = -1;
+  for (int64_t t : {Until(frameTimer, FrameTimerOn(), now), Until(caretTimer, FormCreateur.Timer1Enabled, now),
+                    Until(playClockTimer, Form2.Timer1Enabled, now)})
+    if (t >= 0 && (next < 0 || t < next)) next = t;
+  // With every timer off only a window event can change anything; the loop
+  // still looks round now and then.
+  return next < 0 ? 100 : static_cast<int>(next);
 }
 
 bool StartProgram(Backend backend, const std::string& programDir) {
@@ -78,12 +113,32 @@ bool ProcessEvents(bool stopAfterPress) {
 
 void RunDueTimers() {
   const uint32_t now = Now();
-  if (Due(frameTimer, Form1.DXTimer1Enabled && !Form1.closed, now, false)) {
+  if (Due(frameTimer, FrameTimerOn(), now, false)) {
+    ++counts.frames;
     Form1.DXTimer1Timer();
-    ++framesRun;
   }
-  if (Due(caretTimer, FormCreateur.Timer1Enabled, now, false)) FormCreateur.Timer1Timer();
-  if (Due(playClockTimer, Form2.Timer1Enabled, now, true)) Form2.Timer1Timer();
+  if (Due(caretTimer, FormCreateur.Timer1Enabled, now, false)) {
+    ++counts.carets;
+    FormCreateur.Timer1Timer();
+  }
+  if (Due(playClockTimer, Form2.Timer1Enabled, now, true)) {
+    ++counts.seconds;
+    Form2.Timer1Timer();
+  }
+}
+
+void RunLoopStep() {
+  // A press waits for a frame before its release is handled: a tap on a
+  // touchpad sends both at once, and the release would withdraw the click
+  // before any screen saw it.
+  const bool pressed = ProcessEvents(true);
+  const int frameBefore = counts.frames;
+  RunDueTimers();
+  while (pressed && counts.frames == frameBefore && FrameTimerOn()) {
+    SleepUntilNextTimer();
+    RunDueTimers();
+  }
+  if (!Form1.closed) SleepUntilNextTimer();
 }
 
 int RunProgram(Backend backend) {
@@ -91,17 +146,7 @@ int RunProgram(Backend backend) {
     ScreenShutdown();
     return 1;
   }
-  while (!Form1.closed) {
-    // A press waits for a frame before its release is handled: a tap on a
-    // touchpad sends both at once, and the release would withdraw the click
-    // before any screen saw it.
-    const bool pressed = ProcessEvents(true);
-    const int frameBefore = framesRun;
-    do {
-      RunDueTimers();
-      ScreenWait(1);
-    } while (pressed && framesRun == frameBefore && Form1.DXTimer1Enabled && !Form1.closed);
-  }
+  while (!Form1.closed) RunLoopStep();
   AudioShutdown();
   ScreenShutdown();
   return 0;

@@ -15,5 +15,17 @@ bool StartProgram(Backend backend, const std::string& programDir = "");
 bool ProcessEvents(bool stopAfterPress = false);
 // Fires each timer whose interval has passed since it last fired.
 void RunDueTimers();
-// Forgets the timers' last firing times (tests start a fresh program).
+// Forgets the timers' last firing times and counts (tests start a fresh
+// program).
 void ResetTimers();
+// Milliseconds until the next enabled timer is due (0 when one is due now).
+int MsUntilNextTimer();
+// One turn of the message loop: pending events, due timers, then a sleep
+// until the next timer is due or an event arrives.
+void RunLoopStep();
+
+// How often each timer fired and the loop slept since the timers were reset.
+struct TimerCounts {
+  int frames = 0, carets = 0, seconds = 0, sleeps = 0;
+};
+const TimerCounts& TimersFired();

@@ -22,7 +22,7 @@ TForm1 Form1;
 TForm2 Form2;
 TFormCreateur FormCreateur;
 
-void TForm1::FormCreate() { G.programDir = ExecutableFolder(); }
+void TForm1::FormCreate() { G.programDir = ProgramDataFolder(); }
 
 void TForm1::DXInitialize(bool canDraw) {
   if (canDraw) return;

@@ -296,3 +296,15 @@ TEST(GameFrames, APlacedWordAndACarriedBlackTile) {
   PressAndMoveCells(f, {1, 10}, {3, 3});
   WritePreviewFrame("game_45_carrying");
 }
+
+// The picture of the AppStream metadata (data/desktop/): the game list as a
+// player first sees it, the pointer on a family so that its help shows.
+TEST(SampleFrames, TheGameListForTheDesktopScreenshot) {
+  Playing p;
+  p.MoveTo(120, 140);  // LE PENDU
+  p.Tick();
+  ASSERT_EQ(G.currentScreen, 1);
+  WriteFrame("screenshot");
+  EXPECT_EQ(KeyPixels(0, 0, kPageWidth, kPageHeight), 0);
+  EXPECT_FALSE(G.listBoxes[listHelp].items[1].empty());
+}

@@ -78,7 +78,7 @@ TEST_F(SdlBackend, WavesAndMusicPlay) {
       EXPECT_TRUE(player.Pause());
       EXPECT_LT(player.Position(), player.Length());  // paused: never at the end
       EXPECT_TRUE(player.Play());
-      // The synthesiser takes about two seconds to let even an empty piece go.
+      // The synthesiser may take a moment to let even an empty piece go.
       auto start = std::chrono::steady_clock::now();
       while (player.Position() < player.Length() && std::chrono::steady_clock::now() - start < std::chrono::seconds(6))
         std::this_thread::sleep_for(std::chrono::milliseconds(20));

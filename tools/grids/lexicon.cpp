@@ -147,6 +147,9 @@ bool IsRomanNumeral(const std::string& word) {
   static const char* const kHundreds[] = {"", "C", "CC", "CCC", "CD", "D", "DC", "DCC", "DCCC", "CM"};
   static const char* const kTens[] = {"", "X", "XX", "XXX", "XL", "L", "LX", "LXX", "LXXX", "XC"};
   static const char* const kOnes[] = {"", "I", "II", "III", "IV", "V", "VI", "VII", "VIII", "IX"};
+  // Nearly every word has a letter no numeral uses: it is turned away before
+  // the numerals are written out.
+  if (word.empty() || word.find_first_not_of("IVXLCDM") != std::string::npos) return false;
   for (int value = 1; value < 4000; ++value) {
     std::string roman = std::string(kThousands[value / 1000]) + kHundreds[value / 100 % 10] +
                         kTens[value / 10 % 10] + kOnes[value % 10];

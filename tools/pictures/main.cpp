@@ -1,6 +1,7 @@
-// pictures <program folder> <preview folder>
+// pictures <program folder> <preview folder> [<icon folder>]
 // Draws every picture of the game into <program folder>/bitmaps and a review
-// sheet of them into <preview folder>.
+// sheet of them into <preview folder>, and the desktop icon into
+// <icon folder>/hicolor/<size>/apps.
 #include <cstdio>
 
 #include "makers.h"
@@ -19,12 +20,13 @@ void Output::Save(const std::string& relative, const Image& image) {
 
 int main(int argc, char** argv) {
   if (argc < 3) {
-    std::fprintf(stderr, "usage: pictures <program folder> <preview folder>\n");
+    std::fprintf(stderr, "usage: pictures <program folder> <preview folder> [<icon folder>]\n");
     return 2;
   }
   Output out;
   out.gameDir = argv[1];
   out.previewDir = argv[2];
+  if (argc > 3) out.iconDir = argv[3];
   out.countryFile = out.gameDir + "/txt/voyage.dta";
   out.landMaskFile = LAND_MASK_FILE;
   MakeFonts(out);
@@ -38,6 +40,7 @@ int main(int argc, char** argv) {
   MakeCardBacks(out);
   MakeSampleFrame(out);
   MakeSampleScreens(out);
+  MakeAppIcon(out);
   WritePreview(out);
   return out.failures == 0 ? 0 : 1;
 }

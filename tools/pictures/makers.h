@@ -14,6 +14,7 @@ struct Output {
   std::string previewDir;     // review sheets
   std::string countryFile;    // the converted txt/voyage.dta
   std::string landMaskFile;   // data/map/land.rle, the travel map's land and sea
+  std::string iconDir;        // desktop icons (icons/hicolor/...); none when empty
   int failures = 0;
   // Writes bitmaps/<relative> as .bmp or .jpg by its ending.
   void Save(const std::string& relative, const Image& image);
@@ -49,4 +50,5 @@ void MakeHeads(Output& out);
 void MakeCardBacks(Output& out);
 void MakeSampleFrame(Output& out);
 void MakeSampleScreens(Output& out);
+void MakeAppIcon(Output& out);
 void WritePreview(const Output& out);

@@ -1,0 +1,93 @@
+#!/usr/bin/env bash
+# What the real program costs the machine on a desktop: it runs under Xvfb
+# (xvfb-run, with Mesa's software renderer), driven by xdotool, and prints
+#   - the CPU time from start to the first presented frame,
+#   - the resident memory after start-up,
+#   - 30 s idle on the game list and 30 s in a running hangman: the share of
+#     one core and the frames presented per second,
+#   - the resident memory after 20 variants were started and given up,
+#   - how long the process lives on after the window was asked to close.
+# The frames are counted by bench/present_probe.c, preloaded into the program.
+# The sound goes to SDL's dummy driver, which mixes in real time as a sound
+# card would, so the music's cost is counted.
+#
+#   bench/desktop_load.sh [path/to/lettrarium]      (default build/game/lettrarium)
+#
+# Needs: xvfb (xvfb-run), xauth, xdotool, a C compiler.
+set -euo pipefail
+here=$(cd "$(dirname "$0")" && pwd)
+
+if [ "${1:-}" != --inside ]; then
+  exe=$(realpath "${1:-$here/../build/game/lettrarium}")
+  for tool in xvfb-run xdotool cc; do
+    command -v "$tool" > /dev/null || { echo "missing: $tool (apt-get install xvfb xauth xdotool gcc)" >&2; exit 2; }
+  done
+  exec xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" "$0" --inside "$exe"
+fi
+
+exe=$2
+work=$(mktemp -d)
+trap 'kill "$pid" 2> /dev/null || true; rm -rf "$work"' EXIT
+cc -shared -fPIC -O2 -o "$work/present_probe.so" "$here/present_probe.c" -ldl
+probe=$work/probe
+mkdir -p "$work/home"
+
+ticks=$(getconf CLK_TCK)
+cpu_ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
+rss_mb() { awk '/^VmRSS/ {printf "%.0f", $2 / 1024}' "/proc/$pid/status"; }
+presents() { od -An -t d8 -N 8 "$probe" | tr -d ' '; }
+first_cpu() { od -An -t d8 -j 8 -N 8 "$probe" | awk '{printf "%.2f", $1 / 1e9}'; }
+click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
+rest() { xdotool mousemove 790 300; }  # a place where nothing lights up
+
+# Prints CPU share of one core and frames presented per second over $1 s.
+measure() {
+  local c0 p0 c1 p1
+  c0=$(cpu_ticks); p0=$(presents)
+  sleep "$1"
+  c1=$(cpu_ticks); p1=$(presents)
+  awk -v c="$((c1 - c0))" -v p="$((p1 - p0))" -v s="$1" -v t="$ticks" \
+    'BEGIN {printf "%5.1f %% of one core, %5.1f frames presented/s", 100 * c / t / s, p / s}'
+}
+
+echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
+start=$(date +%s.%N)
+HOME=$work/home SDL_AUDIODRIVER=dummy PRESENT_PROBE_FILE=$probe LD_PRELOAD=$work/present_probe.so \
+  "$exe" > "$work/out.log" 2>&1 &
+pid=$!
+until [ -s "$probe" ] && [ "$(presents)" -gt 0 ]; do
+  kill -0 "$pid" 2> /dev/null || { echo "the program ended:"; cat "$work/out.log"; exit 1; }
+  sleep 0.01
+done
+echo "first presented frame: $(first_cpu) s of CPU, $(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN {printf "%.2f", b - a}') s after start"
+sleep 1
+echo "resident memory after start-up: $(rss_mb) MB"
+
+rest
+sleep 4  # the splash ends by itself
+echo "idle on the game list, 30 s: $(measure 30), $(rss_mb) MB"
+
+click 120 140    # LE PENDU
+click 330 130 2  # PENDU  8 lettres
+rest
+echo "hangman running, 30 s:       $(measure 30), $(rss_mb) MB"
+xdotool key Escape
+sleep 0.3
+click 790 300 1  # the given-up game goes away
+
+# Twenty families, the first variant of each, given up once built.
+for f in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20; do
+  if [ "$f" -le 15 ]; then x=75 y=$((53 + 20 * f + 12)); else x=440 y=$((20 * f - 247 + 12)); fi
+  click "$x" "$y" 0.5
+  click 400 93 3
+  xdotool key Escape
+  sleep 0.3
+  click 790 300 1
+done
+echo "resident memory after 20 variants: $(rss_mb) MB"
+
+quit_start=$(date +%s.%N)
+kill -TERM "$pid"  # the window system's close request
+wait "$pid" || true
+echo "process ended $(awk -v a="$quit_start" -v b="$(date +%s.%N)" 'BEGIN {printf "%.2f", b - a}') s after the close request"
+echo "load average at end: $(cut -d' ' -f1-3 /proc/loadavg)"
