@@ -304,7 +304,7 @@ TEST(SampleFrames, TheGameListForTheDesktopScreenshot) {
   p.MoveTo(120, 140);  // LE PENDU
   p.Tick();
   ASSERT_EQ(G.currentScreen, 1);
-  WriteFrame("screenshot");
+  WritePreviewFrame("screenshot");
   EXPECT_EQ(KeyPixels(0, 0, kPageWidth, kPageHeight), 0);
   EXPECT_FALSE(G.listBoxes[listHelp].items[1].empty());
 }
