@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian packages), builds the program and its data,
-# then plays the game ("play"), runs the whole test suite ("test") or installs
-# the game for every user of the machine ("install", under /usr/local).
+# then plays the game ("play"), runs the whole test suite ("test"), runs it
+# again under the sanitizers ("sanitize") or installs the game for every user
+# of the machine ("install", under /usr/local).
 # Run as root or through sudo; the build and the game run as the calling user.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -42,10 +43,25 @@ case "$action" in
   test)
     cd build
     as_user env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy ctest --output-on-failure -j "$(nproc)" --timeout 900 ;;
+  sanitize)
+    # The whole suite again, built with AddressSanitizer and
+    # UndefinedBehaviorSanitizer (debug, no data makers: the tests read the
+    # data the main build above made). Any error stops the test at once.
+    export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1:detect_stack_use_after_return=0
+    export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
+    export LSAN_OPTIONS=suppressions=$PWD/.ci/lsan.supp:print_suppressions=0
+    as_user cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+      -DLETTRARIUM_SANITIZE=address,undefined -DLETTRARIUM_DATA_TOOLS=OFF -DLETTRARIUM_GAME_DIR="$PWD/build/game"
+    as_user env ASAN_OPTIONS="$ASAN_OPTIONS" UBSAN_OPTIONS="$UBSAN_OPTIONS" LSAN_OPTIONS="$LSAN_OPTIONS" \
+      cmake --build build-sanitize -j "$(nproc)"
+    cd build-sanitize
+    as_user env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+      ASAN_OPTIONS="$ASAN_OPTIONS" UBSAN_OPTIONS="$UBSAN_OPTIONS" LSAN_OPTIONS="$LSAN_OPTIONS" \
+      ctest --output-on-failure -j "$(nproc)" --timeout 900 ;;
   build)
     ;;
   install)
     cmake --install build ;;
   *)
-    echo "usage: $0 [play|test|build|install]" >&2; exit 2 ;;
+    echo "usage: $0 [play|test|sanitize|build|install]" >&2; exit 2 ;;
 esac

@@ -102,7 +102,12 @@ bool DrawVariantMenu() {
 // Returns false when the frame must end at once (give up on a finished game).
 bool DrawToolbar() {
   if (Button(730, 15, 39)) {
-    SaveGame(true);
+    // Leaving is what loses the game: without its quick save the program
+    // stays, and SaveGame has said why.
+    if (!SaveGame(true)) {
+      G.clickPending = 0;
+      return true;
+    }
     Form1.Close();
     return false;
   }

@@ -28,8 +28,8 @@ void LoadNumbered(ImageList& list, const std::string& folder, int last) {
     picture.transparentColour = kPureBlue;
     if (!FileExists(path)) {
       Log("Fichier " + path + " absent. Non Chargé..");
-    } else if (!LoadPicture(path, picture)) {
-      Log("Fichier " + path + " illisible. Non Chargé..");
+    } else if (std::string why; !LoadPicture(path, picture, &why)) {
+      Log("Fichier " + path + " illisible. Non Chargé.. (" + why + ")");
     }
   }
 }
@@ -47,7 +47,8 @@ std::string TitlePicture(int n) {
 // Loads into a picture that keeps its previous contents when the file cannot
 // be decoded; the failure is logged.
 void LoadOrLog(const std::string& path, Picture& picture) {
-  if (!LoadPicture(path, picture)) Log("Fichier " + path + " illisible. Non Chargé..");
+  std::string why;
+  if (!LoadPicture(path, picture, &why)) Log("Fichier " + path + " illisible. Non Chargé.. (" + why + ")");
 }
 
 bool IsTitlePicture(const std::string& name) {
@@ -64,9 +65,9 @@ bool TryHead(const std::string& path, const char* okLog) {
     Log("Fichier " + path + " absent. Non Chargé..");
     return false;
   }
-  if (!LoadPicture(path, Form1.DXImageList2[1])) {
+  if (std::string why; !LoadPicture(path, Form1.DXImageList2[1], &why)) {
     ShowTimedMessage(2, 520, Comment(56));
-    Log("bitmap non compatible");
+    Log("bitmap non compatible : " + path + " (" + why + ")");
     return true;
   }
   Log(std::string(okLog) + "1" + ".Bmp  .....OK ");

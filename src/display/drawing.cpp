@@ -285,6 +285,18 @@ static void DrawWrappedText(int x, int y, const std::string& text) {
   }
 }
 
+void ShowTimedMessageAfterSplash(int x, int y, const std::string& text) {
+  if (G.splashShowing) G.messagesAfterSplash.push_back({x, y, text});
+  else ShowTimedMessage(x, y, text);
+}
+
+void ShowMessagesAfterSplash() {
+  if (G.splashShowing || G.messageShowing || G.messagesAfterSplash.empty()) return;
+  const PendingMessage next = G.messagesAfterSplash.front();
+  G.messagesAfterSplash.pop_front();
+  ShowTimedMessage(next.x, next.y, next.text);
+}
+
 void DrawTimedMessage(int draw) {
   if (draw) DrawWrappedText(G.messageX, G.messageY, G.messageText);
   const uint32_t age = Now() - G.messageTick;

@@ -39,6 +39,12 @@ void DrawSlotMarker(int x, int y, int n);
 void DrawTwoStateMarker(int x, int y, int state);
 void ShowTimedMessage(int x, int y, const std::string& text);
 void DrawTimedMessage(int draw);
+// A timed message that must not pass unseen behind the title splash (start-up
+// messages): while the splash shows it waits, then the frames show the
+// waiting messages one after the other.
+void ShowTimedMessageAfterSplash(int x, int y, const std::string& text);
+// Called by each frame past the splash.
+void ShowMessagesAfterSplash();
 void StartFlight(Point from, Point to, int kind, const std::string& text);
 Point FlightPosition(const Flight& flight);
 void DrawBannerFast();

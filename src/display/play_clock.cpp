@@ -4,6 +4,7 @@
 
 #include "display/assets.h"
 #include "display/drawing.h"
+#include "display/log.h"
 #include "persistence/list_entries.h"
 #include "platform/file_chooser.h"
 #include "platform/files.h"
@@ -77,10 +78,13 @@ void ImportPicture(const std::string& chosenPath) {
   const std::string ending = UpperCaseAscii(chosenPath.size() >= 4 ? chosenPath.substr(chosenPath.size() - 4) : chosenPath);
   // Any other ending keeps the picture chosen before, as the dialog's holder did.
   if (ending == ".BMP" || ending == ".JPG") {
-    if (!LoadPicture(chosenPath, importedPicture)) G.statusTip = Comment(87);
+    if (std::string why; !LoadPicture(chosenPath, importedPicture, &why)) {
+      G.statusTip = Comment(87);
+      Log("Import de " + chosenPath + " impossible (" + why + ")");
+    }
   }
   if (kind == 1) {
-    const std::string base = Comment(86) + " ";
+    const std::string base = FileNameFrom(Comment(86)) + " ";
     Picture resized = StretchedCopy(importedPicture, 80, 90);
     std::string suffix;
     const std::string path = FreePictureName(DataFolderPrefix() + "TETE\\", base, suffix);
@@ -94,7 +98,7 @@ void ImportPicture(const std::string& chosenPath) {
       G.listBoxes[listHeads].selected = G.listBoxes[listHeads].itemCount;
     }
   } else if (kind == 2) {
-    const std::string base = Comment(85) + " ";
+    const std::string base = FileNameFrom(Comment(85)) + " ";
     Picture resized = StretchedCopy(importedPicture, 800, 600);
     std::string suffix;
     const std::string path = FreePictureName(DataFolderPrefix() + "FONDS\\", base, suffix);

@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdio>
 #include <ctime>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "display/log.h"
 #include "persistence/commentary.h"
 #include "persistence/list_entries.h"
+#include "persistence/saved_record_check.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "shell/game_state.h"
@@ -20,18 +23,21 @@
 
 namespace {
 
-constexpr size_t kSaveSize = sizeof(BoardRecord) + sizeof(MainRecord) + sizeof(TravelRecord) + sizeof(ClockRecord);
-static_assert(kSaveSize == 70823);
-
 template <typename Record>
 void Append(std::string& bytes, const Record& record) {
   bytes.append(reinterpret_cast<const char*>(&record), sizeof(Record));
 }
 
-template <typename Record>
-void Take(const std::string& bytes, size_t& at, Record& record) {
-  bytes.copy(reinterpret_cast<char*>(&record), sizeof(Record), at);
-  at += sizeof(Record);
+// A damaged quick save is kept aside under a name the saved-games list does
+// not show, so that nothing of it is lost and it is not resumed again.
+void SetAside(const std::string& path) {
+  const std::time_t now = std::time(nullptr);
+  char stamp[32];
+  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
+  for (const char* ending : {"1", "2"}) {
+    const std::string real = ResolvePath(path + ending);
+    if (FileExists(path + ending)) std::rename(real.c_str(), (real + ".endommage-" + stamp).c_str());
+  }
 }
 
 // The day and the time, short enough for the saved-games list to show the
@@ -49,10 +55,9 @@ std::string SaveName() {
   std::string name = G.playerName.str().substr(0, 10) + " " + DateAndTime() + " ";
   if (G.travelMapShowing || G.travelModeActive) name += Comment(60) + " ";
   name += ShortTitle(G.gameTitle.str());
-  // The name becomes a file name: no separator may stay in it.
-  for (char& c : name)
-    if (c == '/' || c == ':' || c == '\\') c = '-';
-  return name;
+  // The name becomes a file name: no separator or control character may
+  // stay in it.
+  return FileNameFrom(name);
 }
 
 }  // namespace
@@ -77,8 +82,8 @@ std::string ShortTitle(const std::string& title) {
   return out;
 }
 
-void SaveGame(bool quick) {
-  if (G.letterFlying) return;
+bool SaveGame(bool quick) {
+  if (G.letterFlying) return false;
   const std::string name = SaveName();
   const std::string base = quick ? "Boss" : name;
   const std::string path = DataFolderPrefix() + "SAVE\\" + base + ".sa";
@@ -87,42 +92,55 @@ void SaveGame(bool quick) {
   Append(bytes, static_cast<const MainRecord&>(G));
   Append(bytes, static_cast<const TravelRecord&>(G));
   Append(bytes, static_cast<const ClockRecord&>(G));
-  const bool saved = IsSafeFileName(base + ".sa1") && WriteBinary(path + "1", bytes) && WriteLines(path + "2", G.wordList);
+  // The word list is renamed into place first and the record last: a record
+  // on disk always has its own word list beside it.
+  const bool saved = IsSafeFileName(base + ".sa1") &&
+                     WriteFilesTogether({{path + "2", LinesText(G.wordList)}, {path + "1", bytes}});
   if (!saved) {
-    ShowTimedMessage(2, 520, Comment(63));
-    return;
+    Log("sauvegarde impossible : " + path);
+    // The quick save is followed by leaving: the player must know the game stays.
+    ShowTimedMessage(2, 520, Comment(quick ? 95 : 63));
+    return false;
   }
   AddEntry(listSaves, name);
   ShowTimedMessage(2, 520, Comment(61));
+  return true;
 }
 
 void LoadGame(const std::string& name) {
   if (G.letterFlying) return;
-  ResetGame();
-  ResetBoard();
   const std::string path = DataFolderPrefix() + "SAVE\\" + name + ".sa";
-  if (!IsSafeFileName(name + ".sa1") || !FileExists(path + "1")) return;
-  Log("chargement de sauvegarde : " + path);
-  std::string bytes;
-  // A file of another size is not one of our saves: reading it would mix its
-  // bytes into the state.
-  if (!ReadBinary(path + "1", bytes) || bytes.size() != kSaveSize) {
-    Log("sauvegarde illisible : " + path + "1");
+  if (!IsSafeFileName(name + ".sa1") || !FileExists(path + "1")) {
+    ResetGame();
+    ResetBoard();
     return;
   }
+  Log("chargement de sauvegarde : " + path);
+  // Everything is checked before anything changes: a damaged save leaves the
+  // game in progress as it was.
+  std::string bytes, why = "lecture impossible";
+  std::unique_ptr<SavedImage> image;
+  if (ReadBinary(path + "1", bytes)) image = CheckedSavedImage(bytes, why);
+  if (!image) {
+    Log("sauvegarde illisible : " + path + "1 (" + why + ")");
+    const bool quick = SameTextNoCase(name, "Boss");
+    if (quick) SetAside(path);
+    ShowTimedMessageAfterSplash(2, 520, Comment(quick ? 94 : 93));
+    return;
+  }
+  std::vector<std::string> lines;
+  const bool haveLines = FileExists(path + "2") && ReadLines(path + "2", lines);
+  ResetGame();
+  ResetBoard();
   // The texts of the save come back, but the player's folder stays where the
   // save was found: a save made under another prefix would move it.
   const ShortString<100> prefix = G.commentaryText[50];
-  size_t at = 0;
-  Take(bytes, at, static_cast<BoardRecord&>(G));
-  Take(bytes, at, static_cast<MainRecord&>(G));
+  static_cast<BoardRecord&>(G) = image->board;
+  static_cast<MainRecord&>(G) = image->main;
   G.commentaryText[50] = prefix;
-  Take(bytes, at, static_cast<TravelRecord&>(G));
-  Take(bytes, at, static_cast<ClockRecord&>(G));
-  if (FileExists(path + "2")) {
-    std::vector<std::string> lines;
-    if (ReadLines(path + "2", lines)) G.wordList = lines;
-  }
+  static_cast<TravelRecord&>(G) = image->travel;
+  static_cast<ClockRecord&>(G) = image->clock;
+  if (haveLines) G.wordList = lines;
   ShowTimedMessage(2, 520, Comment(62));
   if (G.currentVariant >= 1 && G.currentVariant <= 150) ChargeAide(static_cast<uint8_t>(G.currentVariant));
   if (G.travelMapShowing) LoadBackground(51);

@@ -2,7 +2,12 @@
 #pragma once
 #include <string>
 
-void SaveGame(bool quick);
+// Writes a save (the quick save "Boss" when `quick`); false, with a message
+// to the player, when it could not be written.
+bool SaveGame(bool quick);
+// Loads a save. A record file that is damaged (wrong size, fields out of
+// range) changes nothing and is reported to the player; a damaged quick save
+// is also renamed aside.
 void LoadGame(const std::string& name);
 // A game title without what a list line has no room for: doubled spaces,
 // the " / " before a theme and the unit after a count ("PENDU  8 Lettres /

@@ -9,6 +9,7 @@
 #include "persistence/list_entries.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
+#include "platform/screen.h"
 #include "shell/game_state.h"
 
 static std::string SettingsPath() { return DataFolderPrefix() + "CFG\\favoris.vlk"; }
@@ -54,7 +55,7 @@ void ChargeFavoris() {
   ReadNumberedLines(ini, "FAVORIS", listAnagram, true);
 }
 
-void SauveFavoris() {
+bool SauveFavoris() {
   IniFile ini(SettingsPath());
   const int count = CountEntries(listScores);
   for (int n = 0; n <= 100; ++n)
@@ -68,5 +69,12 @@ void SauveFavoris() {
   ini.WriteString("PARAMETRES", "nom", G.playerName.str());
   const ListBox& heads = G.listBoxes[listHeads];
   if (heads.selected > 0 && heads.selected <= 600) ini.WriteString("PARAMETRES", "ImgTete", heads.items[heads.selected]);
-  if (!ini.Save()) Log("Impossible d'écrire " + SettingsPath());
+  if (ini.Save()) return true;
+  Log("Impossible d'écrire " + SettingsPath());
+  // The player is told once: the settings of this run are lost.
+  if (!G.settingsFailureTold) {
+    G.settingsFailureTold = true;
+    ScreenMessageBox("Lettrarium", Comment(96));
+  }
+  return false;
 }

@@ -2,4 +2,6 @@
 #pragma once
 
 void ChargeFavoris();
-void SauveFavoris();
+// Writes the settings file; false (the player told once per run, in a message
+// box since the window is closing) when it cannot be written.
+bool SauveFavoris();

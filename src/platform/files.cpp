@@ -1,6 +1,7 @@
 #include "platform/files.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -79,20 +80,115 @@ bool ReadBinary(const std::string& path, std::string& bytes) {
   return ok;
 }
 
-bool WriteBinary(const std::string& path, const std::string& bytes) {
-  std::string real = ResolvePath(path);
-  if (real.empty() || real.back() == '/') return false;
-  // The old file stays whole until the new one is complete.
-  std::string temporary = real + ".tmp";
-  FILE* f = std::fopen(temporary.c_str(), "wb");
-  if (!f) return false;
-  bool ok = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
-  ok = (std::fflush(f) == 0) && ok;
-  ok = (std::fclose(f) == 0) && ok;
-  if (ok) ok = std::rename(temporary.c_str(), real.c_str()) == 0;
-  if (!ok) unlink(temporary.c_str());
+namespace {
+
+int renamesBeforeFailure = -1;  // tests: renames left before one fails
+
+bool RenameFile(const std::string& from, const std::string& to) {
+  if (renamesBeforeFailure == 0) return false;
+  if (renamesBeforeFailure > 0) --renamesBeforeFailure;
+  return std::rename(from.c_str(), to.c_str()) == 0;
+}
+
+std::string FolderOf(const std::string& real) {
+  const size_t slash = real.rfind('/');
+  return slash == std::string::npos ? "." : real.substr(0, slash + 1);
+}
+
+// The folder's entries (a rename) reach the disk.
+bool SyncFolder(const std::string& folder) {
+  const int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+  if (fd < 0) return false;
+  const bool ok = fsync(fd) == 0;
+  close(fd);
   return ok;
 }
+
+// Writes the bytes to a new file of a unique name beside `real` and syncs
+// it; the name is returned, or "" (and nothing left) on failure.
+std::string WriteTemporary(const std::string& real, const std::string& bytes) {
+  std::string name = real + ".tmp-XXXXXX";
+  const int fd = mkstemp(name.data());
+  if (fd < 0) return "";
+  bool ok = fchmod(fd, 0644) == 0;
+  for (size_t done = 0; ok && done < bytes.size();) {
+    const ssize_t n = write(fd, bytes.data() + done, bytes.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    ok = n > 0;
+    if (ok) done += static_cast<size_t>(n);
+  }
+  ok = ok && fsync(fd) == 0;
+  ok = (close(fd) == 0) && ok;
+  if (!ok) {
+    unlink(name.c_str());
+    return "";
+  }
+  return name;
+}
+
+}  // namespace
+
+void FailRenamesAfter(int renames) { renamesBeforeFailure = renames; }
+
+bool WriteFilesTogether(const std::vector<std::pair<std::string, std::string>>& files) {
+  struct Pending {
+    std::string real, temporary, keep;  // keep: a link to the file it replaces
+    bool existed = false;
+  };
+  std::vector<Pending> pending;
+  auto discard = [&pending] {
+    for (const Pending& p : pending) {
+      if (!p.temporary.empty()) unlink(p.temporary.c_str());
+      if (!p.keep.empty()) unlink(p.keep.c_str());
+    }
+  };
+  for (const auto& [path, bytes] : files) {
+    Pending p;
+    p.real = ResolvePath(path);
+    if (p.real.empty() || p.real.back() == '/') {
+      discard();
+      return false;
+    }
+    p.temporary = WriteTemporary(p.real, bytes);
+    if (p.temporary.empty()) {
+      discard();
+      return false;
+    }
+    pending.push_back(p);
+  }
+  // The files they replace stay reachable (under a second name) until every
+  // rename has been made, so that a failed rename can put the earlier ones
+  // back. A single file needs none: its one rename is all or nothing.
+  for (Pending& p : pending) {
+    p.existed = StatIs(p.real, S_IFREG);
+    if (!p.existed || pending.size() < 2) continue;
+    std::string keep = p.real + ".old-XXXXXX";
+    const int fd = mkstemp(keep.data());
+    if (fd < 0) continue;
+    close(fd);
+    unlink(keep.c_str());
+    if (link(p.real.c_str(), keep.c_str()) == 0) p.keep = keep;
+  }
+  size_t renamed = 0;
+  for (; renamed < pending.size(); ++renamed) {
+    Pending& p = pending[renamed];
+    if (!RenameFile(p.temporary, p.real)) break;
+    p.temporary.clear();
+  }
+  if (renamed < pending.size()) {
+    for (size_t i = 0; i < renamed; ++i) {
+      Pending& p = pending[i];
+      if (!p.keep.empty() && std::rename(p.keep.c_str(), p.real.c_str()) == 0) p.keep.clear();
+      else if (!p.existed) unlink(p.real.c_str());
+    }
+  }
+  const bool ok = renamed == pending.size();
+  discard();
+  for (const Pending& p : pending) SyncFolder(FolderOf(p.real));
+  return ok;
+}
+
+bool WriteBinary(const std::string& path, const std::string& bytes) { return WriteFilesTogether({{path, bytes}}); }
 
 bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
   std::string bytes;
@@ -110,13 +206,17 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
   return true;
 }
 
-bool WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+std::string LinesText(const std::vector<std::string>& lines) {
   std::string bytes;
   for (const std::string& line : lines) {
     bytes += line;
     bytes += "\r\n";
   }
-  return WriteBinary(path, bytes);
+  return bytes;
+}
+
+bool WriteLines(const std::string& path, const std::vector<std::string>& lines) {
+  return WriteBinary(path, LinesText(lines));
 }
 
 std::vector<std::string> ListFolder(const std::string& folder, const std::string& mask) {

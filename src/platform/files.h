@@ -1,6 +1,7 @@
 // Files and folders, by program path (backslash-separated, see paths.h).
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 bool FileExists(const std::string& path);
@@ -10,10 +11,22 @@ bool RemoveFile(const std::string& path);
 bool ForceDirectories(const std::string& path);
 // Text lines; CR LF, LF or CR line ends. False when the file cannot be read.
 bool ReadLines(const std::string& path, std::vector<std::string>& lines);
+// The lines as the text of a file, each ended by CR LF.
+std::string LinesText(const std::vector<std::string>& lines);
 // Writes lines with CR LF through a temporary name and a rename.
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines);
 bool ReadBinary(const std::string& path, std::string& bytes);
+// Writes through a unique temporary name beside the file, synced to disk,
+// then renamed over it.
 bool WriteBinary(const std::string& path, const std::string& bytes);
+// Writes several files as one: each to a unique temporary name, synced; then
+// renamed in the order given; then their folders synced. When a rename fails
+// the files renamed before it are put back as they were, so the set on disk
+// is the old one or the new one. No temporary file is left either way.
+bool WriteFilesTogether(const std::vector<std::pair<std::string, std::string>>& files);
+// Tests: the renames of WriteFilesTogether after the first `renames` fail
+// (-1: none fails).
+void FailRenamesAfter(int renames);
 // File names (no folder) of the folder that match the mask ("*.mid", "*.sa1"),
 // case-insensitively, in the order of a Windows file list: alphabetical
 // without case.

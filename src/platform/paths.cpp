@@ -1,6 +1,7 @@
 #include "platform/paths.h"
 
 #include <dirent.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -30,6 +31,16 @@ std::string MatchEntryNoCase(const std::string& folder, const std::string& name)
   return best;
 }
 
+// $HOME, or else the account's home folder from the password database; "~"
+// must never become the root folder.
+std::string HomeFolder() {
+  const char* home = std::getenv("HOME");
+  if (home && *home) return home;
+  if (const passwd* account = getpwuid(getuid()); account && account->pw_dir && *account->pw_dir)
+    return account->pw_dir;
+  return "/tmp";
+}
+
 }  // namespace
 
 std::string UpperCaseAscii(std::string s) {
@@ -52,18 +63,21 @@ bool SameTextNoCase(const std::string& a, const std::string& b) {
 bool IsSafeFileName(const std::string& name) {
   if (name.empty() || name == "." || name == "..") return false;
   for (char c : name)
-    if (c == '/' || c == '\\' || c == '\0') return false;
+    if (c == '/' || c == '\\' || static_cast<unsigned char>(c) < 32 || c == 127) return false;
   return true;
+}
+
+std::string FileNameFrom(std::string text) {
+  for (char& c : text)
+    if (c == '/' || c == '\\' || c == ':' || static_cast<unsigned char>(c) < 32 || c == 127) c = '-';
+  return text;
 }
 
 std::string ResolvePath(const std::string& programPath) {
   std::string path = programPath;
   for (char& c : path)
     if (c == '\\') c = '/';
-  if (path == "~" || path.rfind("~/", 0) == 0) {
-    const char* home = std::getenv("HOME");
-    path = std::string(home ? home : "") + path.substr(1);
-  }
+  if (path == "~" || path.rfind("~/", 0) == 0) path = HomeFolder() + path.substr(1);
   if (path.find('\0') != std::string::npos) return "";
 
   const bool absolute = !path.empty() && path[0] == '/';

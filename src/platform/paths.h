@@ -9,8 +9,11 @@
 // The real path, or "" when the path would escape its folder ("..").
 std::string ResolvePath(const std::string& programPath);
 // True when the name can be used as a single file name inside a folder: not
-// empty, no separator, not "." or "..".
+// empty, no separator, no control character, not "." or "..".
 bool IsSafeFileName(const std::string& name);
+// The text made usable as (part of) a file name: every separator, ':' and
+// control character becomes '-'.
+std::string FileNameFrom(std::string text);
 // The folder of the running executable, with a trailing separator.
 std::string ExecutableFolder();
 // The folder the program's data are read from, with a trailing separator:

@@ -18,8 +18,10 @@ struct Picture {
 
 // Decodes a picture file by its ending (.bmp or .jpg/.jpeg, case-insensitive).
 // The path is a program path (see paths.h). Keeps the transparency settings of
-// `out`. Returns false (and leaves `out` unchanged) when it cannot be read.
-bool LoadPicture(const std::string& path, Picture& out);
+// `out`. Returns false (and leaves `out` unchanged) when it cannot be read;
+// `why` then says why, for the log. The declared size and the header are
+// checked before decoding: a picture of more than 64 M pixels is refused.
+bool LoadPicture(const std::string& path, Picture& out, std::string* why = nullptr);
 // Writes a 24-bit Windows bitmap, through a temporary name.
 bool SavePictureBmp(const std::string& path, const Picture& picture);
 // A copy of the picture resized to w x h (nearest pixel).

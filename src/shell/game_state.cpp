@@ -9,7 +9,13 @@ std::string Comment(int n) {
   return G.commentaryText[n - 1].str();
 }
 
-std::string DataFolderPrefix() { return Comment(51); }
+std::string DataFolderPrefix() {
+  // Without a usable entry (a damaged or missing commentary file, where it is
+  // empty or "Rien") the player's folders go under the home folder, never
+  // into whatever folder the program was started from.
+  const std::string prefix = Comment(51);
+  return prefix.empty() || prefix == "Rien" ? kDefaultDataFolderPrefix : prefix;
+}
 
 bool SoundsOn() { return G.checkBoxes[1].checked != 0; }
 bool MusicOn() { return G.checkBoxes[2].checked != 0; }

@@ -215,6 +215,11 @@ struct Flight {
   std::string text;
 };
 
+struct PendingMessage {
+  int32_t x = 0, y = 0;
+  std::string text;
+};
+
 struct Point {
   int32_t x = 0, y = 0;
   bool operator==(const Point&) const = default;
@@ -240,6 +245,7 @@ struct GameState : MainRecord, ClockRecord, TravelRecord, BoardRecord {
   std::string messageText;
   uint32_t messageTick = 0;
   bool messageSeen = false;
+  std::deque<PendingMessage> messagesAfterSplash;  // shown once the splash is gone
   int32_t bannerX = 0, bannerY = 0, bannerDX = 0, bannerDY = 0;
   double scanClock = 0;  // the hangmen's sweep over the hidden word
 
@@ -257,6 +263,7 @@ struct GameState : MainRecord, ClockRecord, TravelRecord, BoardRecord {
   uint8_t endSoundPlayed = 0;
   CheckBox checkBoxes[5];  // slots 1-4: sounds, music, right button, (spare)
   uint8_t dataFoldersReady = 0;
+  bool settingsFailureTold = false;  // a failed settings write was reported
   ListBox listBoxes[10];
   std::array<std::string, 151> variantName;
   std::array<std::string, 201> helpFileName;
@@ -275,8 +282,10 @@ extern GameState G;
 
 // Commentary entry n (1-496), as text.
 std::string Comment(int n);
-// Commentary entry 51: the prefix of the player-data folders.
+// Commentary entry 51: the prefix of the player-data folders; the default
+// below when the entry is empty or missing.
 std::string DataFolderPrefix();
+inline constexpr const char* kDefaultDataFolderPrefix = "~/.lettrarium/";
 bool SoundsOn();
 bool MusicOn();
 

@@ -114,6 +114,7 @@ void TForm1::DXTimer1Timer() {
   }
   if (G.travelFailed) DrawPanel();
   RunScreen(G.currentScreen);
+  ShowMessagesAfterSplash();
   if (G.messageShowing) DrawTimedMessage(16);
   DrawStatusLine();
   if (G.gameWon && !G.endSoundPlayed) {

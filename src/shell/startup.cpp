@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "display/assets.h"
+#include "display/drawing.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
 #include "persistence/saved_games.h"
@@ -90,6 +91,11 @@ void TForm2::FormCreate() {
   FillHeadList();
   ChargeAide(0);
   LoadWordList(1);
+  // Without the dictionary no word game can start: said once the splash is gone.
+  if (wordLinesRead == 0) {
+    Log("Dictionnaire absent : " + G.programDir + "bin\\");
+    ShowTimedMessageAfterSplash(2, 520, Comment(97));
+  }
 }
 
 void TFormCreateur::Timer1Timer() { G.blinkPhase = G.blinkPhase ? 0 : 1; }

@@ -23,6 +23,9 @@ int CheapestNeighbourCost(int x, int y) {
 }
 
 void KeepPawnOnMap() {
-  G.pawnX = std::clamp(G.pawnX, 0, 13);
-  G.pawnY = std::clamp(G.pawnY, 0, 7);
+  // Read by value: std::clamp takes references, and the fields lie in a
+  // packed record.
+  const int32_t x = G.pawnX, y = G.pawnY;
+  G.pawnX = std::clamp(x, 0, 13);
+  G.pawnY = std::clamp(y, 0, 7);
 }

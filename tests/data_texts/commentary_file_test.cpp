@@ -57,6 +57,11 @@ const std::map<int, const char*> kUsedEntries = {
     {86, "base name of an imported head"},
     {87, "status tip: picture unreadable"},
     {92, "travel: neighbour too dear"},
+    {93, "saved game damaged, not loaded"},
+    {94, "damaged quick save set aside"},
+    {95, "save-and-quit failed, the game goes on"},
+    {96, "settings not written"},
+    {97, "dictionary missing at start"},
 };
 
 // Room, in characters of the small font (10 px each), where an entry is drawn
@@ -82,6 +87,7 @@ const std::map<int, size_t> kRoom = {
     {86, 15},   // list of heads: 18 characters with " 20"
     {87, 76},
     {92, 70},   // timed message at x 60
+    {93, 74}, {94, 74}, {95, 74}, {96, 74}, {97, 74},
 };
 
 struct CommentaryFile {
