@@ -235,7 +235,12 @@ constexpr int listCardBacks = 7;
 constexpr int listHeads = 8;
 constexpr int listSaves = 9;
 
-struct GameState : MainRecord, ClockRecord, TravelRecord, BoardRecord {
+// The records are packed, but each starts at a multiple of four bytes of the
+// state (the 31-byte clock record comes last), so every multi-byte field lies
+// aligned at run time and a value read through a reference (EXPECT_EQ,
+// std::min) never touches a misaligned address.
+static_assert(sizeof(MainRecord) % 4 == 0 && sizeof(BoardRecord) % 4 == 0 && sizeof(TravelRecord) % 4 == 0);
+struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   // Transient record.
   uint8_t letterFlying = 0;
   Flight flight;
