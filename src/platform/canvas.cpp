@@ -4,7 +4,9 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
+#include "platform/frame_log.h"
 #include "platform/page.h"
 #include "platform/utf8.h"
 
@@ -18,8 +20,11 @@ void SetSource(cairo_t* cr, uint32_t windowsColour) {
 }  // namespace
 
 struct Canvas::Impl {
+  Page* page = nullptr;
   cairo_surface_t* surface = nullptr;
   cairo_t* cr = nullptr;
+  // The pens, brush and font: everything below is copied to a canvas that
+  // does a noted drawing later.
   uint32_t penColour = 0;
   int penWidth = 1;
   bool brushSolid = true;
@@ -50,9 +55,41 @@ struct Canvas::Impl {
     width = std::max(x2 - x1 - 1, 0);
     height = std::max(y2 - y1 - 1, 0);
   }
+
+  void CopyStyle(const Impl& from) {
+    penColour = from.penColour;
+    penWidth = from.penWidth;
+    brushSolid = from.brushSolid;
+    brushColour = from.brushColour;
+    fontColour = from.fontColour;
+    fontSize = from.fontSize;
+    fontBold = from.fontBold;
+  }
+
+  FrameKey StyleKey(int op) const {
+    FrameKey key;
+    key.Add(100 + op).Add(penColour).Add(penWidth).Add(brushSolid ? brushColour : 0xFFFFFFFFull);
+    key.Add(fontColour).Add(fontSize).Add(fontBold);
+    return key;
+  }
 };
 
+// True when the drawing was only noted for a repeated frame (frame_log.h); it
+// is then done later, if at all, on a fresh canvas with the same style.
+bool Canvas::Noted(uint64_t key, const std::function<void(Canvas&)>& draw) {
+  if (impl_->page != &ThePage()) return false;
+  Page* page = impl_->page;
+  auto style = std::make_shared<Impl>();
+  style->CopyStyle(*impl_);
+  return FrameDefer(key, false, [page, style, draw] {
+    Canvas later(*page);
+    later.impl_->CopyStyle(*style);
+    draw(later);
+  });
+}
+
 Canvas::Canvas(Page& page) : impl_(new Impl) {
+  impl_->page = &page;
   const int stride = cairo_format_stride_for_width(CAIRO_FORMAT_RGB16_565, kPageWidth);
   impl_->surface = cairo_image_surface_create_for_data(reinterpret_cast<unsigned char*>(page.pixels.data()),
                                                        CAIRO_FORMAT_RGB16_565, kPageWidth, kPageHeight, stride);
@@ -104,6 +141,9 @@ static void BeginText(cairo_t* cr, int x, int y, int size, bool bold) {
 
 void Canvas::TextOut(int x, int y, const std::string& latin1) {
   if (latin1.empty()) return;
+  if (Noted(impl_->StyleKey(1).Add(x).Add(y).Add(latin1).value(),
+            [x, y, latin1](Canvas& c) { c.TextOut(x, y, latin1); }))
+    return;
   cairo_t* cr = impl_->cr;
   BeginText(cr, x, y, impl_->fontSize, impl_->fontBold);
   SetSource(cr, impl_->fontColour);
@@ -113,6 +153,9 @@ void Canvas::TextOut(int x, int y, const std::string& latin1) {
 
 void Canvas::TextOutEdged(int x, int y, const std::string& latin1, uint32_t edgeColour) {
   if (latin1.empty()) return;
+  if (Noted(impl_->StyleKey(2).Add(x).Add(y).Add(latin1).Add(edgeColour).value(),
+            [x, y, latin1, edgeColour](Canvas& c) { c.TextOutEdged(x, y, latin1, edgeColour); }))
+    return;
   cairo_t* cr = impl_->cr;
   BeginText(cr, x, y, impl_->fontSize, impl_->fontBold);
   cairo_text_path(cr, Latin1ToUtf8(latin1).c_str());
@@ -126,6 +169,9 @@ void Canvas::TextOutEdged(int x, int y, const std::string& latin1, uint32_t edge
 }
 
 void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
+  if (Noted(impl_->StyleKey(3).Add(x1).Add(y1).Add(x2).Add(y2).value(),
+            [=](Canvas& c) { c.Rectangle(x1, y1, x2, y2); }))
+    return;
   double left, top, width, height;
   impl_->Box(x1, y1, x2, y2, left, top, width, height);
   cairo_new_path(impl_->cr);
@@ -134,6 +180,9 @@ void Canvas::Rectangle(int x1, int y1, int x2, int y2) {
 }
 
 void Canvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight) {
+  if (Noted(impl_->StyleKey(4).Add(x1).Add(y1).Add(x2).Add(y2).Add(cornerWidth).Add(cornerHeight).value(),
+            [=](Canvas& c) { c.RoundRect(x1, y1, x2, y2, cornerWidth, cornerHeight); }))
+    return;
   double left, top, width, height;
   impl_->Box(x1, y1, x2, y2, left, top, width, height);
   // The corners are quarters of a cornerWidth x cornerHeight ellipse.
@@ -160,6 +209,9 @@ void Canvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int corn
 }
 
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
+  if (Noted(impl_->StyleKey(5).Add(x1).Add(y1).Add(x2).Add(y2).value(),
+            [=](Canvas& c) { c.Ellipse(x1, y1, x2, y2); }))
+    return;
   double left, top, width, height;
   impl_->Box(x1, y1, x2, y2, left, top, width, height);
   cairo_t* cr = impl_->cr;

@@ -2,6 +2,7 @@
 // onto the RGB565 page.
 #pragma once
 #include <cstdint>
+#include <functional>
 #include <string>
 
 struct Page;
@@ -30,5 +31,6 @@ class Canvas {
 
  private:
   struct Impl;
+  bool Noted(uint64_t key, const std::function<void(Canvas&)>& draw);
   Impl* impl_;
 };

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/frame_log.h"
+
 namespace {
 
 // The key in page format, or -1 when nothing is keyed.
@@ -47,6 +49,15 @@ bool Usable(const Picture& picture) {
   return !picture.empty() && picture.pixels.size() >= static_cast<size_t>(picture.width) * picture.height;
 }
 
+// What a picture adds to a drawing's key: its serial names its pixels.
+FrameKey& AddPicture(FrameKey& key, const Picture& picture) {
+  return key.Add(reinterpret_cast<uintptr_t>(&picture))
+      .Add(reinterpret_cast<uintptr_t>(picture.pixels.data()))
+      .Add(picture.serial)
+      .Add(static_cast<uint64_t>(picture.width) << 32 | static_cast<uint32_t>(picture.height))
+      .Add(picture.transparent ? picture.transparentColour : 0xFFFFFFFFull);
+}
+
 }  // namespace
 
 Page& ThePage() {
@@ -55,6 +66,9 @@ Page& ThePage() {
 }
 
 void ClearPage(Page& page, uint32_t windowsColour) {
+  if (&page == &ThePage() && FrameDefer(FrameKey().Add(1).Add(windowsColour).value(), true,
+                                        [&page, windowsColour] { ClearPage(page, windowsColour); }))
+    return;
   std::fill(page.pixels.begin(), page.pixels.end(), ToRgb565(windowsColour));
 }
 
@@ -71,6 +85,22 @@ void DrawPictureRect(Page& page, const Picture& picture, Rect source, int x, int
   int w = std::min(source.right - source.left, kPageWidth - x);
   int h = std::min(source.bottom - source.top, kPageHeight - y);
   if (w <= 0 || h <= 0) return;
+  if (&page == &ThePage()) {
+    FrameKey key;
+    AddPicture(key.Add(2), picture).Add(source.left).Add(source.top).Add(x).Add(y).Add(w).Add(h).Add(keyed);
+    const bool covers = (!keyed || KeyOf(picture) < 0) && x == 0 && y == 0 && w == kPageWidth && h == kPageHeight;
+    NotedBlit blit;
+    blit.draw = [](const NotedBlit& b) {
+      const int* v = b.values;
+      DrawPictureRect(*static_cast<Page*>(b.page), *static_cast<const Picture*>(b.picture),
+                      {v[0], v[1], v[0] + v[2], v[1] + v[3]}, v[4], v[5], v[6] != 0);
+    };
+    blit.page = &page;
+    blit.picture = &picture;
+    const int values[] = {source.left, source.top, w, h, x, y, keyed};
+    std::copy(std::begin(values), std::end(values), blit.values);
+    if (FrameDefer(key.value(), covers, blit)) return;
+  }
   CopyBlock(page, picture, source.left, source.top, x, y, w, h, keyed ? KeyOf(picture) : -1);
 }
 
@@ -88,6 +118,14 @@ void StretchPicture(Page& page, const Picture& picture, Rect destination) {
   const int x0 = std::max(destination.left, 0), x1 = std::min(destination.right, kPageWidth);
   const int y0 = std::max(destination.top, 0), y1 = std::min(destination.bottom, kPageHeight);
   if (x0 >= x1 || y0 >= y1) return;
+  if (&page == &ThePage()) {
+    FrameKey key;
+    AddPicture(key.Add(3), picture).Add(destination.left).Add(destination.top).Add(destination.right).Add(
+        destination.bottom);
+    const bool covers = KeyOf(picture) < 0 && x0 == 0 && y0 == 0 && x1 == kPageWidth && y1 == kPageHeight;
+    if (FrameDefer(key.value(), covers, [&page, &picture, destination] { StretchPicture(page, picture, destination); }))
+      return;
+  }
   const int key = KeyOf(picture);
   // Source columns are the same for every row: work them out once.
   std::vector<int> columns(x1 - x0);

@@ -8,9 +8,15 @@
 #include <filesystem>
 
 #include "platform/files.h"
+#include "platform/frame_log.h"
 #include "platform/paths.h"
 
 namespace {
+
+uint64_t NewPictureSerial() {
+  static uint64_t last = 0;
+  return ++last;
+}
 
 // Pictures larger than this are refused rather than filling the memory; the
 // size is checked from the file's header, before anything is decoded.
@@ -205,6 +211,9 @@ bool LoadPicture(const std::string& path, Picture& out, std::string* why) {
   } else {
     return Refuse(why, "type d'image inconnu");
   }
+  // A drawing noted earlier in this frame may show the old pixels.
+  FrameFlush();
+  decoded.serial = NewPictureSerial();
   out = std::move(decoded);
   return true;
 }
@@ -251,6 +260,7 @@ Picture StretchedCopy(const Picture& picture, int w, int h) {
     return copy;
   copy.width = w;
   copy.height = h;
+  copy.serial = NewPictureSerial();
   copy.pixels.resize(size_t(w) * h);
   for (int y = 0; y < h; ++y) {
     const uint16_t* from = picture.pixels.data() + size_t(int64_t(y) * picture.height / h) * picture.width;

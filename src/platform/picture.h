@@ -13,6 +13,9 @@ struct Picture {
   std::vector<uint16_t> pixels;  // row by row, RGB565
   bool transparent = false;
   uint32_t transparentColour = 0xFF0000;  // Windows colour; kNoColour keys nothing
+  // Set anew whenever pixels are loaded or made, and copied with them: equal
+  // serials mean equal pixels. 0 for a picture built by hand.
+  uint64_t serial = 0;
   bool empty() const { return width <= 0 || height <= 0; }
 };
 

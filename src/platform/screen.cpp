@@ -8,6 +8,7 @@
 #include <deque>
 #include <vector>
 
+#include "platform/frame_log.h"
 #include "platform/keys.h"
 #include "platform/page.h"
 #include "platform/utf8.h"
@@ -224,6 +225,9 @@ void ScreenShutdown() {
 
 void ScreenFlip(const Page& page) {
   ++flipCount;
+  // A frame drawn from the same keys as the last left the page as it was.
+  const bool repeated = &page == &ThePage() && FrameEnd();
+  if (!presentNeeded && repeated) return;
   // Comparing the page costs a small part of uploading and presenting it.
   if (!presentNeeded && page.pixels == presented) return;
   presented = page.pixels;

@@ -8,6 +8,7 @@
 #include "display/sound.h"
 #include "games/framework.h"
 #include "platform/clock.h"
+#include "platform/frame_log.h"
 #include "platform/page.h"
 #include "platform/screen.h"
 #include "shell/forms.h"
@@ -70,6 +71,7 @@ static void DrawStatusLine() {
 }
 
 void TForm1::DXTimer1Timer() {
+  FrameBegin();
   if (G.splashShowing && TimedOut(G.launchTick, 4000, Now())) {
     G.splashShowing = 0;
     LoadBackground(52);

@@ -8,6 +8,7 @@
 #include "display/drawing.h"
 #include "harness/harness.h"
 #include "platform/clock.h"
+#include "platform/frame_log.h"
 #include "platform/page.h"
 #include "platform/screen.h"
 #include "shell/forms.h"
@@ -95,6 +96,28 @@ TEST(PageFlip, ARunningGamePresentsTheChangesItShowsAndNothingElse) {
   // The win banner moves on every frame.
   G.gameWon = 1;
   EXPECT_GE(h.PresentsOver(200), 15);
+}
+
+TEST(PageFlip, AnUnchangedFrameOfARunningGameIsSkippedAndLeavesTheExactPage) {
+  if (!DataBuilt()) GTEST_SKIP() << "the data folder is not built";
+  Playing h;
+  h.StartHangman();
+  // Between the clock's seconds the frames repeat: nearly all are skipped.
+  int skipped = FramesSkipped();
+  h.Run(1000);
+  EXPECT_GE(FramesSkipped() - skipped, 95);
+  // With the clock stopped, every frame is.
+  Form2.Timer1Enabled = false;
+  h.Run(100);
+  skipped = FramesSkipped();
+  h.Run(1000);
+  EXPECT_GE(FramesSkipped() - skipped, 98);
+  const std::vector<uint16_t> shown = ThePage().pixels;
+  // A stray drawing outside the frame makes the next frame draw everything:
+  // the page comes out as the skipped frames left it.
+  ClearPage(ThePage(), 0x0000FF);
+  h.Tick();
+  EXPECT_EQ(ThePage().pixels, shown);
 }
 
 TEST(MessageLoop, TimersKeepTheirPaceWhileTheLoopSleepsBetweenThem) {
