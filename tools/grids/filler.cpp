@@ -134,31 +134,38 @@ bool Filler::Place(FillState& s, int c, int r, int value) const {
 // square that walls off part of the grid is refused at once, not found out
 // when the last cell is filled.
 bool Filler::Connected(const FillState& s) const {
-  int open = width_ * height_ - s.blacks;
-  int stack[kMaxSide * kMaxSide];
-  bool seen[kMaxSide * kMaxSide] = {};
-  int top = 0;
-  for (int i = 0; i < width_ * height_ && top == 0; ++i)
-    if (s.cell[i % width_][i / width_] != kBlack) {
-      stack[top++] = i;
-      seen[i] = true;
+  // Rows as bit sets: the reached cells spread to their open neighbours until
+  // nothing more is reached.
+  uint32_t open[kMaxSide] = {}, reached[kMaxSide] = {};
+  int openCount = 0;
+  for (int r = 0; r < height_; ++r) {
+    for (int c = 0; c < width_; ++c)
+      if (s.cell[c][r] != kBlack) open[r] |= 1u << c;
+    openCount += __builtin_popcount(open[r]);
+  }
+  for (int r = 0; r < height_; ++r)
+    if (open[r]) {
+      reached[r] = open[r] & (~open[r] + 1);  // the first open cell
+      break;
     }
-  int reached = 0;
-  while (top > 0) {
-    int i = stack[--top];
-    ++reached;
-    int c = i % width_, r = i / width_;
-    const int dc[4] = {1, -1, 0, 0}, dr[4] = {0, 0, 1, -1};
-    for (int k = 0; k < 4; ++k) {
-      int x = c + dc[k], y = r + dr[k];
-      if (x < 0 || y < 0 || x >= width_ || y >= height_ || s.cell[x][y] == kBlack) continue;
-      if (!seen[y * width_ + x]) {
-        seen[y * width_ + x] = true;
-        stack[top++] = y * width_ + x;
+  for (bool grew = true; grew;) {
+    grew = false;
+    for (int r = 0; r < height_; ++r) {
+      uint32_t next = reached[r] | (reached[r] << 1) | (reached[r] >> 1);
+      if (r > 0) next |= reached[r - 1];
+      if (r + 1 < height_) next |= reached[r + 1];
+      next &= open[r];
+      // Along the row, the reached cells run on through open cells.
+      for (uint32_t more = next; (more = (next | (next << 1) | (next >> 1)) & open[r]) != next;) next = more;
+      if (next != reached[r]) {
+        reached[r] = next;
+        grew = true;
       }
     }
   }
-  return reached == open;
+  int count = 0;
+  for (int r = 0; r < height_; ++r) count += __builtin_popcount(reached[r]);
+  return count == openCount;
 }
 
 bool Filler::Complete(const FillState& s) const {
@@ -191,7 +198,15 @@ int Filler::RoughChoices(const FillState& s, int c, int r) const {
 void Filler::Candidates(const FillState& s, int c, int r, SplitMix& random,
                         std::vector<Candidate>& out) const {
   out.clear();
+  // Only the letters that may follow both runs can be placed: the others
+  // are not tried, which spares a copy of the state each.
+  auto follow = [&](int32_t node, int length) -> uint32_t {
+    if (length == 0) return (1u << 26) - 1;
+    return node == Lexicon::kNone ? 0 : lexicon_.At(node).childMask;
+  };
+  const uint32_t letters = follow(s.acrossNode[r], s.acrossLength[r]) & follow(s.downNode[c], s.downLength[c]);
   for (int letter = 0; letter < 26; ++letter) {
+    if (!(letters >> letter & 1)) continue;
     FillState trial = s;
     if (!Place(trial, c, r, letter)) continue;
     double across = trial.acrossNode[r] == Lexicon::kNone ? 0.5 : lexicon_.At(trial.acrossNode[r]).weight;
