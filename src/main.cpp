@@ -1,3 +1,7 @@
+#include "display/log.h"
 #include "shell/forms.h"
 
-int main() { return RunProgram(Backend::Sdl); }
+int main() {
+  LogToStandardError(true);
+  return RunProgram(Backend::Sdl);
+}

@@ -4,3 +4,6 @@
 #include <string>
 
 void Log(const std::string& text);
+// The installed program also writes each line to standard error, so a
+// maintainer running it from a terminal sees why a file was refused.
+void LogToStandardError(bool on);
