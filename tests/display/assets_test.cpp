@@ -9,6 +9,7 @@
 #include <cstdlib>
 
 #include "display/assets.h"
+#include "display/log.h"
 #include "harness/harness.h"
 #include "platform/picture.h"
 #include "shell/forms.h"
@@ -169,6 +170,16 @@ TEST_F(Assets, HeadsComeFromTheProgramThenThePlayerAndABadOneIsReported) {
   LoadHead("Personne");
   EXPECT_EQ(LogLinesWith("absent. Non Chargé.."), 2);
   EXPECT_TRUE(h.LogHas(h.dataPrefix + "TETE\\Personne.bmp absent"));
+
+  // The installed program says the same on standard error, in UTF-8.
+  testing::internal::CaptureStderr();
+  LogToStandardError(true);
+  LoadHead("Casse");
+  LogToStandardError(false);
+  LoadHead("Casse");
+  const std::string said = testing::internal::GetCapturedStderr();
+  EXPECT_EQ(said.find("lettrarium: bitmap non compatible : " + h.programDir + "bitmaps\\tete\\Casse.bmp"), 0u) << said;
+  EXPECT_EQ(said.find("lettrarium:", 1), std::string::npos) << said;
 }
 
 TEST_F(Assets, CardBackZeroMeansThree) {
