@@ -31,7 +31,7 @@ struct FrameLog {
   int skipped = 0;
 };
 
-FrameLog& Log() {
+FrameLog& TheFrameLog() {
   static FrameLog log;
   return log;
 }
@@ -55,7 +55,7 @@ FrameKey& FrameKey::Add(const std::string& bytes) {
 }
 
 void FrameFlush() {
-  FrameLog& log = Log();
+  FrameLog& log = TheFrameLog();
   if (!log.repeating) return;
   log.repeating = false;
   log.replaying = true;
@@ -66,7 +66,7 @@ void FrameFlush() {
 }
 
 void FrameBegin() {
-  FrameLog& log = Log();
+  FrameLog& log = TheFrameLog();
   if (log.inFrame) {
     // The last frame was never flipped: its noted drawings are due.
     FrameFlush();
@@ -83,7 +83,7 @@ namespace {
 
 // True when the drawing repeats the last frame's at this place and may wait.
 bool Repeats(uint64_t key, bool coversPage) {
-  FrameLog& log = Log();
+  FrameLog& log = TheFrameLog();
   if (log.replaying) return false;
   if (!log.inFrame) {
     log.lastUsable = false;
@@ -103,18 +103,18 @@ bool Repeats(uint64_t key, bool coversPage) {
 
 bool FrameDefer(uint64_t key, bool coversPage, std::function<void()> draw) {
   if (!Repeats(key, coversPage)) return false;
-  Log().pending.push_back(Noted{{}, std::move(draw)});
+  TheFrameLog().pending.push_back(Noted{{}, std::move(draw)});
   return true;
 }
 
 bool FrameDefer(uint64_t key, bool coversPage, const NotedBlit& blit) {
   if (!Repeats(key, coversPage)) return false;
-  Log().pending.push_back(Noted{blit, {}});
+  TheFrameLog().pending.push_back(Noted{blit, {}});
   return true;
 }
 
 bool FrameEnd() {
-  FrameLog& log = Log();
+  FrameLog& log = TheFrameLog();
   if (!log.inFrame) return false;
   log.inFrame = false;
   const bool same = log.repeating && log.index == log.last.size();
@@ -130,4 +130,4 @@ bool FrameEnd() {
   return false;
 }
 
-int FramesSkipped() { return Log().skipped; }
+int FramesSkipped() { return TheFrameLog().skipped; }
