@@ -2,7 +2,9 @@
 // themed games need to finish building.
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <set>
+#include <sstream>
 
 #include "built_files.h"
 #include "shell/game_state.h"
@@ -156,6 +158,33 @@ TEST(CommonTiers, HoldOnlyWordsOfTheirDictionaryEachOnceAndEnoughOfEveryLengthTh
                         "PUTAIN", "JOSEPH"})
     EXPECT_FALSE(french.count(w)) << w;
   for (const char* w : {"MAISON", "FROMAGE", "PAPILLON", "BOULANGERIE", "ANNIVERSAIRE"}) EXPECT_TRUE(french.count(w)) << w;
+}
+
+// The refused words (names, abbreviations, coarse words; "WORD*" refuses
+// every word it begins) never reach a tier, whatever the committed lists hold.
+TEST(CommonTiers, LeaveOutEveryRefusedWord) {
+  const std::pair<const char*, const char*> lists[] = {{"data/words/refuses_francais.txt", "bin/CourantsFrancais.txt"},
+                                                       {"data/words/refused_english.txt", "bin/CourantsAnglais.txt"}};
+  for (const auto& [refusedPath, tierPath] : lists) {
+    SCOPED_TRACE(tierPath);
+    std::ifstream in(std::string(SOURCE_DIR) + "/" + refusedPath);
+    ASSERT_TRUE(in) << refusedPath;
+    std::set<std::string> words;
+    std::vector<std::string> prefixes;
+    for (std::string line; std::getline(in, line);) {
+      if (line.empty() || line[0] == '#') continue;
+      std::istringstream fields(line);
+      for (std::string w; fields >> w;) {
+        if (w.back() == '*') prefixes.push_back(w.substr(0, w.size() - 1));
+        else words.insert(w);
+      }
+    }
+    ASSERT_GT(words.size(), 50u);
+    for (const std::string& w : LinesOf(tierPath)) {
+      EXPECT_FALSE(words.count(w)) << w;
+      for (const std::string& p : prefixes) EXPECT_NE(w.rfind(p, 0), 0u) << w << " begins with " << p;
+    }
+  }
 }
 
 TEST(CommonTiers, EveryWordTheGamesDrawIsACommonWordAndADictionaryWord) {
