@@ -49,6 +49,7 @@ class Filler {
   bool Connected(const FillState& s) const;
   void Candidates(const FillState& s, int c, int r, SplitMix& random, std::vector<Candidate>& out) const;
   int RoughChoices(const FillState& s, int c, int r) const;
+  uint32_t LettersThatFit(const FillState& s, int c, int r) const;
 
   const Lexicon& lexicon_;
   const GridRules& rules_;
@@ -174,18 +175,23 @@ bool Filler::Complete(const FillState& s) const {
   return Connected(s);
 }
 
-// At least the number of values the cell may take, cheaply: the letters that
-// may follow both runs, and the black square if it closes words.
-int Filler::RoughChoices(const FillState& s, int c, int r) const {
+// The letters that may follow both the across and the down run at the cell,
+// as a bit set (bit k: 'A' + k).
+uint32_t Filler::LettersThatFit(const FillState& s, int c, int r) const {
   auto follow = [&](int32_t node, int length) -> uint32_t {
     if (length == 0) return (1u << 26) - 1;
     return node == Lexicon::kNone ? 0 : lexicon_.At(node).childMask;
   };
+  return follow(s.acrossNode[r], s.acrossLength[r]) & follow(s.downNode[c], s.downLength[c]);
+}
+
+// At least the number of values the cell may take, cheaply: the letters that
+// may follow both runs, and the black square if it closes words.
+int Filler::RoughChoices(const FillState& s, int c, int r) const {
   auto closes = [&](int32_t node, int length) {
     return length < 2 || (node != Lexicon::kNone && lexicon_.At(node).word != Lexicon::kNone);
   };
-  int count = __builtin_popcount(follow(s.acrossNode[r], s.acrossLength[r]) &
-                                 follow(s.downNode[c], s.downLength[c]));
+  int count = __builtin_popcount(LettersThatFit(s, c, r));
   if (s.blacks < rules_.maxBlacks && closes(s.acrossNode[r], s.acrossLength[r]) &&
       closes(s.downNode[c], s.downLength[c]))
     ++count;
@@ -200,11 +206,7 @@ void Filler::Candidates(const FillState& s, int c, int r, SplitMix& random,
   out.clear();
   // Only the letters that may follow both runs can be placed: the others
   // are not tried, which spares a copy of the state each.
-  auto follow = [&](int32_t node, int length) -> uint32_t {
-    if (length == 0) return (1u << 26) - 1;
-    return node == Lexicon::kNone ? 0 : lexicon_.At(node).childMask;
-  };
-  const uint32_t letters = follow(s.acrossNode[r], s.acrossLength[r]) & follow(s.downNode[c], s.downLength[c]);
+  const uint32_t letters = LettersThatFit(s, c, r);
   for (int letter = 0; letter < 26; ++letter) {
     if (!(letters >> letter & 1)) continue;
     FillState trial = s;
