@@ -4,7 +4,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <memory>
 
 #include "platform/frame_log.h"
 #include "platform/page.h"
@@ -19,12 +18,8 @@ void SetSource(cairo_t* cr, uint32_t windowsColour) {
 
 }  // namespace
 
-struct Canvas::Impl {
-  Page* page = nullptr;
-  cairo_surface_t* surface = nullptr;
-  cairo_t* cr = nullptr;
-  // The pens, brush and font: everything below is copied to a canvas that
-  // does a noted drawing later.
+// The pens, brush and font: copied to a canvas that does a noted drawing later.
+struct CanvasStyle {
   uint32_t penColour = 0;
   int penWidth = 1;
   bool brushSolid = true;
@@ -32,6 +27,12 @@ struct Canvas::Impl {
   uint32_t fontColour = 0;
   int fontSize = 8;
   bool fontBold = false;
+};
+
+struct Canvas::Impl : CanvasStyle {
+  Page* page = nullptr;
+  cairo_surface_t* surface = nullptr;
+  cairo_t* cr = nullptr;
 
   // Fills with the brush, then strokes the outline with the pen, as the
   // window system's shape calls do.
@@ -56,16 +57,6 @@ struct Canvas::Impl {
     height = std::max(y2 - y1 - 1, 0);
   }
 
-  void CopyStyle(const Impl& from) {
-    penColour = from.penColour;
-    penWidth = from.penWidth;
-    brushSolid = from.brushSolid;
-    brushColour = from.brushColour;
-    fontColour = from.fontColour;
-    fontSize = from.fontSize;
-    fontBold = from.fontBold;
-  }
-
   FrameKey StyleKey(int op) const {
     FrameKey key;
     key.Add(100 + op).Add(penColour).Add(penWidth).Add(brushSolid ? brushColour : 0xFFFFFFFFull);
@@ -79,11 +70,10 @@ struct Canvas::Impl {
 bool Canvas::Noted(uint64_t key, const std::function<void(Canvas&)>& draw) {
   if (impl_->page != &ThePage()) return false;
   Page* page = impl_->page;
-  auto style = std::make_shared<Impl>();
-  style->CopyStyle(*impl_);
+  const CanvasStyle style = *impl_;
   return FrameDefer(key, false, [page, style, draw] {
     Canvas later(*page);
-    later.impl_->CopyStyle(*style);
+    static_cast<CanvasStyle&>(*later.impl_) = style;
     draw(later);
   });
 }
