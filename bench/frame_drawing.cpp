@@ -7,8 +7,8 @@
 #include "display/drawing.h"
 #include "platform/clock.h"
 #include "platform/page.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include "catalogue/catalogue.h"
 #include "harness/harness.h"
 #include "platform/clock.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/forms.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 // The program started on the real data and past its title, or nothing (the
 // benchmark skipped) when the data folder is not built.

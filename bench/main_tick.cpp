@@ -7,11 +7,11 @@
 
 #include "display/drawing.h"
 #include "harness/harness.h"
-#include "persistence/list_entries.h"
+#include "display/list_entries.h"
 #include "platform/page.h"
 #include "platform/screen.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 static HarnessOptions RealData() {
   HarnessOptions options;

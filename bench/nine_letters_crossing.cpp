@@ -11,8 +11,8 @@
 #include "games/nine_letters.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
 

@@ -9,8 +9,8 @@
 #include "games/game_routines.h"
 #include "harness/harness.h"
 #include "platform/clock.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
 

@@ -4,8 +4,8 @@
 #include "display/assets.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 #include "words/word_store.h"
 
 void FillCatalogue() {

@@ -5,16 +5,17 @@
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
+#include "catalogue/picture_import.h"
 #include "display/play_clock.h"
 #include "display/sound.h"
-#include "persistence/list_entries.h"
+#include "display/list_entries.h"
 #include "persistence/saved_games.h"
 #include "persistence/scores.h"
 #include "platform/files.h"
 #include "platform/page.h"
 #include "platform/paths.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // confirmation), drawn and handled once per frame.
 #pragma once
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 void DrawOptionsPage();
 void DrawScoresPage();

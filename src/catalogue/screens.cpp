@@ -15,10 +15,10 @@
 #include "platform/clock.h"
 #include "platform/page.h"
 #include "platform/screen.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
-#include "shell/held_letters.h"
-#include "shell/resets.h"
+#include "state/forms.h"
+#include "state/game_state.h"
+#include "state/held_letters.h"
+#include "display/resets.h"
 #include "travel/travel.h"
 
 namespace {

@@ -7,12 +7,12 @@
 #include "display/drawing.h"
 #include "display/log.h"
 #include "display/sound.h"
-#include "persistence/list_entries.h"
+#include "display/list_entries.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/picture.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace {
 

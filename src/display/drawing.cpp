@@ -12,7 +12,7 @@
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/page.h"
-#include "shell/forms.h"
+#include "state/forms.h"
 
 namespace {
 

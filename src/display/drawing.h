@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 constexpr int32_t kWhite = 0xffff;     // normal text
 constexpr int32_t kHighlight = 255;    // hovered, selected or solution text

@@ -3,7 +3,7 @@
 #include <cstdio>
 
 #include "platform/utf8.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 static bool toStandardError = false;
 

@@ -6,8 +6,8 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/files.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 void LoadSounds() {
   for (int n = 0; n <= 13; ++n) {

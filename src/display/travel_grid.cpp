@@ -5,7 +5,7 @@
 #include "display/drawing.h"
 #include "platform/canvas.h"
 #include "platform/page.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 constexpr uint32_t kSilver = 0xC0C0C0, kGreen = 0x008000, kRed = 0x0000FF;

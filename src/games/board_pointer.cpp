@@ -5,8 +5,8 @@
 #include "display/drawing.h"
 #include "display/sound.h"
 #include "games/framework.h"
-#include "shell/game_state.h"
-#include "shell/held_letters.h"
+#include "state/game_state.h"
+#include "state/held_letters.h"
 
 namespace {
 

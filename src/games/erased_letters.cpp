@@ -9,7 +9,7 @@
 #include "games/grid_games.h"
 #include "games/shifted_grid.h"
 #include "platform/clock.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

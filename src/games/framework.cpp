@@ -2,8 +2,8 @@
 
 #include "display/play_clock.h"
 #include "games/game_routines.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 #include "words/word_routines.h"
 
 bool VariantIn(unsigned variant, std::initializer_list<std::pair<unsigned, unsigned>> ranges) {

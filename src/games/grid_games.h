@@ -6,7 +6,7 @@
 #include <string>
 
 #include "games/grid_reader.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 // "6x6", "8x8", "10x10", "12x12".
 std::string GridKey(int size);

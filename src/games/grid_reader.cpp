@@ -6,7 +6,7 @@
 #include "display/log.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -13,7 +13,7 @@
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/page.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -11,7 +11,7 @@
 #include "games/game_routines.h"
 #include "games/nine_letters.h"
 #include "games/proverbs.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 using namespace nine_letters;
 

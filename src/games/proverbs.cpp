@@ -7,8 +7,8 @@
 #include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 #include "words/word_store.h"
 
 static bool IsSeparator(const std::string& line) { return !line.empty() && line[0] == '.'; }

@@ -1,7 +1,7 @@
 #include "games/shifted_grid.h"
 
 #include "games/framework.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 void WriteValuedPalette(int row) {
   WriteAlphabet(1, row);

@@ -11,7 +11,7 @@
 #include "games/proverbs.h"
 #include "games/word_draws.h"
 #include "platform/clock.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "words/word_routines.h"
 
 namespace {

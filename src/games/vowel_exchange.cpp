@@ -10,7 +10,7 @@
 #include "games/game_routines.h"
 #include "games/proverbs.h"
 #include "games/word_draws.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "words/word_routines.h"
 
 namespace {

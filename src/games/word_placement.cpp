@@ -8,7 +8,7 @@
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

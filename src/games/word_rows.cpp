@@ -9,7 +9,7 @@
 #include "games/game_routines.h"
 #include "games/proverbs.h"
 #include "platform/clock.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
 

@@ -6,7 +6,7 @@
 #include "display/log.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 void ChargeCommentaires() {
   const std::string path = G.programDir + "txt\\Commentaires.dta";

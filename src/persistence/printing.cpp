@@ -10,7 +10,7 @@
 #include "persistence/commentary.h"
 #include "persistence/saved_games.h"
 #include "platform/printer.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 std::string PrintedListLine(unsigned variant, const std::string& line) {
   if (variant >= 1 && variant <= 3) return "";

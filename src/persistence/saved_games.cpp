@@ -14,12 +14,12 @@
 #include "display/drawing.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
-#include "persistence/list_entries.h"
+#include "display/list_entries.h"
 #include "persistence/saved_record_check.h"
 #include "platform/files.h"
 #include "platform/paths.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <memory>
 #include <string>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 #pragma pack(push, 1)
 // The record file's layout: the four saved records one after the other.

@@ -4,8 +4,8 @@
 
 #include "display/drawing.h"
 #include "display/log.h"
-#include "persistence/list_entries.h"
-#include "shell/game_state.h"
+#include "display/list_entries.h"
+#include "state/game_state.h"
 
 // Writes `text` over `line` from position `from` (1-based), at most 26
 // characters, never past the end of the line.

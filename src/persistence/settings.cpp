@@ -6,11 +6,11 @@
 
 #include "display/assets.h"
 #include "display/log.h"
-#include "persistence/list_entries.h"
+#include "display/list_entries.h"
 #include "platform/files.h"
 #include "platform/ini_file.h"
 #include "platform/screen.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 static std::string SettingsPath() { return DataFolderPrefix() + "CFG\\favoris.vlk"; }
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 bool OnMap(int x, int y) { return 0 <= x && x < 14 && 0 <= y && y < 8; }
 

@@ -2,8 +2,8 @@
 
 #include "display/assets.h"
 #include "persistence/commentary.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 #include "travel/map_squares.h"
 #include "words/word_store.h"
 

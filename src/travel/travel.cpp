@@ -11,8 +11,8 @@
 #include "persistence/commentary.h"
 #include "platform/clock.h"
 #include "platform/ini_file.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 #include "travel/map_squares.h"
 
 void Chargepays() {

@@ -4,7 +4,7 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "travel/map_squares.h"
 #include "travel/stage.h"
 #include "travel/travel.h"

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "words/word_routines.h"
 
 namespace {

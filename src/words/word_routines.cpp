@@ -6,7 +6,7 @@
 
 #include "platform/clock.h"
 #include "platform/paths.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "words/word_store.h"
 
 namespace {

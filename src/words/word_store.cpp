@@ -10,8 +10,8 @@
 #include "display/log.h"
 #include "platform/files.h"
 #include "platform/screen.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 int32_t wordCount[31];
 int32_t wordLinesRead;

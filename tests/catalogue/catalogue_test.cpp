@@ -2,7 +2,7 @@
 
 #include "catalogue/catalogue.h"
 #include "harness/harness.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "words/word_store.h"
 
 TEST(Catalogue, NamesKeepTheirInnerSpaces) {

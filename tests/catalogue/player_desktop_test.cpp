@@ -9,7 +9,7 @@
 #include "platform/file_chooser.h"
 #include "platform/keys.h"
 #include "platform/picture.h"
-#include "shell/forms.h"
+#include "state/forms.h"
 
 namespace fs = std::filesystem;
 

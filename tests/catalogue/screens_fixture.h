@@ -6,7 +6,7 @@
 
 #include "harness/harness.h"
 #include "platform/audio.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 struct MenuProgram : Harness {
   explicit MenuProgram(const std::string& dictionary = DefaultDictionary()) {

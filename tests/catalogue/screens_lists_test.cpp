@@ -7,7 +7,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/screens.h"
 #include "catalogue/screens_fixture.h"
-#include "shell/forms.h"
+#include "state/forms.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include "catalogue/screens_fixture.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
-#include "shell/forms.h"
+#include "state/forms.h"
 #include "words/word_store.h"
 
 TEST(GameList, HoveringAFamilyLoadsItsHelpAndAsksForTheHand) {

@@ -7,7 +7,7 @@
 #include "catalogue/screens_fixture.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
-#include "shell/forms.h"
+#include "state/forms.h"
 
 namespace {
 

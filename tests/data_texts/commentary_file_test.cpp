@@ -9,7 +9,7 @@
 #include "built_text.h"
 #include "persistence/commentary.h"
 #include "platform/ini_file.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include "built_text.h"
 #include "catalogue/catalogue.h"
 #include "persistence/commentary.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include <sstream>
 
 #include "built_files.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "platform/clock.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"

@@ -3,8 +3,8 @@
 #include "display/assets.h"
 #include "harness/harness.h"
 #include "platform/picture.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace {
 

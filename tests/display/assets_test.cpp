@@ -12,8 +12,8 @@
 #include "display/log.h"
 #include "harness/harness.h"
 #include "platform/picture.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace {
 

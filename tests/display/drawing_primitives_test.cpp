@@ -5,9 +5,9 @@
 #include "platform/clock.h"
 #include "platform/colour.h"
 #include "platform/page.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/forms.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 namespace {
 

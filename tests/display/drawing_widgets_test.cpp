@@ -8,8 +8,8 @@
 #include "harness/harness.h"
 #include "platform/colour.h"
 #include "platform/page.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 
 #include "harness/harness.h"
 #include "display/play_clock.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/forms.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 static void Seconds(int n) {
   for (int i = 0; i < n; ++i) Form2.Timer1Timer();

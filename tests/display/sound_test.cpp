@@ -4,8 +4,8 @@
 #include "display/sound.h"
 #include "harness/harness.h"
 #include "platform/audio.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace {
 const std::string kMidi = std::string("MThd\0\0\0\6\0\0\0\1\0\x60", 14) + std::string("MTrk\0\0\0\4\0\xFF\x2F\0", 12);

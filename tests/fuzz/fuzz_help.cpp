@@ -1,7 +1,7 @@
 // A help page, read into the help list.
 #include "fuzz_support.h"
 #include "persistence/commentary.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   G.programDir = FuzzProgramFolder();

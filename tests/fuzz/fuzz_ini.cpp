@@ -5,7 +5,7 @@
 #include "fuzz_support.h"
 #include "persistence/settings.h"
 #include "platform/ini_file.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ResetFuzzState();

@@ -3,7 +3,7 @@
 
 #include "fuzz_support.h"
 #include "games/proverbs.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   G.programDir = FuzzProgramFolder();

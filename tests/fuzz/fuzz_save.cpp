@@ -4,7 +4,7 @@
 
 #include "fuzz_support.h"
 #include "persistence/saved_games.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   ResetFuzzState();

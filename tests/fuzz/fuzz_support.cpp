@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <filesystem>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace fs = std::filesystem;
 

@@ -1,6 +1,6 @@
 // The travel countries file, read into the map.
 #include "fuzz_support.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "travel/travel.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

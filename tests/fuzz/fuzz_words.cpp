@@ -2,7 +2,7 @@
 #include <string>
 
 #include "fuzz_support.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "words/word_store.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

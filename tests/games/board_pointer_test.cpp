@@ -3,8 +3,8 @@
 #include "display/drawing.h"
 #include "games/framework.h"
 #include "harness/harness.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 
 #include "games/grid_reader.h"
 #include "harness/harness.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

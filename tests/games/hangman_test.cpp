@@ -7,8 +7,8 @@
 #include "harness/harness.h"
 #include "platform/audio.h"
 #include "platform/keys.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace {
 

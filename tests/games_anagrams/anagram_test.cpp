@@ -6,7 +6,7 @@
 #include "catalogue/catalogue.h"
 #include "platform/audio.h"
 #include "platform/keys.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "display/drawing.h"
 #include "harness/board_play.h"
 #include "harness/harness.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 inline std::string RowText(int x, int y, int length) { return RowAt(x, y, length); }
 

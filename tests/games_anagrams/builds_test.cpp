@@ -6,7 +6,7 @@
 
 #include "board_moves.h"
 #include "catalogue/catalogue.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
 

@@ -3,7 +3,7 @@
 #include "board_moves.h"
 #include "catalogue/catalogue.h"
 #include "platform/keys.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

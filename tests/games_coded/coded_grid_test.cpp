@@ -9,8 +9,8 @@
 #include "harness/harness.h"
 #include "platform/audio.h"
 #include "platform/keys.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 namespace {
 

@@ -17,8 +17,8 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 struct GridGame : Harness {
   explicit GridGame(HarnessOptions options = {.realData = true}) : Harness(options) {

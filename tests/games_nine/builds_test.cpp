@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "nine_fixture.h"
-#include "shell/resets.h"
+#include "display/resets.h"
 #include "words/word_store.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "nine_fixture.h"
-#include "shell/resets.h"
+#include "display/resets.h"
 
 namespace {
 

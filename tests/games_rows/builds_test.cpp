@@ -8,7 +8,7 @@
 
 #include "games/framework.h"
 #include "rows_fixture.h"
-#include "shell/resets.h"
+#include "display/resets.h"
 #include "words/word_store.h"
 
 namespace {

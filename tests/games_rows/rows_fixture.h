@@ -9,7 +9,7 @@
 #include "harness/board_play.h"
 #include "harness/harness.h"
 #include "platform/audio.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 struct RowsGame : Harness {
   explicit RowsGame(const std::string& dictionary, HarnessOptions options = {}) : Harness(options) {

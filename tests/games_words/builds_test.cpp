@@ -6,7 +6,7 @@
 #include <set>
 #include <vector>
 
-#include "shell/resets.h"
+#include "display/resets.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
 #include "words_fixture.h"

@@ -11,7 +11,7 @@
 #include "harness/harness.h"
 #include "platform/audio.h"
 #include "platform/keys.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 struct WordsGame : Harness {
   // An empty dictionary text keeps the real lists (realData) or none.

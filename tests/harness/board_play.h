@@ -6,7 +6,7 @@
 
 #include "display/drawing.h"
 #include "harness/harness.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 inline char LetterAt(int x, int y) { return static_cast<char>(G.boardLetters[CellIndex(x, y)]); }
 

@@ -13,9 +13,9 @@
 #include "platform/page.h"
 #include "platform/screen.h"
 #include "platform/utf8.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
-#include "shell/program.h"
+#include "state/forms.h"
+#include "state/game_state.h"
+#include "app/program.h"
 
 namespace fs = std::filesystem;
 

@@ -9,8 +9,8 @@
 #include "harness/harness.h"
 #include "persistence/saved_games.h"
 #include "platform/files.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace fs = std::filesystem;
 

@@ -11,8 +11,8 @@
 #include "harness/harness.h"
 #include "persistence/settings.h"
 #include "platform/paths.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace fs = std::filesystem;
 

@@ -2,7 +2,7 @@
 
 #include "harness/harness.h"
 #include "persistence/commentary.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 static std::string CommentaryFile(int last) {
   std::string text = "[COMMENTAIRES]\r\n";

@@ -6,8 +6,8 @@
 #include "persistence/commentary.h"
 #include "persistence/printing.h"
 #include "platform/printer.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 TEST(Printing, HiddenWordsArePrintedWithoutTheirPositionPrefix) {
   EXPECT_EQ(PrintedListLine(34, "01 02LOUP"), "LOUP");

@@ -4,8 +4,8 @@
 
 #include "harness/harness.h"
 #include "persistence/saved_games.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace fs = std::filesystem;
 

@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "harness/harness.h"
-#include "persistence/list_entries.h"
+#include "display/list_entries.h"
 #include "persistence/scores.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 void WinAfter(int minutes, int seconds, const std::string& title = "PENDU  8 lettres") {

@@ -2,7 +2,7 @@
 
 #include "harness/harness.h"
 #include "platform/ini_file.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 TEST(Settings, AFirstRunGivesTheDefaultPlayerWithSoundsAndMusicOn) {
   Harness h;

@@ -14,8 +14,8 @@
 #include "harness/board_play.h"
 #include "harness/harness.h"
 #include "platform/keys.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 namespace {
 

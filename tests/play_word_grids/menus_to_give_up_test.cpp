@@ -16,7 +16,7 @@
 #include "platform/colour.h"
 #include "platform/keys.h"
 #include "platform/page.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 namespace {
 

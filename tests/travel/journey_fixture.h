@@ -9,7 +9,7 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 struct Journey : Harness {
   explicit Journey(HarnessOptions options = {.realData = true}) : Harness(options) {}

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "word_files.h"
 #include "words/search_tools.h"
 

@@ -7,8 +7,8 @@
 #include <vector>
 
 #include "harness/harness.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 #include "words/word_store.h"
 
 class WordFiles : public ::testing::Test {

@@ -4,7 +4,7 @@
 #include <set>
 
 #include "platform/clock.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 #include "word_files.h"
 #include "words/word_routines.h"
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 #include "word_files.h"
 #include "words/word_store.h"
 

@@ -1,7 +1,7 @@
-#include "persistence/list_entries.h"
+#include "display/list_entries.h"
 
 #include "display/log.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 void AddEntry(int list, const std::string& text) {
   ListBox& box = G.listBoxes[list];

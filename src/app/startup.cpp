@@ -13,9 +13,9 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/screen.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/forms.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 #include "travel/travel.h"
 #include "words/word_store.h"
 

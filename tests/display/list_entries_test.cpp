@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include "harness/harness.h"
-#include "persistence/list_entries.h"
-#include "shell/game_state.h"
+#include "display/list_entries.h"
+#include "state/game_state.h"
 
 TEST(ListEntries, AddFillsTheFirstEmptySlotAfterRemovalsMoveEntriesDown) {
   Harness h;

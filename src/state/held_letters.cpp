@@ -1,6 +1,6 @@
-#include "shell/held_letters.h"
+#include "state/held_letters.h"
 
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 void DropHeldLetters() {
   G.lettersHeld = 0;

@@ -11,9 +11,9 @@
 #include "platform/frame_log.h"
 #include "platform/page.h"
 #include "platform/screen.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
-#include "shell/program.h"
+#include "state/forms.h"
+#include "state/game_state.h"
+#include "app/program.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 #include <cstring>
 
 #include "harness/harness.h"
-#include "shell/game_state.h"
-#include "shell/resets.h"
+#include "state/game_state.h"
+#include "display/resets.h"
 
 TEST(Resets, BoardResetEmptiesTheBoardAndTouchesOnlyTheRealCellStates) {
   Harness h;

@@ -12,10 +12,10 @@
 #include "platform/keys.h"
 #include "words/search_tools.h"
 #include "words/word_store.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
-#include "shell/held_letters.h"
-#include "shell/resets.h"
+#include "state/forms.h"
+#include "state/game_state.h"
+#include "state/held_letters.h"
+#include "display/resets.h"
 #include "travel/travel.h"
 
 // A failed or completed journey ends on the next click or Escape.

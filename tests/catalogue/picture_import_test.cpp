@@ -2,11 +2,12 @@
 
 #include <filesystem>
 
+#include "catalogue/picture_import.h"
 #include "display/play_clock.h"
 #include "harness/harness.h"
 #include "platform/picture.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace fs = std::filesystem;
 

@@ -7,8 +7,8 @@
 #include "platform/clock.h"
 #include "platform/keys.h"
 #include "platform/screen.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 #include "display/log.h"
-#include "shell/forms.h"
+#include "state/forms.h"
 
 int main() {
   LogToStandardError(true);

@@ -1,10 +1,10 @@
-#include "shell/program.h"
+#include "app/program.h"
 
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
-#include "shell/forms.h"
-#include "shell/game_state.h"
+#include "state/forms.h"
+#include "state/game_state.h"
 
 namespace {
 struct Timer {

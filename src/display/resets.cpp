@@ -1,9 +1,9 @@
-#include "shell/resets.h"
+#include "display/resets.h"
 
 #include "display/assets.h"
 #include "display/play_clock.h"
 #include "platform/clock.h"
-#include "shell/game_state.h"
+#include "state/game_state.h"
 
 void ResetGame() {
   G.currentVariant = 0;

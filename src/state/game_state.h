@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "shell/short_string.h"
+#include "state/short_string.h"
 
 #pragma pack(push, 1)
 

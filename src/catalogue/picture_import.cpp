@@ -1,0 +1,86 @@
+#include "catalogue/picture_import.h"
+
+#include <string>
+
+#include "display/assets.h"
+#include "display/drawing.h"
+#include "display/list_entries.h"
+#include "display/log.h"
+#include "platform/file_chooser.h"
+#include "platform/files.h"
+#include "platform/paths.h"
+#include "platform/picture.h"
+#include "state/forms.h"
+#include "state/game_state.h"
+
+// The picture chosen in the import dialog; the import works on it.
+static Picture importedPicture;
+
+// The import buttons: the desktop's file chooser, on BMP and JPEG pictures.
+// A chosen file is imported; a cancelled choice changes nothing.
+void OpenImportDialog(uint8_t kind) {
+  G.importKind = kind;
+  FileChoice choice;
+  choice.title = "Import:";
+  choice.filters = {{"Images (BMP, JPG)", {"*.bmp", "*.jpg"}},
+                    {"Image Bitmap (*.bmp)", {"*.bmp"}},
+                    {"Image JPEG (*.jpg)", {"*.jpg"}}};
+  choice.fallbackFolder = Comment(66);
+  const std::string chosen = ChooseFile(choice);
+  if (chosen.empty()) {
+    G.importKind = 0;
+    return;
+  }
+  ImportPicture(chosen);
+}
+
+// First free name among base, base1 ... base20; the last one is reused when
+// all exist.
+static std::string FreePictureName(const std::string& folder, const std::string& base, std::string& suffix) {
+  for (int i = 0; i <= 20; ++i) {
+    suffix = i == 0 ? "" : std::to_string(i);
+    const std::string path = folder + base + suffix + ".bmp";
+    if (!FileExists(path) || i == 20) return path;
+  }
+  return "";
+}
+
+void ImportPicture(const std::string& chosenPath) {
+  if (!G.dataFoldersReady) return;
+  const int kind = G.importKind;
+  const std::string ending = UpperCaseAscii(chosenPath.size() >= 4 ? chosenPath.substr(chosenPath.size() - 4) : chosenPath);
+  // Any other ending keeps the picture chosen before, as the dialog's holder did.
+  if (ending == ".BMP" || ending == ".JPG") {
+    if (std::string why; !LoadPicture(chosenPath, importedPicture, &why)) {
+      G.statusTip = Comment(87);
+      Log("Import de " + chosenPath + " impossible (" + why + ")");
+    }
+  }
+  if (kind == 1) {
+    const std::string base = FileNameFrom(Comment(86)) + " ";
+    Picture resized = StretchedCopy(importedPicture, 80, 90);
+    std::string suffix;
+    const std::string path = FreePictureName(DataFolderPrefix() + "TETE\\", base, suffix);
+    if (!SavePictureBmp(path, resized)) {
+      // A head that could not be saved is neither listed nor worn.
+      ShowTimedMessage(2, 520, Comment(54));
+    } else {
+      AddEntry(listHeads, base + suffix);
+      ShowTimedMessage(2, 520, Comment(53));
+      LoadHead(base + suffix);
+      G.listBoxes[listHeads].selected = G.listBoxes[listHeads].itemCount;
+    }
+  } else if (kind == 2) {
+    const std::string base = FileNameFrom(Comment(85)) + " ";
+    Picture resized = StretchedCopy(importedPicture, 800, 600);
+    std::string suffix;
+    const std::string path = FreePictureName(DataFolderPrefix() + "FONDS\\", base, suffix);
+    if (!SavePictureBmp(path, resized)) {
+      ShowTimedMessage(2, 520, Comment(54));
+    } else {
+      ShowTimedMessage(2, 520, Comment(55));
+    }
+    FillBackgroundList();
+  }
+  G.importKind = 0;
+}
