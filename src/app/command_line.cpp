@@ -1,0 +1,49 @@
+#include "app/command_line.h"
+
+#include "platform/utf8.h"
+
+CommandLine gCommandLine;
+
+CommandLine ParseCommandLine(int argc, const char* const* argv) {
+  CommandLine line;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--help" || argument == "-h") line.showHelp = true;
+    else if (argument == "--version") line.showVersion = true;
+    else if (argument == "--fullscreen") line.windowMode = CommandLine::WindowMode::FullScreen;
+    else if (argument == "--windowed") line.windowMode = CommandLine::WindowMode::Windowed;
+    else if (argument == "--verbose") line.verbose = true;
+    else if (line.unknown.empty()) line.unknown = argument;
+  }
+  return line;
+}
+
+std::string Usage() {
+  // The sources are compiled to Latin-1; the terminal reads UTF-8.
+  return Latin1ToUtf8(
+      "Usage : lettrarium [OPTION]...\n"
+      "Jeux de lettres et de mots en français.\n"
+      "  --fullscreen  joue en plein écran (pour cette fois)\n"
+      "  --windowed    joue dans une fenêtre (pour cette fois)\n"
+      "  --verbose     écrit tout le journal de diagnostic sur la sortie d'erreur\n"
+      "  --version     affiche la version et s'arrête\n"
+      "  --help        affiche cette aide et s'arrête\n");
+}
+
+std::string VersionLine() { return std::string("lettrarium ") + LETTRARIUM_VERSION + "\n"; }
+
+int AnswerCommandLine(const CommandLine& line, std::string& out, std::string& err) {
+  if (!line.unknown.empty()) {
+    err += Latin1ToUtf8("lettrarium : option inconnue « " + line.unknown + " »\n") + Usage();
+    return 2;
+  }
+  if (line.showHelp) {
+    out += Usage();
+    return 0;
+  }
+  if (line.showVersion) {
+    out += VersionLine();
+    return 0;
+  }
+  return -1;
+}

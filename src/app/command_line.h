@@ -1,0 +1,25 @@
+// The command line: --help, --version, --fullscreen, --windowed, --verbose.
+#pragma once
+#include <string>
+
+struct CommandLine {
+  enum class WindowMode { AsSaved, FullScreen, Windowed };
+  WindowMode windowMode = WindowMode::AsSaved;  // --fullscreen / --windowed, for this run only
+  bool verbose = false;                         // the whole diagnostics log on standard error
+  bool showHelp = false;
+  bool showVersion = false;
+  std::string unknown;  // the first argument not understood, if any
+};
+
+// The options of this run, read by start-up (tests may set them).
+extern CommandLine gCommandLine;
+
+CommandLine ParseCommandLine(int argc, const char* const* argv);
+// The usage text, in French, as UTF-8 for the terminal.
+std::string Usage();
+// "lettrarium 1.0.0".
+std::string VersionLine();
+// Answers --help, --version and an unknown option on the given streams and
+// returns the exit status (0, or 2 for an unknown option); -1 when the game
+// should start.
+int AnswerCommandLine(const CommandLine& line, std::string& out, std::string& err);
