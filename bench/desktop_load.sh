@@ -4,7 +4,9 @@
 #   - the CPU time from start to the first presented frame,
 #   - the resident memory after start-up,
 #   - 30 s idle on the game list and 30 s in a running hangman: the share of
-#     one core and the frames presented per second,
+#     one core, the wake-ups a second (voluntary context switches of the main
+#     thread, the loop's own; in brackets those of all its threads, the sound
+#     thread's included) and the frames presented per second,
 #   - the resident memory after 20 variants were started and given up,
 #   - how long the process lives on after the window was asked to close.
 # The frames are counted by bench/present_probe.c, preloaded into the program.
@@ -12,6 +14,7 @@
 # card would, so the music's cost is counted.
 #
 #   bench/desktop_load.sh [path/to/lettrarium]      (default build/game/lettrarium)
+#   SCREEN=1920x1080 bench/desktop_load.sh ...      (the screen's size; default 800x600)
 #
 # Needs: xvfb (xvfb-run), xauth, xdotool, a C compiler.
 set -euo pipefail
@@ -22,7 +25,7 @@ if [ "${1:-}" != --inside ]; then
   for tool in xvfb-run xdotool cc; do
     command -v "$tool" > /dev/null || { echo "missing: $tool (apt-get install xvfb xauth xdotool gcc)" >&2; exit 2; }
   done
-  exec xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" "$0" --inside "$exe"
+  exec xvfb-run -a -s "-screen 0 ${SCREEN:-800x600}x24 -nolisten tcp" "$0" --inside "$exe"
 fi
 
 exe=$2
@@ -37,20 +40,29 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 rss_mb() { awk '/^VmRSS/ {printf "%.0f", $2 / 1024}' "/proc/$pid/status"; }
 presents() { od -An -t d8 -N 8 "$probe" | tr -d ' '; }
 first_cpu() { od -An -t d8 -j 8 -N 8 "$probe" | awk '{printf "%.2f", $1 / 1e9}'; }
-click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
-rest() { xdotool mousemove 790 300; }  # a place where nothing lights up
+wakeups() { awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$pid/status"; }
+all_wakeups() { cat /proc/"$pid"/task/*/status 2> /dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
+# The page (800 x 600) is scaled to the screen and centred: page points to
+# screen points.
+size=${SCREEN:-800x600}
+read -r scale left top < <(awk -v w="${size%x*}" -v h="${size#*x}" \
+  'BEGIN {s = w / 800 < h / 600 ? w / 800 : h / 600; printf "%f %d %d\n", s, (w - 800 * s) / 2, (h - 600 * s) / 2}')
+at() { awk -v x="$1" -v y="$2" -v s="$scale" -v l="$left" -v t="$top" 'BEGIN {printf "%d %d", l + x * s, t + y * s}'; }
+click() { xdotool mousemove $(at "$1" "$2") click 1; sleep "${3:-0.5}"; }
+rest() { xdotool mousemove $(at 790 300); }  # a place where nothing lights up
 
-# Prints CPU share of one core and frames presented per second over $1 s.
+# Prints CPU share of one core, wake-ups a second and frames presented per
+# second over $1 s.
 measure() {
-  local c0 p0 c1 p1
-  c0=$(cpu_ticks); p0=$(presents)
+  local c0 p0 w0 a0 c1 p1 w1 a1
+  c0=$(cpu_ticks); p0=$(presents); w0=$(wakeups); a0=$(all_wakeups)
   sleep "$1"
-  c1=$(cpu_ticks); p1=$(presents)
-  awk -v c="$((c1 - c0))" -v p="$((p1 - p0))" -v s="$1" -v t="$ticks" \
-    'BEGIN {printf "%5.1f %% of one core, %5.1f frames presented/s", 100 * c / t / s, p / s}'
+  c1=$(cpu_ticks); p1=$(presents); w1=$(wakeups); a1=$(all_wakeups)
+  awk -v c="$((c1 - c0))" -v p="$((p1 - p0))" -v w="$((w1 - w0))" -v a="$((a1 - a0))" -v s="$1" -v t="$ticks" \
+    'BEGIN {printf "%5.2f %% of one core, %6.1f wake-ups/s (%6.1f), %5.1f frames presented/s", 100 * c / t / s, w / s, a / s, p / s}'
 }
 
-echo "load average at start: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
+echo "screen $size; load average at start: $(cut -d' ' -f1-3 /proc/loadavg) ($(nproc) cores)"
 start=$(date +%s.%N)
 HOME=$work/home SDL_AUDIODRIVER=dummy PRESENT_PROBE_FILE=$probe LD_PRELOAD=$work/present_probe.so \
   "$exe" > "$work/out.log" 2>&1 &

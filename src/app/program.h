@@ -20,6 +20,13 @@ void RunDueTimers();
 void ResetTimers();
 // Milliseconds until the next enabled timer is due (0 when one is due now).
 int MsUntilNextTimer();
+// Lets the loop rest: after a tick that changed nothing, with nothing under
+// way (app/rest.h), the 10 ms ticks lapse until an input event, the play
+// clock's second, the caret on a page that shows it, the outside world or a
+// look round once a second; then the pace resumes where it would be. Off
+// until the program allows it (tests keep the pace unless they ask).
+void AllowRest(bool allowed);
+bool Resting();
 // One turn of the message loop: pending events, due timers, then a sleep
 // until the next timer is due or an event arrives.
 void RunLoopStep();

@@ -29,6 +29,7 @@ int presentCount = 0;
 // unless the window lost what it showed (exposed, resized, mode switched).
 std::vector<uint16_t> presented;
 bool presentNeeded = true;
+bool lastFlipChanged = true;
 std::deque<InputEvent> queued;
 
 void DestroyWindow() {
@@ -227,9 +228,9 @@ void ScreenFlip(const Page& page) {
   ++flipCount;
   // A frame drawn from the same keys as the last left the page as it was.
   const bool repeated = &page == &ThePage() && FrameEnd();
-  if (!presentNeeded && repeated) return;
   // Comparing the page costs a small part of uploading and presenting it.
-  if (!presentNeeded && page.pixels == presented) return;
+  lastFlipChanged = !repeated && page.pixels != presented;
+  if (!presentNeeded && !lastFlipChanged) return;
   presented = page.pixels;
   presentNeeded = false;
   ++presentCount;
@@ -279,6 +280,10 @@ void ScreenMakeRoomForDialog(bool open) {
 }
 
 void ScreenInvalidate() { presentNeeded = true; }
+
+bool ScreenNeedsPresent() { return presentNeeded; }
+
+bool ScreenLastFlipChanged() { return lastFlipChanged; }
 
 void ScreenMessageBox(const std::string& title, const std::string& latin1Text) {
   if (backend == Backend::Headless) return;
