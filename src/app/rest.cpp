@@ -26,6 +26,7 @@ struct Fingerprint {
     }
   }
   void Add(const std::string& text) { AddBytes(text.data(), text.size()); }
+  void AddPlace(int32_t x, int32_t y) { Add(static_cast<uint64_t>(static_cast<uint32_t>(x)) << 32 | static_cast<uint32_t>(y)); }
   template <class Record>
   void AddRecord(const Record& record) {
     AddBytes(&record, sizeof(Record));
@@ -58,8 +59,7 @@ uint64_t StateFingerprint() {
   f.Add(G.messageText);
   f.Add(G.messageTick);
   for (const PendingMessage& m : G.messagesAfterSplash) {
-    f.Add(static_cast<uint32_t>(m.x));
-    f.Add(static_cast<uint32_t>(m.y));
+    f.AddPlace(m.x, m.y);
     f.Add(m.text);
   }
   uint64_t scan = 0;
@@ -68,8 +68,7 @@ uint64_t StateFingerprint() {
   f.Add(G.heldText);
   f.Add(G.programDir);
   for (const CheckBox& box : G.checkBoxes) {
-    f.Add(static_cast<uint32_t>(box.x));
-    f.Add(static_cast<uint32_t>(box.y));
+    f.AddPlace(box.x, box.y);
     f.Add(box.checked);
   }
   for (const ListBox& list : G.listBoxes) {
