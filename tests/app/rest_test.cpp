@@ -366,6 +366,17 @@ TEST(Rest, AtRestTheLoopWakesSeldomAndAClickIsSeenByTheNextTick) {
   EXPECT_TRUE(Resting());
   EXPECT_LE(WaitAtRest(10000), 10 * 2);
 
+  // A music piece that ends (the sound thread's event wakes the loop) ends the
+  // rest: the next tick starts another piece, then the loop rests again.
+  ASSERT_FALSE(Form1.musique.fileName.empty());
+  Form1.musique.SimulateEnd();
+  RunDueTimers();
+  EXPECT_FALSE(Resting());
+  WaitAtRest(10);
+  EXPECT_LT(Form1.musique.Position(), Form1.musique.Length());
+  WaitAtRest(100);
+  EXPECT_TRUE(Resting());
+
   AdvanceFakeClock(3);  // a moment between two ticks
   const Point family = FamilyPoint(2);
   InputEvent press{InputEvent::MouseDown};
