@@ -125,6 +125,7 @@ void SleepUntilNextTimer() {
 void ResetTimers() {
   frameTimer.running = caretTimer.running = playClockTimer.running = false;
   counts = {};
+  restAllowed = false;
   resting = false;
   caretShown = true;
   ForgetLastTick();

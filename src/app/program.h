@@ -15,8 +15,8 @@ bool StartProgram(Backend backend, const std::string& programDir = "");
 bool ProcessEvents(bool stopAfterPress = false);
 // Fires each timer whose interval has passed since it last fired.
 void RunDueTimers();
-// Forgets the timers' last firing times and counts (tests start a fresh
-// program).
+// Forgets the timers' last firing times and counts, and keeps the pace
+// (tests start a fresh program).
 void ResetTimers();
 // Milliseconds until the next enabled timer is due (0 when one is due now).
 int MsUntilNextTimer();

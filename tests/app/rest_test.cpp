@@ -93,7 +93,6 @@ class Session : public Harness {
     EXPECT_TRUE(Start());
     AllowRest(replay != nullptr);
   }
-  ~Session() { AllowRest(false); }
 
   void Wait(uint32_t ms) { Play({Step::Wait, ms}); }
   void Move(int x, int y) { Input(InputEvent::MouseMove, x, y); }
@@ -403,5 +402,4 @@ TEST(Rest, AtRestTheLoopWakesSeldomAndAClickIsSeenByTheNextTick) {
   const int seconds = TimersFired().seconds;
   EXPECT_LE(WaitAtRest(10000), 10 * 4);
   EXPECT_EQ(TimersFired().seconds, seconds + 10);
-  AllowRest(false);
 }
