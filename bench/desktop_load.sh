@@ -16,7 +16,7 @@
 #   bench/desktop_load.sh [path/to/lettrarium]      (default build/game/lettrarium)
 #   SCREEN=1920x1080 bench/desktop_load.sh ...      (the screen's size; default 800x600)
 #
-# Needs: xvfb (xvfb-run), xauth, xdotool, a C compiler.
+# Needs: xvfb (xvfb-run), xauth, xdotool, a C compiler; openbox when there (full screen).
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 
@@ -30,7 +30,15 @@ fi
 
 exe=$2
 work=$(mktemp -d)
-trap 'kill "$pid" 2> /dev/null || true; rm -rf "$work"' EXIT
+pid= wm=
+trap 'kill $pid $wm 2> /dev/null || true; rm -rf "$work"' EXIT
+# A window manager, when there is one, so that the full-screen window covers
+# the screen as on a desktop.
+if command -v openbox > /dev/null; then
+  openbox > /dev/null 2>&1 &
+  wm=$!
+  sleep 1
+fi
 cc -shared -fPIC -O2 -o "$work/present_probe.so" "$here/present_probe.c" -ldl
 probe=$work/probe
 mkdir -p "$work/home"
@@ -42,11 +50,16 @@ presents() { od -An -t d8 -N 8 "$probe" | tr -d ' '; }
 first_cpu() { od -An -t d8 -j 8 -N 8 "$probe" | awk '{printf "%.2f", $1 / 1e9}'; }
 wakeups() { awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$pid/status"; }
 all_wakeups() { cat /proc/"$pid"/task/*/status 2> /dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
-# The page (800 x 600) is scaled to the screen and centred: page points to
-# screen points.
+# The page (800 x 600) is scaled to the window and centred in it: page
+# points to screen points, once the window is there.
 size=${SCREEN:-800x600}
-read -r scale left top < <(awk -v w="${size%x*}" -v h="${size#*x}" \
-  'BEGIN {s = w / 800 < h / 600 ? w / 800 : h / 600; printf "%f %d %d\n", s, (w - 800 * s) / 2, (h - 600 * s) / 2}')
+place_page() {
+  local X Y WIDTH HEIGHT
+  eval "$(xdotool search --name '^Lettrarium$' getwindowgeometry --shell | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
+  read -r scale left top < <(awk -v x="$X" -v y="$Y" -v w="$WIDTH" -v h="$HEIGHT" \
+    'BEGIN {s = w / 800 < h / 600 ? w / 800 : h / 600; printf "%f %d %d\n", s, x + (w - 800 * s) / 2, y + (h - 600 * s) / 2}')
+  echo "window ${WIDTH}x$HEIGHT at $X,$Y"
+}
 at() { awk -v x="$1" -v y="$2" -v s="$scale" -v l="$left" -v t="$top" 'BEGIN {printf "%d %d", l + x * s, t + y * s}'; }
 click() { xdotool mousemove $(at "$1" "$2") click 1; sleep "${3:-0.5}"; }
 rest() { xdotool mousemove $(at 790 300); }  # a place where nothing lights up
@@ -73,6 +86,7 @@ until [ -s "$probe" ] && [ "$(presents)" -gt 0 ]; do
 done
 echo "first presented frame: $(first_cpu) s of CPU, $(awk -v a="$start" -v b="$(date +%s.%N)" 'BEGIN {printf "%.2f", b - a}') s after start"
 sleep 1
+place_page
 echo "resident memory after start-up: $(rss_mb) MB"
 
 rest
