@@ -106,9 +106,8 @@ void RunFrameTick() {
   ++counts.frames;
   Form1.DXTimer1Timer();
   const bool pageKept = ScreenFlipCount() == flips + 1 && !ScreenLastFlipChanged();
-  const bool changedNothing = TickChangedNothing(pageKept);
   caretShown = TakeBlinkAsked();
-  if (restAllowed && changedNothing && FrameTimerOn()) RestAfter(frameTimer.last);
+  if (restAllowed && TickChangedNothing(pageKept) && FrameTimerOn()) RestAfter(frameTimer.last);
   else resting = false;
 }
 
