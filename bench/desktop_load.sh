@@ -14,7 +14,7 @@
 # card would, so the music's cost is counted.
 #
 #   bench/desktop_load.sh [path/to/lettrarium]      (default build/game/lettrarium)
-#   SCREEN=1920x1080 bench/desktop_load.sh ...      (the screen's size; default 800x600)
+#   BENCH_SCREEN=1920x1080 bench/desktop_load.sh ...      (the screen's size; default 800x600)
 #
 # Needs: xvfb (xvfb-run), xauth, xdotool, a C compiler; openbox when there (full screen).
 set -euo pipefail
@@ -25,7 +25,7 @@ if [ "${1:-}" != --inside ]; then
   for tool in xvfb-run xdotool cc; do
     command -v "$tool" > /dev/null || { echo "missing: $tool (apt-get install xvfb xauth xdotool gcc)" >&2; exit 2; }
   done
-  exec xvfb-run -a -s "-screen 0 ${SCREEN:-800x600}x24 -nolisten tcp" "$0" --inside "$exe"
+  exec xvfb-run -a -s "-screen 0 ${BENCH_SCREEN:-800x600}x24 -nolisten tcp" "$0" --inside "$exe"
 fi
 
 exe=$2
@@ -52,7 +52,7 @@ wakeups() { awk '/^voluntary_ctxt_switches/ {print $2}' "/proc/$pid/status"; }
 all_wakeups() { cat /proc/"$pid"/task/*/status 2> /dev/null | awk '/^voluntary_ctxt_switches/ {n += $2} END {print n}'; }
 # The page (800 x 600) is scaled to the window and centred in it: page
 # points to screen points, once the window is there.
-size=${SCREEN:-800x600}
+size=${BENCH_SCREEN:-800x600}
 place_page() {
   local X Y WIDTH HEIGHT
   eval "$(xdotool search --name '^Lettrarium$' getwindowgeometry --shell | grep -E '^(X|Y|WIDTH|HEIGHT)=')"
