@@ -24,8 +24,10 @@ if [ -n "$package" ]; then
   data=$prefix/share/games/lettrarium man=$prefix/share/man/man6/lettrarium.6.gz
 else
   DESTDIR=$stage/root cmake --install "$build" --prefix /usr/local > "$stage/install.log"
-  prefix=$stage/root/usr/local bin=$stage/root/usr/local/bin/lettrarium
-  data=$prefix/share/lettrarium man=$prefix/share/man/man6/lettrarium.6
+  # The build's layout: bin/ and share/lettrarium, or the games layout.
+  cached() { sed -n "s/^$1:[A-Z]*=//p" "$build/CMakeCache.txt"; }
+  prefix=$stage/root/usr/local bin=$stage/root/usr/local/$(cached CMAKE_INSTALL_BINDIR)/lettrarium
+  data=$prefix/$(cached LETTRARIUM_DATA_SUBDIR) man=$prefix/share/man/man6/lettrarium.6
 fi
 
 (cd "$build/game" && find . -type f ! -path ./lettrarium | sort) > "$stage/program-folder.list"
