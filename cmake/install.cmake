@@ -22,12 +22,15 @@ install(TARGETS lettrarium RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(DIRECTORY ${GAME_DIR}/ DESTINATION ${LETTRARIUM_DATA_SUBDIR}
         PATTERN lettrarium EXCLUDE)
 
-# The metadata and the man page carry the version and the data folder.
+# The metadata and the man page carry the version and the data folder; the
+# desktop entry names the executable by its full path, since a desktop session
+# may not search /usr/games.
 set(DESKTOP_DATA ${CMAKE_SOURCE_DIR}/data/desktop)
 set(METAINFO org.lettrarium.Lettrarium.metainfo.xml)
-configure_file(${DESKTOP_DATA}/${METAINFO} ${CMAKE_BINARY_DIR}/desktop/${METAINFO} @ONLY)
-configure_file(${DESKTOP_DATA}/lettrarium.6 ${CMAKE_BINARY_DIR}/desktop/lettrarium.6 @ONLY)
-install(FILES ${DESKTOP_DATA}/lettrarium.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+foreach(file ${METAINFO} lettrarium.6 lettrarium.desktop)
+  configure_file(${DESKTOP_DATA}/${file} ${CMAKE_BINARY_DIR}/desktop/${file} @ONLY)
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/desktop/lettrarium.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/desktop/${METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_BINARY_DIR}/desktop/lettrarium.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 # The icons are drawn by the picture tool (tools/pictures) at 48, 128, 256 px,
