@@ -102,7 +102,9 @@ void LoadBackground(int n) {
     if (!name.empty() && FileExists(own)) {
       Log("Fond " + own + " chargé sur Disque dur");
       LoadOrLog(own, background);
-    } else if (!name.empty()) {
+    } else if (!title.empty()) {
+      // The title pictures come with the program; a background chosen from
+      // the lists that is gone since leaves the picture as it was, unsaid.
       LogProblem("Fond " + path + " absent. Non Chargé..");
     }
   }
