@@ -45,6 +45,7 @@ void TForm1::DXMouseMove(int x, int y) {
 }
 
 void TForm1::DXMouseDown(int button) {
+  NotePressForMessage();
   if (G.letterFlying) return;
   if (G.splashShowing) {
     G.splashShowing = 0;
@@ -139,6 +140,7 @@ static void TypeKey(int key) {
 }
 
 void TForm1::FormKeyDown(int key) {
+  NotePressForMessage();
   if (key == kVkEscape) HandleEscape();
   if (G.currentScreen == 6 || G.currentScreen == 8 || G.currentScreen == 9) TypeKey(key);
 }

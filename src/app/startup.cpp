@@ -2,6 +2,7 @@
 // initialisation sequence, the first activation and the close.
 #include <string>
 
+#include "app/main_tick.h"
 #include "catalogue/catalogue.h"
 #include "display/assets.h"
 #include "display/drawing.h"
@@ -93,7 +94,7 @@ void TForm2::FormCreate() {
   LoadWordList(1);
   // Without the dictionary no word game can start: said once the splash is gone.
   if (wordLinesRead == 0) {
-    Log("Dictionnaire absent : " + G.programDir + "bin\\");
+    LogProblem("Dictionnaire absent : " + G.programDir + "bin\\");
     ShowTimedMessageAfterSplash(2, 520, Comment(97));
   }
 }
@@ -130,6 +131,22 @@ static void Quittelejeu() {
 }
 
 void TForm1::FormClose() { Quittelejeu(); }
+
+// Closing the window any other way than by the game's own buttons used to
+// lose the game in progress: it is now kept in the quick save, as the
+// save-and-quit button keeps it, and resumed at the next start. A letter still
+// carried is let go and one in flight lands first, since a save is refused
+// while a letter flies. The window closes even when the save fails: the
+// system asked.
+void TForm1::SystemClose() {
+  const bool inProgress = !G.gameTitle.empty() && !G.gameWon && !G.gameLost;
+  if (!closed && inProgress) {
+    if (G.lettersHeld) DXMouseUp(0);
+    LandFlightAtOnce();
+    if (!SaveGame(true)) LogProblem("fermeture : la partie en cours n'a pas pu être gardée");
+  }
+  Close();
+}
 
 void TForm1::Close() {
   if (closed) return;

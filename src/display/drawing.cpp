@@ -262,7 +262,17 @@ void ShowTimedMessage(int x, int y, const std::string& text) {
   G.messageText = text;
   G.messageTick = Now();
   G.messageSeen = false;
+  G.messageLeastMs = 1500;
+  G.messageAwaitsPress = false;
 }
+
+void ShowLastingMessage(int x, int y, const std::string& text) {
+  ShowTimedMessage(x, y, text);
+  G.messageLeastMs = 6000;
+  G.messageAwaitsPress = true;
+}
+
+void NotePressForMessage() { G.messageAwaitsPress = false; }
 
 // A message too long for the page is broken into lines at spaces where it
 // can be; the lines go upwards, so the last one stays where a one-line
@@ -301,7 +311,7 @@ void DrawTimedMessage(int draw) {
   if (draw) DrawWrappedText(G.messageX, G.messageY, G.messageText);
   const uint32_t age = Now() - G.messageTick;
   if (age > 250) G.messageSeen = true;
-  if (age > 1500) {
+  if (age > G.messageLeastMs && !G.messageAwaitsPress) {
     G.messageShowing = 0;
     G.statusTip.clear();
   }

@@ -70,7 +70,7 @@ bool SauveFavoris() {
   const ListBox& heads = G.listBoxes[listHeads];
   if (heads.selected > 0 && heads.selected <= 600) ini.WriteString("PARAMETRES", "ImgTete", heads.items[heads.selected]);
   if (ini.Save()) return true;
-  Log("Impossible d'écrire " + SettingsPath());
+  LogProblem("Impossible d'écrire " + SettingsPath());
   // The player is told once: the settings of this run are lost.
   if (!G.settingsFailureTold) {
     G.settingsFailureTold = true;

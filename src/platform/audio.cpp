@@ -60,6 +60,8 @@ bool AudioInit(Backend requested) {
   return true;
 }
 
+bool AudioReady() { return backend == Backend::Headless || mixerOpen; }
+
 void AudioShutdown() {
   if (mixerOpen) {
     FreeMusic();

@@ -171,6 +171,10 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_MAXIMIZED:
         case SDL_WINDOWEVENT_RESTORED: ScreenInvalidate(); break;
+        case SDL_WINDOWEVENT_CLOSE:
+          // The window manager's close (Alt+F4, the title bar's button).
+          out = InputEvent{InputEvent::Quit};
+          return true;
         default: break;
       }
       return false;

@@ -251,6 +251,11 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   uint32_t messageTick = 0;
   bool messageSeen = false;
   std::deque<PendingMessage> messagesAfterSplash;  // shown once the splash is gone
+  // The lasting message (a page kept as a PDF) stays at least this long and
+  // until a press or key after it; other messages live 1500 ms.
+  uint32_t messageLeastMs = 1500;
+  bool messageAwaitsPress = false;
+  int helpFamilyHovered = 0;  // the game list's family whose help page was read (0 none)
   int32_t bannerX = 0, bannerY = 0, bannerDX = 0, bannerDY = 0;
   double scanClock = 0;  // the hangmen's sweep over the hidden word
 

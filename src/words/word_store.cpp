@@ -156,7 +156,7 @@ void LoadCommonTier(uint8_t code) {
   const std::string path = G.programDir + commonFiles[code];
   std::string bytes;
   if (!ReadBinary(path, bytes)) {
-    Log("Liste de mots courants introuvable : " + path);
+    LogProblem("Liste de mots courants introuvable : " + path);
     return;
   }
   ForEachLine(bytes, [](std::string_view line) {
@@ -185,13 +185,13 @@ void LoadWordList(uint8_t code) {
   }
   wordLinesRead = 0;
   if (code < 1 || code > 6) {
-    Log("Liste de mots inconnue : " + std::to_string(code));
+    LogProblem("Liste de mots inconnue : " + std::to_string(code));
     return;
   }
   const std::string path = G.programDir + listFiles[code];
   std::string bytes;
   if (!ReadBinary(path, bytes)) {
-    Log("Liste de mots introuvable : " + path);
+    LogProblem("Liste de mots introuvable : " + path);
     return;
   }
   int32_t lines = 0;
