@@ -2,6 +2,7 @@
 
 #include "display/play_clock.h"
 #include "games/game_routines.h"
+#include "games/keyboard_play.h"
 #include "state/forms.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
@@ -77,4 +78,5 @@ void RunCurrentGame() {
   if (Form2.Timer1Enabled && G.gameWon) StopPlayClock();
   G.cursorShape = 0;
   DispatchVariant(G.currentVariant);
+  KeepKeyCursor();
 }
