@@ -14,18 +14,16 @@
 #include "platform/keys.h"
 #include "state/game_state.h"
 
+#include "proverb_files.h"
+
 namespace {
 
 struct Keyboard : Harness {
   // A small dictionary and proverb files, or the real data when none is given.
   explicit Keyboard(bool realData = false) : Harness(HarnessOptions{.realData = realData}) {
     if (!realData) {
-      WriteProgramFile("bin/DicoFrancais.txt",
-                       "ABRICOTS\r\nORANGE\r\nONAGRE\r\nABRIS\r\nCOTES\r\nMER\r\n");
-      std::string proverbs = ".\r\n";
-      for (int i = 0; i < 8; ++i) proverbs += "Petit a petit\r\nl'oiseau fait son nid\r\n.\r\n";
-      WriteProgramFile("bin/pfrancais.txt", proverbs);
-      WriteProgramFile("bin/pMai.txt", proverbs);
+      WriteProgramFile("bin/DicoFrancais.txt", "ABRICOTS\r\nORANGE\r\nONAGRE\r\nABRIS\r\nCOTES\r\n");
+      WriteProverbFiles(*this);
     }
     EXPECT_TRUE(Start());
     Run(4100);
@@ -112,22 +110,17 @@ TEST(KeyboardPlay, HangmenAndMonthProverbsAreWonByTypingAndPagesKeepTheirKeys) {
   // On the player's page and the search page, letters go to the page.
   h.StartGame(18);
   const std::string board = Keyboard::Board();
-  ScreenAction(6);
-  h.Tick();
-  h.Type("AB");
-  h.Tick();
-  EXPECT_NE(G.typedText.find("AB"), std::string::npos);
-  EXPECT_EQ(Keyboard::Board(), board);
-  h.Key(kVkEscape);
-  h.Tick();
-  ScreenAction(8);
-  h.Tick();
-  h.TypeText("no");
-  h.Tick();
-  EXPECT_NE(G.typedText.find("NO"), std::string::npos);
-  EXPECT_EQ(Keyboard::Board(), board);
-  h.Key(kVkEscape);
-  h.Tick();
+  for (int page : {6, 8}) {
+    ScreenAction(page);
+    h.Tick();
+    h.Type("AB");
+    h.TypeText("no");
+    h.Tick();
+    EXPECT_NE(G.typedText.find("ABNO"), std::string::npos) << page;
+    EXPECT_EQ(Keyboard::Board(), board);
+    h.Key(kVkEscape);
+    h.Tick();
+  }
   EXPECT_EQ(G.currentScreen, 0);
   EXPECT_EQ(G.gameLost, 0);
 }
