@@ -26,18 +26,11 @@ bool IsEmpty(Point c) { return Letter(c) == ' '; }
 bool OnBoard(Point c) { return c.x >= 1 && c.x <= 20 && c.y >= 1 && c.y <= 20; }
 bool Playable(Point c) { return G.boardPlayable[CellIndex(c.x, c.y)] != 0; }
 
-bool IsHangman(unsigned v) {
-  return VariantIn(v, {{8, 10}, {68, 75}, {112, 114}, {122, 124}, {132, 134}, {142, 144}});
-}
 // Hidden words (selections), cut words (halves) and stacked words (rows) are
 // not played a letter at a time.
-bool IsMouseOnly(unsigned v) {
-  return VariantIn(v, {{26, 28}, {33, 36}, {99, 102}, {105, 107}, {115, 117}, {125, 127}, {135, 137}, {145, 150}});
-}
+bool IsMouseOnly(unsigned v) { return IsHiddenWords(v) || IsCutWords(v) || VariantIn(v, {{145, 150}}); }
 bool HasCursor(unsigned v) { return v >= 1 && v <= 150 && !IsHangman(v) && !IsMouseOnly(v); }
-bool IsDeconstructed(unsigned v) { return VariantIn(v, {{43, 45}}); }
 bool IsExtraLetter(unsigned v) { return VariantIn(v, {{19, 21}}); }
-bool IsWordRows(unsigned v) { return VariantIn(v, {{51, 59}, {108, 111}, {118, 121}, {128, 131}, {138, 141}}); }
 // The games on a grid or a cross of cells, where the cursor may go down.
 bool IsGridGame(unsigned v) {
   return VariantIn(v, {{1, 3}, {5, 7}, {22, 24}, {29, 32}, {37, 38}, {43, 45}, {60, 67}, {88, 98}, {103, 104}});
