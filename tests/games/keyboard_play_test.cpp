@@ -176,7 +176,7 @@ TEST(KeyboardPlay, AnagramAndPasswordAreWonByTypingWithBackspaceAndRefusals) {
   EXPECT_EQ(G.gameWon, 1);
 }
 
-TEST(KeyboardPlay, CodedGridIsWonRunByRunAndMouseOnlyGamesIgnoreLetters) {
+TEST(KeyboardPlay, CodedGridIsWonRunByRunBlackTilesAreTypedAndMouseOnlyGamesIgnoreLetters) {
   Keyboard h(true);
   h.StartGame(3);
   ASSERT_EQ(G.gameSize, 8);
@@ -220,6 +220,27 @@ TEST(KeyboardPlay, CodedGridIsWonRunByRunAndMouseOnlyGamesIgnoreLetters) {
   h.Tick();
   EXPECT_TRUE(G.keyCursor.down);
   EXPECT_GT(G.keyCursor.cell.y, before.y);
+
+  // The deconstructed grid: '*' puts the stock's next black tile on the
+  // cursor's cell, Backspace sends it back to the stock.
+  h.StartGame(45);
+  const auto stock = [] {
+    int tiles = 0;
+    for (int x = 1; x <= 13; ++x)
+      for (int y = G.gameSize + 1; y <= 20; ++y) tiles += LetterAt(x, y) == '*' && CellState(x, y) == 3;
+    return tiles;
+  };
+  const Point at = G.keyCursor.cell;
+  const int tiles = stock();
+  h.TypeText("*");
+  h.Tick();
+  EXPECT_EQ(LetterAt(at.x, at.y), '*');
+  EXPECT_EQ(CellState(at.x, at.y), 3);
+  EXPECT_EQ(stock(), tiles - 1);
+  h.Key(kVkBack);
+  h.Tick();
+  EXPECT_EQ(LetterAt(at.x, at.y), ' ');
+  EXPECT_EQ(stock(), tiles);
 
   // Hidden words are played with the mouse only.
   h.StartGame(36);
