@@ -125,7 +125,7 @@ TEST(KeyboardPlay, HangmenAndMonthProverbsAreWonByTypingAndPagesKeepTheirKeys) {
   EXPECT_EQ(G.gameLost, 0);
 }
 
-TEST(KeyboardPlay, AnagramAndPasswordAreWonByTypingWithBackspaceAndRefusals) {
+TEST(KeyboardPlay, AnagramPasswordAndWordRowsAreWonByTypingWithBackspaceAndRefusals) {
   Keyboard h;
   h.StartGame(18);
   const int start = 7;
@@ -173,6 +173,19 @@ TEST(KeyboardPlay, AnagramAndPasswordAreWonByTypingWithBackspaceAndRefusals) {
   h.Type(password);
   h.Tick();
   EXPECT_EQ(G.wordSlots[18].str(), password);
+  EXPECT_EQ(G.gameWon, 1);
+
+  // ZERUZE: a row typed and judged, the cursor goes on to the next row.
+  h.StartGame(51);
+  const std::string word = G.wordSlots[0].str();
+  const std::string other = word == "ORANGE" ? "ONAGRE" : "ORANGE";
+  EXPECT_EQ(G.keyCursor.cell, (Point{8, 7}));
+  h.TypeEach(other.substr(1));
+  h.Tick();
+  EXPECT_EQ(RowAt(7, 7, 6), other);
+  EXPECT_EQ(G.keyCursor.cell, (Point{8, 8}));
+  h.TypeEach(word.substr(1));
+  h.Tick();
   EXPECT_EQ(G.gameWon, 1);
 }
 
