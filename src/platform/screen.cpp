@@ -123,6 +123,10 @@ int KeyCode(const SDL_Keysym& key) {
     case SDLK_RETURN:
     case SDLK_KP_ENTER: return kVkReturn;
     case SDLK_ESCAPE: return kVkEscape;
+    case SDLK_LEFT: return kVkLeft;
+    case SDLK_UP: return kVkUp;
+    case SDLK_RIGHT: return kVkRight;
+    case SDLK_DOWN: return kVkDown;
     default: return 0;
   }
 }

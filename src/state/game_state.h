@@ -225,6 +225,17 @@ struct Point {
   bool operator==(const Point&) const = default;
 };
 
+// The keyboard cursor of the letter games: the cell a typed letter goes to.
+struct KeyCursor {
+  bool placed = false;   // shown on the board of `variant`
+  uint32_t variant = 0;
+  Point cell;
+  bool down = false;     // typed letters go down the grid instead of across
+  bool movedOn = false;  // the last letter typed moved the cursor past its cell
+  bool atEnd = false;    // the last letter typed filled the last cell
+  bool clicked = false;  // a click put the cursor on its cell
+};
+
 // Lists of the screens, by number.
 constexpr int listVariants = 2;
 constexpr int listAnagram = 3;
@@ -258,6 +269,7 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   int helpFamilyHovered = 0;  // the game list's family whose help page was read (0 none)
   int32_t bannerX = 0, bannerY = 0, bannerDX = 0, bannerDY = 0;
   double scanClock = 0;  // the hangmen's sweep over the hidden word
+  KeyCursor keyCursor;
 
   // Held-letters record.
   uint8_t lettersHeld = 0;
