@@ -68,5 +68,3 @@ void DrawFigures(Page& page, int x, int y, int number, uint32_t ink, uint32_t ba
   }
   DrawNow(page, x, y, number, ink, backing);
 }
-
-const char* const* DigitRows(int digit) { return kDigits[std::clamp(digit, 0, 9)]; }

@@ -18,5 +18,3 @@ constexpr int FigureBoxHeight() { return kFigureHeight + 2 * kFigureGap; }
 // Fills the box with `backing` (Windows colour) at (x, y), its top-left
 // corner, and draws the figures in `ink` inside it.
 void DrawFigures(Page& page, int x, int y, int number, uint32_t ink, uint32_t backing);
-// The drawn rows of one digit, '#' for ink (for the tests).
-const char* const* DigitRows(int digit);
