@@ -32,6 +32,10 @@ constexpr int kMinWindowWidth = 400, kMinWindowHeight = 300;
 // The headless back end's desktop.
 constexpr int kHeadlessDesktopWidth = 1920, kHeadlessDesktopHeight = 1080;
 int textureCrisp = -1;  // the texture's scale mode: 1 nearest, 0 linear, -1 not set yet
+// The texture holds the page in the window's own 32-bit format: the page is
+// converted once, and the scaling, which touches every pixel of the screen,
+// runs on pixels of one format (a software renderer has fast paths only then).
+Uint32 textureFormat = SDL_PIXELFORMAT_RGB888;
 SDL_Window* window = nullptr;
 SDL_Renderer* renderer = nullptr;
 SDL_Texture* texture = nullptr;
@@ -144,7 +148,10 @@ bool OpenWindow() {
   if (!renderer) return false;
   SDL_SetWindowMinimumSize(window, kMinWindowWidth, kMinWindowHeight);
   textureCrisp = -1;
-  texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kPageWidth, kPageHeight);
+  textureFormat = SDL_GetWindowPixelFormat(window);
+  if (SDL_BYTESPERPIXEL(textureFormat) != 4 || SDL_ISPIXELFORMAT_INDEXED(textureFormat))
+    textureFormat = SDL_PIXELFORMAT_RGB888;
+  texture = SDL_CreateTexture(renderer, textureFormat, SDL_TEXTUREACCESS_STREAMING, kPageWidth, kPageHeight);
   if (!texture) return false;
   cursors[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
   cursors[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
@@ -361,20 +368,31 @@ void ScreenFlip(const Page& page) {
   presentNeeded = false;
   ++presentCount;
   if (!sdlReady) return;
-  SDL_UpdateTexture(texture, nullptr, page.pixels.data(), kPageWidth * static_cast<int>(sizeof(uint16_t)));
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (SDL_LockTexture(texture, nullptr, &pixels, &pitch) == 0) {
+    SDL_ConvertPixels(kPageWidth, kPageHeight, SDL_PIXELFORMAT_RGB565, page.pixels.data(),
+                      kPageWidth * static_cast<int>(sizeof(uint16_t)), textureFormat, pixels, pitch);
+    SDL_UnlockTexture(texture);
+  }
   int width = 0, height = 0;
   SDL_GetRendererOutputSize(renderer, &width, &height);
   const PagePlacement p = FitPage(width, height);
   // A whole-number scale shows each page pixel as an exact block; any other
   // is smoothed.
-  const int crisp = Crisp(p) ? 1 : 0;
+  const int crisp = (Crisp(p) || getenv("W25_NEAREST")) ? 1 : 0;
   if (crisp != textureCrisp) {
     SDL_SetTextureScaleMode(texture, crisp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     textureCrisp = crisp;
   }
   const SDL_Rect to{p.x, p.y, p.width, p.height};
+  // Only the bars are painted black: clearing the whole screen first would
+  // touch every pixel twice.
+  const SDL_Rect bars[2] = {{0, 0, p.x > 0 ? p.x : width, p.x > 0 ? height : p.y},
+                            {p.x > 0 ? p.x + p.width : 0, p.x > 0 ? 0 : p.y + p.height, p.x > 0 ? width - p.x - p.width : width,
+                             p.x > 0 ? height : height - p.y - p.height}};
   SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-  SDL_RenderClear(renderer);
+  SDL_RenderFillRects(renderer, bars, 2);
   SDL_RenderCopy(renderer, texture, nullptr, &to);
   SDL_RenderPresent(renderer);
 }
