@@ -380,7 +380,7 @@ void ScreenFlip(const Page& page) {
   const PagePlacement p = FitPage(width, height);
   // A whole-number scale shows each page pixel as an exact block; any other
   // is smoothed.
-  const int crisp = (Crisp(p) || getenv("W25_NEAREST")) ? 1 : 0;
+  const int crisp = Crisp(p) ? 1 : 0;
   if (crisp != textureCrisp) {
     SDL_SetTextureScaleMode(texture, crisp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
     textureCrisp = crisp;
