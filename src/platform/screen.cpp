@@ -13,6 +13,7 @@
 #include "platform/frame_log.h"
 #include "platform/keys.h"
 #include "platform/page.h"
+#include "platform/page_scaler.h"
 #include "platform/utf8.h"
 
 namespace {
@@ -31,14 +32,10 @@ bool resizedByPlayer = false;
 constexpr int kMinWindowWidth = 400, kMinWindowHeight = 300;
 // The headless back end's desktop.
 constexpr int kHeadlessDesktopWidth = 1920, kHeadlessDesktopHeight = 1080;
-int textureCrisp = -1;  // the texture's scale mode: 1 nearest, 0 linear, -1 not set yet
-// The texture holds the page in the window's own 32-bit format: the page is
-// converted once, and the scaling, which touches every pixel of the screen,
-// runs on pixels of one format (a software renderer has fast paths only then).
-Uint32 textureFormat = SDL_PIXELFORMAT_RGB888;
+PageScaler scaler;
+SDL_Texture* scaledTexture = nullptr;  // the page as shown, at the shown size
 SDL_Window* window = nullptr;
 SDL_Renderer* renderer = nullptr;
-SDL_Texture* texture = nullptr;
 SDL_Cursor* cursors[3] = {nullptr, nullptr, nullptr};  // arrow, wait, hand
 int cursorShape = 0;
 int flipCount = 0;
@@ -54,10 +51,11 @@ void DestroyWindow() {
     if (c) SDL_FreeCursor(c);
     c = nullptr;
   }
-  if (texture) SDL_DestroyTexture(texture);
+  if (scaledTexture) SDL_DestroyTexture(scaledTexture);
+  scaler = PageScaler{};
   if (renderer) SDL_DestroyRenderer(renderer);
   if (window) SDL_DestroyWindow(window);
-  texture = nullptr;
+  scaledTexture = nullptr;
   renderer = nullptr;
   window = nullptr;
 }
@@ -147,12 +145,6 @@ bool OpenWindow() {
   }
   if (!renderer) return false;
   SDL_SetWindowMinimumSize(window, kMinWindowWidth, kMinWindowHeight);
-  textureCrisp = -1;
-  textureFormat = SDL_GetWindowPixelFormat(window);
-  if (SDL_BYTESPERPIXEL(textureFormat) != 4 || SDL_ISPIXELFORMAT_INDEXED(textureFormat))
-    textureFormat = SDL_PIXELFORMAT_RGB888;
-  texture = SDL_CreateTexture(renderer, textureFormat, SDL_TEXTUREACCESS_STREAMING, kPageWidth, kPageHeight);
-  if (!texture) return false;
   cursors[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
   cursors[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
   cursors[2] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
@@ -244,6 +236,40 @@ void SetFullScreen(bool on) {
 
 bool Crisp(const PagePlacement& p) {
   return p.width > 0 && p.width % kPageWidth == 0 && p.height == p.width / kPageWidth * kPageHeight;
+}
+
+// The page goes to the screen already scaled: the texture is as large as the
+// page is shown, and only what the changed part of the page shows is scaled
+// and uploaded again.
+void Present(const Page& page, Rect changed) {
+  int width = 0, height = 0;
+  SDL_GetRendererOutputSize(renderer, &width, &height);
+  const PagePlacement p = FitPage(width, height);
+  if (scaler.Resize(p.width, p.height) || !scaledTexture) {
+    if (scaledTexture) SDL_DestroyTexture(scaledTexture);
+    scaledTexture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, p.width, p.height);
+    changed = {0, 0, kPageWidth, kPageHeight};
+  }
+  if (!scaledTexture) return;
+  const Rect area = scaler.ShownArea(changed);
+  const SDL_Rect lock{area.left, area.top, area.right - area.left, area.bottom - area.top};
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (lock.w > 0 && lock.h > 0 && SDL_LockTexture(scaledTexture, &lock, &pixels, &pitch) == 0) {
+    scaler.Scale(page, area, static_cast<uint32_t*>(pixels), pitch / static_cast<int>(sizeof(uint32_t)));
+    SDL_UnlockTexture(scaledTexture);
+  }
+  // Only the bars are painted black: clearing the whole screen first would
+  // touch every pixel twice.
+  const bool side = p.x > 0;
+  const SDL_Rect bars[2] = {{0, 0, side ? p.x : width, side ? height : p.y},
+                            {side ? p.x + p.width : 0, side ? 0 : p.y + p.height, side ? width - p.x - p.width : width,
+                             side ? height : height - p.y - p.height}};
+  const SDL_Rect to{p.x, p.y, p.width, p.height};
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+  SDL_RenderFillRects(renderer, bars, 2);
+  SDL_RenderCopy(renderer, scaledTexture, nullptr, &to);
+  SDL_RenderPresent(renderer);
 }
 
 // The keys that are not text. Letters, digits, space, ':' and '*' come as
@@ -363,38 +389,12 @@ void ScreenFlip(const Page& page) {
   const bool repeated = &page == &ThePage() && FrameEnd();
   if (!presentNeeded && repeated) return;
   // Comparing the page costs a small part of uploading and presenting it.
-  if (!presentNeeded && page.pixels == presented) return;
+  const Rect changed = presentNeeded ? Rect{0, 0, kPageWidth, kPageHeight} : ChangedArea(page.pixels, presented);
+  if (changed.right <= changed.left) return;
   presented = page.pixels;
   presentNeeded = false;
   ++presentCount;
-  if (!sdlReady) return;
-  void* pixels = nullptr;
-  int pitch = 0;
-  if (SDL_LockTexture(texture, nullptr, &pixels, &pitch) == 0) {
-    SDL_ConvertPixels(kPageWidth, kPageHeight, SDL_PIXELFORMAT_RGB565, page.pixels.data(),
-                      kPageWidth * static_cast<int>(sizeof(uint16_t)), textureFormat, pixels, pitch);
-    SDL_UnlockTexture(texture);
-  }
-  int width = 0, height = 0;
-  SDL_GetRendererOutputSize(renderer, &width, &height);
-  const PagePlacement p = FitPage(width, height);
-  // A whole-number scale shows each page pixel as an exact block; any other
-  // is smoothed.
-  const int crisp = Crisp(p) ? 1 : 0;
-  if (crisp != textureCrisp) {
-    SDL_SetTextureScaleMode(texture, crisp ? SDL_ScaleModeNearest : SDL_ScaleModeLinear);
-    textureCrisp = crisp;
-  }
-  const SDL_Rect to{p.x, p.y, p.width, p.height};
-  // Only the bars are painted black: clearing the whole screen first would
-  // touch every pixel twice.
-  const SDL_Rect bars[2] = {{0, 0, p.x > 0 ? p.x : width, p.x > 0 ? height : p.y},
-                            {p.x > 0 ? p.x + p.width : 0, p.x > 0 ? 0 : p.y + p.height, p.x > 0 ? width - p.x - p.width : width,
-                             p.x > 0 ? height : height - p.y - p.height}};
-  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-  SDL_RenderFillRects(renderer, bars, 2);
-  SDL_RenderCopy(renderer, texture, nullptr, &to);
-  SDL_RenderPresent(renderer);
+  if (sdlReady) Present(page, changed);
 }
 
 void ScreenSetCursor(int shape) {
