@@ -5,6 +5,7 @@
 #   - the resident memory after start-up,
 #   - 30 s idle on the game list and 30 s in a running hangman: the share of
 #     one core and the frames presented per second,
+#   - the same for 10 s of a letter dragged across the 12 x 12 coded grid,
 #   - the resident memory after 20 variants were started and given up,
 #   - how long the process lives on after the window was asked to close.
 # The frames are counted by bench/present_probe.c, preloaded into the program.
@@ -12,6 +13,8 @@
 # card would, so the music's cost is counted.
 #
 #   bench/desktop_load.sh [path/to/lettrarium]      (default build/game/lettrarium)
+#   BENCH_SCREEN=1920x1080 bench/desktop_load.sh    (the screen's size, default 800x600;
+#                                                    the game runs full screen on it)
 #
 # Needs: xvfb (xvfb-run), xauth, xdotool, a C compiler.
 set -euo pipefail
@@ -22,7 +25,7 @@ if [ "${1:-}" != --inside ]; then
   for tool in xvfb-run xdotool cc; do
     command -v "$tool" > /dev/null || { echo "missing: $tool (apt-get install xvfb xauth xdotool gcc)" >&2; exit 2; }
   done
-  exec xvfb-run -a -s "-screen 0 800x600x24 -nolisten tcp" "$0" --inside "$exe"
+  exec xvfb-run -a -s "-screen 0 ${BENCH_SCREEN:-800x600}x24 -nolisten tcp" "$0" --inside "$exe"
 fi
 
 exe=$2
@@ -37,8 +40,16 @@ cpu_ticks() { awk '{print $14 + $15}' "/proc/$pid/stat"; }
 rss_mb() { awk '/^VmRSS/ {printf "%.0f", $2 / 1024}' "/proc/$pid/status"; }
 presents() { od -An -t d8 -N 8 "$probe" | tr -d ' '; }
 first_cpu() { od -An -t d8 -j 8 -N 8 "$probe" | awk '{printf "%.2f", $1 / 1e9}'; }
-click() { xdotool mousemove "$1" "$2" click 1; sleep "${3:-0.5}"; }
-rest() { xdotool mousemove 790 300; }  # a place where nothing lights up
+# Points are given on the 800 x 600 page, which the game scales to the
+# largest size that fits the screen, centred.
+screen=${BENCH_SCREEN:-800x600}
+sw=${screen%x*} sh=${screen#*x}
+if ((sw * 600 <= sh * 800)); then pw=$sw ph=$((sw * 600 / 800)); else ph=$sh pw=$((sh * 800 / 600)); fi
+sx() { echo $(((sw - pw) / 2 + (2 * $1 + 1) * pw / 1600)); }
+sy() { echo $(((sh - ph) / 2 + (2 * $1 + 1) * ph / 1200)); }
+at() { echo "$(sx "$1") $(sy "$2")"; }
+click() { xdotool mousemove $(at "$1" "$2") click 1; sleep "${3:-0.5}"; }
+rest() { xdotool mousemove $(at 790 300); }  # a place where nothing lights up
 
 # Prints CPU share of one core and frames presented per second over $1 s.
 measure() {
@@ -74,6 +85,28 @@ echo "hangman running, 30 s:       $(measure 30), $(rss_mb) MB"
 xdotool key Escape
 sleep 0.3
 click 790 300 1  # the given-up game goes away
+
+# MOTS CODES 12x12: the letter A taken from the palette and carried along
+# every row of the grid, cell by cell, for 10 s, then dropped.
+click 75 85
+click 400 93 3
+xdotool mousemove $(at 113 468) mousedown 1
+path=()
+for row in 1 2 3 4 5 6 7 8 9 10 11 12; do
+  for step in $(seq 0 33); do
+    if ((row % 2)); then x=$((101 + 10 * step)); else x=$((431 - 10 * step)); fi
+    path+=(mousemove $(at "$x" $((66 + 31 * row))) sleep 0.02)
+  done
+done
+c0=$(cpu_ticks) p0=$(presents) t0=$(date +%s.%N)
+while awk -v a="$t0" -v b="$(date +%s.%N)" 'BEGIN {exit !(b - a < 10)}'; do xdotool "${path[@]}"; done
+c1=$(cpu_ticks) p1=$(presents) t1=$(date +%s.%N)
+xdotool mouseup 1
+awk -v c="$((c1 - c0))" -v p="$((p1 - p0))" -v a="$t0" -v b="$t1" -v t="$ticks" -v s="$screen" \
+  'BEGIN {printf "letter dragged on the 12x12 grid, %.0f s at %s: %5.1f %% of one core, %5.1f frames presented/s\n", b - a, s, 100 * c / t / (b - a), p / (b - a)}'
+xdotool key Escape
+sleep 0.3
+click 790 300 1
 
 # Twenty families, the first variant of each, given up once built.
 for f in 1 2 3 4 5 6 7 8 9 10 11 12 13 14 15 16 17 18 19 20; do

@@ -286,6 +286,10 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   CheckBox checkBoxes[5];  // slots 1-4: sounds, music, right button, (spare)
   uint8_t dataFoldersReady = 0;
   bool settingsFailureTold = false;  // a failed settings write was reported
+  // The window as the settings file keeps it: full screen, or a window of
+  // this size (0 x 0: none kept yet, the first window's size).
+  bool windowFullScreen = true;
+  int32_t windowWidth = 0, windowHeight = 0;
   ListBox listBoxes[10];
   std::array<std::string, 151> variantName;
   std::array<std::string, 201> helpFileName;
