@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian packages), builds the program and its data,
 # then plays the game ("play"), runs the whole test suite ("test"), runs it
-# again under the sanitizers ("sanitize") or installs the game for every user
-# of the machine ("install", under /usr/local).
+# again under the sanitizers ("sanitize"), installs the game for every user
+# of the machine ("install", under /usr/local) or makes the Debian package
+# ("package", into dist/).
 # Run as root or through sudo; the build and the game run as the calling user.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -11,8 +12,11 @@ action=${1:-play}
 packages=(g++ cmake ninja-build pkg-config
           libsdl2-dev libsdl2-mixer-dev libcairo2-dev libjpeg62-turbo-dev libcups2-dev libgtk-3-dev
           libgtest-dev libgmock-dev libbenchmark-dev
-          fonts-dejavu-core wfrench wamerican iso-codes freepats
+          fonts-dejavu-core wfrench wamerican freepats
           desktop-file-utils appstream)
+if [ "$action" = package ]; then
+  packages+=(dpkg-dev debhelper lintian libjpeg-dev libfreetype-dev)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
@@ -62,6 +66,18 @@ case "$action" in
     ;;
   install)
     cmake --install build ;;
+  package)
+    # The package reuses the tree just built and tested: build-deb/ compiles
+    # the program alone, with Debian's flags, and the data come from
+    # build/game (see debian/rules). The suite ran on build/: nocheck.
+    # The packages, .buildinfo and .changes go to dist/.
+    name=lettrarium_$(dpkg-parsechangelog -SVersion)_$(dpkg-architecture -qDEB_HOST_ARCH)
+    as_user mkdir -p dist
+    as_user env LETTRARIUM_GAME_DIR="$PWD/build/game" LETTRARIUM_DIST=dist \
+      DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" DEB_BUILD_PROFILES=nocheck \
+      dpkg-buildpackage -b -nc -us -uc --buildinfo-option=-udist --changes-option=-udist \
+        --buildinfo-file="dist/$name.buildinfo" --changes-file="dist/$name.changes"
+    echo "Package: dist/$name.deb" ;;
   *)
-    echo "usage: $0 [play|test|sanitize|build|install]" >&2; exit 2 ;;
+    echo "usage: $0 [play|test|sanitize|build|install|package]" >&2; exit 2 ;;
 esac

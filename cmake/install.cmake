@@ -4,23 +4,40 @@
 # a man page. The program finds its data from where its executable lies, so a
 # tree staged under DESTDIR or moved to another prefix works as well; a
 # program folder beside the executable (build/game/) still comes first.
+# The Debian package keeps to the games layout: -DCMAKE_INSTALL_BINDIR=games
+# -DLETTRARIUM_DATA_SUBDIR=share/games/lettrarium (see debian/rules).
 include(GNUInstallDirs)
 
-set(LETTRARIUM_DATA_SUBDIR ${CMAKE_INSTALL_DATADIR}/lettrarium)
-file(RELATIVE_PATH LETTRARIUM_DATA_FROM_BIN ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR}
-     ${CMAKE_INSTALL_PREFIX}/${LETTRARIUM_DATA_SUBDIR})
+set(LETTRARIUM_DATA_SUBDIR ${CMAKE_INSTALL_DATADIR}/lettrarium CACHE STRING
+    "Folder of the game's data, relative to the installation prefix")
+set(LETTRARIUM_DATA_DIR ${CMAKE_INSTALL_PREFIX}/${LETTRARIUM_DATA_SUBDIR})
+file(RELATIVE_PATH LETTRARIUM_DATA_FROM_BIN ${CMAKE_INSTALL_PREFIX}/${CMAKE_INSTALL_BINDIR} ${LETTRARIUM_DATA_DIR})
+# Only the data folder's resolver needs them: a change of layout recompiles one file.
 set_property(SOURCE ${CMAKE_SOURCE_DIR}/src/platform/paths.cpp APPEND PROPERTY COMPILE_DEFINITIONS
              LETTRARIUM_DATA_FROM_BIN="${LETTRARIUM_DATA_FROM_BIN}"
-             LETTRARIUM_DATA_DIR="${CMAKE_INSTALL_FULL_DATADIR}/lettrarium")
+             LETTRARIUM_DATA_DIR="${LETTRARIUM_DATA_DIR}")
 
 install(TARGETS lettrarium RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 # Every data folder the build made beside the executable.
 install(DIRECTORY ${GAME_DIR}/ DESTINATION ${LETTRARIUM_DATA_SUBDIR}
         PATTERN lettrarium EXCLUDE)
 
+# The metadata and the man page carry the version and the data folder; the
+# desktop entry names the executable by its full path, since a desktop session
+# may not search /usr/games.
 set(DESKTOP_DATA ${CMAKE_SOURCE_DIR}/data/desktop)
-install(FILES ${DESKTOP_DATA}/lettrarium.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
-install(FILES ${DESKTOP_DATA}/org.lettrarium.Lettrarium.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-install(FILES ${DESKTOP_DATA}/lettrarium.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-# The icons are drawn by the picture tool (tools/pictures) at 48, 128, 256 px.
-install(DIRECTORY ${CMAKE_BINARY_DIR}/icons/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+set(METAINFO org.lettrarium.Lettrarium.metainfo.xml)
+foreach(file ${METAINFO} lettrarium.6 lettrarium.desktop)
+  configure_file(${DESKTOP_DATA}/${file} ${CMAKE_BINARY_DIR}/desktop/${file} @ONLY)
+endforeach()
+install(FILES ${CMAKE_BINARY_DIR}/desktop/lettrarium.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/${METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/lettrarium.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
+# The icons are drawn by the picture tool (tools/pictures) at 48, 128, 256 px,
+# beside the program folder of the build that drew them.
+if(LETTRARIUM_GAME_DIR)
+  get_filename_component(ICONS_DIR ${LETTRARIUM_GAME_DIR}/../icons ABSOLUTE)
+else()
+  set(ICONS_DIR ${CMAKE_BINARY_DIR}/icons)
+endif()
+install(DIRECTORY ${ICONS_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)

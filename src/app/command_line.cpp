@@ -32,6 +32,10 @@ std::string Usage() {
 
 std::string VersionLine() { return std::string("lettrarium ") + LETTRARIUM_VERSION + "\n"; }
 
+bool WholeLogAsked(const CommandLine& line, const char* logVariable) {
+  return line.verbose || (logVariable && std::string(logVariable) == "1");
+}
+
 int AnswerCommandLine(const CommandLine& line, std::string& out, std::string& err) {
   if (!line.unknown.empty()) {
     err += Latin1ToUtf8("lettrarium : option inconnue « " + line.unknown + " »\n") + Usage();

@@ -19,6 +19,9 @@ CommandLine ParseCommandLine(int argc, const char* const* argv);
 std::string Usage();
 // "lettrarium 1.0.0".
 std::string VersionLine();
+// The whole diagnostics log goes to standard error: --verbose, or the
+// environment's LETTRARIUM_LOG set to 1 (`logVariable` is its value, or null).
+bool WholeLogAsked(const CommandLine& line, const char* logVariable);
 // Answers --help, --version and an unknown option on the given streams and
 // returns the exit status (0, or 2 for an unknown option); -1 when the game
 // should start.

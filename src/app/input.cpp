@@ -7,6 +7,7 @@
 #include "display/play_clock.h"
 #include "display/sound.h"
 #include "games/framework.h"
+#include "games/keyboard_play.h"
 #include "persistence/scores.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
@@ -45,6 +46,7 @@ void TForm1::DXMouseMove(int x, int y) {
 }
 
 void TForm1::DXMouseDown(int button) {
+  NotePressForMessage();
   if (G.letterFlying) return;
   if (G.splashShowing) {
     G.splashShowing = 0;
@@ -77,6 +79,7 @@ void TForm1::DXMouseDown(int button) {
   }
   if (gameOver) return;
   G.clickPending = 0;
+  if (button == 0) KeyCursorClicked();
   BoardMouseDown(button);
 }
 
@@ -139,15 +142,20 @@ static void TypeKey(int key) {
 }
 
 void TForm1::FormKeyDown(int key) {
+  NotePressForMessage();
   if (key == kVkEscape) HandleEscape();
   if (G.currentScreen == 6 || G.currentScreen == 8 || G.currentScreen == 9) TypeKey(key);
+  else if (key != kVkEscape) PlayKey(key);
 }
 
 // Typed text, whatever the keyboard layout: "Hélène" gives HELENE. It feeds
 // the same pages and limit as the typed keys; the searches' jokers '*' and
-// '?' come however the layout types them.
+// '?' come however the layout types them. Off those pages it plays the game.
 void TForm1::FormKeyPress(const std::string& latin1) {
-  if (G.currentScreen != 6 && G.currentScreen != 8 && G.currentScreen != 9) return;
+  if (G.currentScreen != 6 && G.currentScreen != 8 && G.currentScreen != 9) {
+    PlayTypedText(latin1);
+    return;
+  }
   for (char c : FoldTypedText(latin1)) {
     const bool typed = c == ' ' || (c >= '0' && c <= ':') || (c >= 'A' && c <= 'Z') || c == '*' || c == '?';
     if (typed && G.typedText.size() < 16) G.typedText += c;

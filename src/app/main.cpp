@@ -1,8 +1,10 @@
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
 #include "app/command_line.h"
 #include "display/log.h"
+#include "platform/quit_signals.h"
 #include "state/forms.h"
 
 int main(int argc, char** argv) {
@@ -13,6 +15,7 @@ int main(int argc, char** argv) {
     std::fputs(err.c_str(), stderr);
     return status;
   }
-  LogToStandardError(true);
+  EchoLog(WholeLogAsked(gCommandLine, std::getenv("LETTRARIUM_LOG")) ? LogEcho::Everything : LogEcho::Problems);
+  CatchQuitSignals();
   return RunProgram(Backend::Sdl);
 }

@@ -2,6 +2,8 @@
 // with the running game's step, the overlay screens and the status line.
 #include <cstdint>
 
+#include "app/main_tick.h"
+
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
@@ -32,11 +34,8 @@ static void FlipAndSetCursor() {
   ScreenSetCursor(G.cursorShape);
 }
 
-static void LandFlight() {
-  const Point p = FlightPosition(G.flight);
-  if (G.flight.kind != 3 && G.flight.text != " ") DrawTileText(p.x, p.y, kWhite, G.flight.text, 0);
-  if (G.flight.kind == 3) DrawEraser(p.x, p.y);
-  if (p.x != G.flight.toX || p.y != G.flight.toY) return;
+// The flight has reached its cell: what it carried is put there.
+static void Arrive() {
   G.letterFlying = 0;
   const int cx = G.heldOriginCell.x, cy = G.heldOriginCell.y;
   switch (G.flight.kind) {
@@ -59,6 +58,17 @@ static void LandFlight() {
     default:
       break;
   }
+}
+
+static void LandFlight() {
+  const Point p = FlightPosition(G.flight);
+  if (G.flight.kind != 3 && G.flight.text != " ") DrawTileText(p.x, p.y, kWhite, G.flight.text, 0);
+  if (G.flight.kind == 3) DrawEraser(p.x, p.y);
+  if (p.x == G.flight.toX && p.y == G.flight.toY) Arrive();
+}
+
+void LandFlightAtOnce() {
+  if (G.letterFlying) Arrive();
 }
 
 static void DrawStatusLine() {

@@ -4,6 +4,7 @@
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
+#include "platform/quit_signals.h"
 #include "state/forms.h"
 #include "state/game_state.h"
 
@@ -167,6 +168,8 @@ bool StartProgram(Backend backend, const std::string& programDir) {
 }
 
 bool ProcessEvents(bool stopAfterPress) {
+  // Told to end by a signal: the same close request as the window manager's.
+  if (TakeQuitSignal()) Form1.SystemClose();
   InputEvent event{};
   while (!Form1.closed && ScreenPollEvent(event)) {
     EndRest(Now());
@@ -183,7 +186,7 @@ bool ProcessEvents(bool stopAfterPress) {
         break;
       case InputEvent::KeyDown: Form1.FormKeyDown(event.key); break;
       case InputEvent::Text: Form1.FormKeyPress(event.text); break;
-      case InputEvent::Quit: Form1.Close(); break;
+      case InputEvent::Quit: Form1.SystemClose(); break;
     }
   }
   return false;

@@ -58,6 +58,15 @@ uint64_t StateFingerprint() {
     f.Add(static_cast<uint64_t>(v));
   f.Add(G.messageText);
   f.Add(G.messageTick);
+  f.Add(G.messageLeastMs);
+  f.Add(G.messageAwaitsPress);
+  f.Add(static_cast<uint32_t>(G.helpFamilyHovered));
+  const KeyCursor& cursor = G.keyCursor;
+  f.AddPlace(cursor.cell.x, cursor.cell.y);
+  f.Add(cursor.variant);
+  for (bool on : {cursor.placed, cursor.down, cursor.movedOn, cursor.atEnd, cursor.clicked}) f.Add(on);
+  f.Add(G.windowFullScreen);
+  f.AddPlace(G.windowWidth, G.windowHeight);
   for (const PendingMessage& m : G.messagesAfterSplash) {
     f.AddPlace(m.x, m.y);
     f.Add(m.text);

@@ -1,7 +1,10 @@
 // Start-up and shutdown: the three windows in their order, the
 // initialisation sequence, the first activation and the close.
+#include <cstdio>
 #include <string>
 
+#include "app/command_line.h"
+#include "app/main_tick.h"
 #include "catalogue/catalogue.h"
 #include "display/assets.h"
 #include "display/drawing.h"
@@ -13,6 +16,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/screen.h"
+#include "platform/utf8.h"
 #include "state/forms.h"
 #include "state/game_state.h"
 #include "display/resets.h"
@@ -27,6 +31,16 @@ void TForm1::FormCreate() { G.programDir = ProgramDataFolder(); }
 
 void TForm1::DXInitialize(bool canDraw) {
   if (canDraw) return;
+  if (ScreenNoDisplay()) {
+    // Started over SSH or from a service: one line on the terminal, and the
+    // program ends before it touches anything of the player's.
+    const std::string line =
+        "Lettrarium : aucun écran graphique trouvé. Lancez le jeu depuis une session graphique "
+        "(la variable DISPLAY ou WAYLAND_DISPLAY doit être définie).\n";
+    std::fputs(Latin1ToUtf8(line).c_str(), stderr);
+    Close();
+    return;
+  }
   ScreenMessageBox("Lettrarium", "Erreur d'initialisation DirectX. Installez Dx 6 minimum et relancez votre ordinateur");
   Close();
 }
@@ -93,18 +107,28 @@ void TForm2::FormCreate() {
   LoadWordList(1);
   // Without the dictionary no word game can start: said once the splash is gone.
   if (wordLinesRead == 0) {
-    Log("Dictionnaire absent : " + G.programDir + "bin\\");
+    LogProblem("Dictionnaire absent : " + G.programDir + "bin\\");
     ShowTimedMessageAfterSplash(2, 520, Comment(97));
   }
 }
 
 void TFormCreateur::Timer1Timer() { G.blinkPhase = G.blinkPhase ? 0 : 1; }
 
+// The window comes up as the settings keep it, unless the command line
+// chose the mode for this run.
+static void ShowWindowAsChosen() {
+  WindowMode mode{G.windowFullScreen != 0, G.windowWidth, G.windowHeight};
+  if (gCommandLine.windowMode == CommandLine::WindowMode::FullScreen) mode.fullScreen = true;
+  if (gCommandLine.windowMode == CommandLine::WindowMode::Windowed) mode.fullScreen = false;
+  ScreenShowWindow(mode);
+}
+
 void TForm1::FormActivate() {
   if (!activatedOnce) {
     activatedOnce = true;
     LoadAllPictures();
     G.interfaceLoaded = true;
+    ShowWindowAsChosen();
   }
   Lancejeu();
 }
@@ -130,6 +154,22 @@ static void Quittelejeu() {
 }
 
 void TForm1::FormClose() { Quittelejeu(); }
+
+// Closing the window any other way than by the game's own buttons used to
+// lose the game in progress: it is now kept in the quick save, as the
+// save-and-quit button keeps it, and resumed at the next start. A letter still
+// carried is let go and one in flight lands first, since a save is refused
+// while a letter flies. The window closes even when the save fails: the
+// system asked.
+void TForm1::SystemClose() {
+  const bool inProgress = !G.gameTitle.empty() && !G.gameWon && !G.gameLost;
+  if (!closed && inProgress) {
+    if (G.lettersHeld) DXMouseUp(0);
+    LandFlightAtOnce();
+    if (!SaveGame(true)) LogProblem("fermeture : la partie en cours n'a pas pu être gardée");
+  }
+  Close();
+}
 
 void TForm1::Close() {
   if (closed) return;

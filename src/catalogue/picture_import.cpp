@@ -53,7 +53,7 @@ void ImportPicture(const std::string& chosenPath) {
   if (ending == ".BMP" || ending == ".JPG") {
     if (std::string why; !LoadPicture(chosenPath, importedPicture, &why)) {
       G.statusTip = Comment(87);
-      Log("Import de " + chosenPath + " impossible (" + why + ")");
+      LogProblem("Import de " + chosenPath + " impossible (" + why + ")");
     }
   }
   if (kind == 1) {

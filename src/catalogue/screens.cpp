@@ -41,6 +41,7 @@ bool MenuEntryHovered(int x, int y, int length) {
 }
 
 void DrawGameList() {
+  int hoveredFamily = 0;
   for (int f = 1; f <= 30; ++f) {
     const int x = f <= 15 ? 55 : 420;
     const int y = f <= 15 ? 53 + 20 * f : 20 * f - 247;
@@ -48,7 +49,10 @@ void DrawGameList() {
     const bool hovered = MenuEntryHovered(x, y, static_cast<int>(name.size()));
     // Family 25 is never drawn, but its place still opens its menu.
     if (hovered && f != 25) {
-      ChargeAide(static_cast<uint8_t>(FamilyFirstVariant(f)));
+      // The page is read when the pointer comes onto the family, not again
+      // on every frame it stays there.
+      if (G.helpFamilyHovered != f) ChargeAide(static_cast<uint8_t>(FamilyFirstVariant(f)));
+      hoveredFamily = f;
       DrawMediumText(x, y, kHighlight, name.substr(0, 20));
       G.cursorShape = -21;
       for (int k = 1; k <= 6; ++k) DrawSmallText(130, 363 + 20 * k, kWhite, G.listBoxes[listHelp].items[k]);
@@ -59,6 +63,7 @@ void DrawGameList() {
     }
     if (!hovered && f != 25) DrawMediumText(x, y, kWhite, name.substr(0, 20));
   }
+  G.helpFamilyHovered = hoveredFamily;
 }
 
 int FamilyCountOfFirstVariant(uint32_t first) {
@@ -172,6 +177,9 @@ void RunScreen(int screen) {
   if (G.panelX == 800 && screen > 0) PlaySound(9);
   G.panelX -= (G.panelX - 220) / 10;
 
+  // Away from the game list another page may fill the help list: coming back
+  // onto a family reads its page again.
+  if (screen != 1) G.helpFamilyHovered = 0;
   bool goOn = true;
   switch (screen) {
     case 1: DrawGameList(); break;

@@ -27,9 +27,9 @@ void LoadNumbered(ImageList& list, const std::string& folder, int last) {
     picture.transparent = true;
     picture.transparentColour = kPureBlue;
     if (!FileExists(path)) {
-      Log("Fichier " + path + " absent. Non Chargé..");
+      LogProblem("Fichier " + path + " absent. Non Chargé..");
     } else if (std::string why; !LoadPicture(path, picture, &why)) {
-      Log("Fichier " + path + " illisible. Non Chargé.. (" + why + ")");
+      LogProblem("Fichier " + path + " illisible. Non Chargé.. (" + why + ")");
     }
   }
 }
@@ -48,7 +48,7 @@ std::string TitlePicture(int n) {
 // be decoded; the failure is logged.
 void LoadOrLog(const std::string& path, Picture& picture) {
   std::string why;
-  if (!LoadPicture(path, picture, &why)) Log("Fichier " + path + " illisible. Non Chargé.. (" + why + ")");
+  if (!LoadPicture(path, picture, &why)) LogProblem("Fichier " + path + " illisible. Non Chargé.. (" + why + ")");
 }
 
 bool IsTitlePicture(const std::string& name) {
@@ -59,7 +59,8 @@ std::string ListItem(int list, int n) {
   return n >= 0 && n <= 600 ? G.listBoxes[list].items[n] : std::string();
 }
 
-// Loads a head from a folder; false when the file is absent.
+// Loads a head from a folder; false when the file is absent (the program's
+// folder is tried first, so a player's own head is absent from it).
 bool TryHead(const std::string& path, const char* okLog) {
   if (!FileExists(path)) {
     Log("Fichier " + path + " absent. Non Chargé..");
@@ -67,7 +68,7 @@ bool TryHead(const std::string& path, const char* okLog) {
   }
   if (std::string why; !LoadPicture(path, Form1.DXImageList2[1], &why)) {
     ShowTimedMessage(2, 520, Comment(56));
-    Log("bitmap non compatible : " + path + " (" + why + ")");
+    LogProblem("bitmap non compatible : " + path + " (" + why + ")");
     return true;
   }
   Log(std::string(okLog) + "1" + ".Bmp  .....OK ");
@@ -101,13 +102,17 @@ void LoadBackground(int n) {
     if (!name.empty() && FileExists(own)) {
       Log("Fond " + own + " chargé sur Disque dur");
       LoadOrLog(own, background);
+    } else if (!title.empty()) {
+      // The title pictures come with the program; a background chosen from
+      // the lists that is gone since leaves the picture as it was, unsaid.
+      LogProblem("Fond " + path + " absent. Non Chargé..");
     }
   }
   G.currentBackground = n;
   if (n == 50 || n == 51 || n == 52) return;
   const std::string frame = G.programDir + "bitmaps\\Fenetres\\fenetre.jpg";
   if (!FileExists(frame)) {
-    Log("Fenetre " + frame + " absent. Non Chargé..");
+    LogProblem("Fenetre " + frame + " absent. Non Chargé..");
     return;
   }
   Log("Fenetre " + frame + " chargé");
@@ -122,7 +127,8 @@ void LoadHead(const std::string& name) {
   head.transparent = true;
   head.transparentColour = kPureBlue;
   if (TryHead(G.programDir + "bitmaps\\tete\\" + name + ".bmp", "Chargement tete sur CD ROM ")) return;
-  TryHead(DataFolderPrefix() + "TETE\\" + name + ".bmp", "Chargement tete Perso sur DDur ");
+  if (TryHead(DataFolderPrefix() + "TETE\\" + name + ".bmp", "Chargement tete Perso sur DDur ")) return;
+  if (!name.empty()) LogProblem("Tete " + name + " introuvable");
 }
 
 void LoadCardBack(int n) {
@@ -130,9 +136,14 @@ void LoadCardBack(int n) {
     n = 3;
     G.cardBackIndex = 3;
   }
-  const std::string path = G.programDir + "bitmaps\\back\\" + ListItem(listCardBacks, n) + ".bmp";
+  const std::string name = ListItem(listCardBacks, n);
+  const std::string path = G.programDir + "bitmaps\\back\\" + name + ".bmp";
   if (!FileExists(path)) {
-    Log("Fichier " + path + " absent. Non Chargé..");
+    // The card-back list is never filled, so its empty entry names no file:
+    // only a named card back that is missing is a fault.
+    const std::string line = "Fichier " + path + " absent. Non Chargé..";
+    if (name.empty()) Log(line);
+    else LogProblem(line);
     return;
   }
   Picture& back = Form1.DXImageList1[0];

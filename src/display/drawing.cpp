@@ -11,13 +11,18 @@
 #include "display/log.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
+#include "platform/figures.h"
 #include "platform/page.h"
 #include "state/forms.h"
 
 namespace {
 
 constexpr uint32_t kPureBlue = 0xFF0000;
-constexpr uint32_t kSumEdge = 0x000000;  // black edge round the sum numbers
+// The figures a game is played with: deep blue code numbers, deep red sums,
+// both on white.
+constexpr uint32_t kCodeInk = 0xC80000;
+constexpr uint32_t kSumInk = 0x0000C8;
+constexpr uint32_t kFigureBacking = 0xFFFFFF;
 
 Picture& Slot(int n) { return Form1.DXImageList3[n]; }
 Picture& Interface(int n) { return Form1.DXImageList4[n]; }
@@ -132,30 +137,42 @@ void DrawBoard() {
     }
 }
 
+// A letter in a cell that shows a figure is drawn small, in the lower right
+// of its tile, so the figure's box in the upper left never covers it.
+static void DrawLetterBesideFigure(int x, int y) {
+  const uint8_t letter = G.boardLetters[CellIndex(x, y)];
+  const int style = CellState(x, y);
+  if (letter == ' ' || letter == '*' || style < 1 || style + 1 >= 16) return;
+  const Point p = PointOfCell({x, y});
+  Draw(Slot(style + 1), p.x - 3, p.y + 4);  // the tile again, over the big letter
+  const char c = static_cast<char>(letter);
+  DrawSmallChars(p.x + 3, p.y + 15, kWhite, &c, 1);
+}
+
+// The figures of a cell, in a box at the upper left of its tile.
+static void DrawCellFigures(int x, int y, uint32_t ink) {
+  const Point p = PointOfCell({x, y});
+  DrawFigures(ThePage(), p.x - 2, p.y + 5, G.answerGridA[CellIndex(x, y)], ink, kFigureBacking);
+}
+
 void DrawCodeNumbers() {
-  Canvas canvas(ThePage());
-  canvas.SetFont(kPureBlue, 6, false);
-  canvas.SetBrushClear();
   for (int y = 1; y <= 16; ++y)
     for (int x = 1; x <= 20; ++x)
-      if (CellState(x, y) == 4 && G.boardLetters[CellIndex(x, y)] != '*')
-        canvas.TextOut(G.boardOriginX + 31 * x - 1, G.boardOriginY + 31 * y + 2,
-                       std::to_string(G.answerGridA[CellIndex(x, y)]));
-  canvas.Release();
+      if (CellState(x, y) == 4 && G.boardLetters[CellIndex(x, y)] != '*') {
+        DrawLetterBesideFigure(x, y);
+        DrawCellFigures(x, y, kCodeInk);
+      }
 }
 
 void DrawSumNumbers() {
-  Canvas canvas(ThePage());
-  canvas.SetFont(0x0000FF, 6, true);
-  canvas.SetBrushClear();
   for (int y = 1; y <= 16; ++y)
     for (int x = 1; x <= 20; ++x)
-      if (G.answerGridA[CellIndex(x, y)] != 0)
-        // Edged in black: the sums stand on the background picture and
-        // on the palette tiles, and pure red reads on neither by itself.
-        canvas.TextOutEdged(G.boardOriginX + 31 * x - 3, G.boardOriginY + 31 * y + 2,
-                            std::to_string(G.answerGridA[CellIndex(x, y)]), kSumEdge);
-  canvas.Release();
+      if (G.answerGridA[CellIndex(x, y)] != 0) {
+        // The sums stand on the background picture, the values on the
+        // palette tiles: the box reads on both.
+        DrawLetterBesideFigure(x, y);
+        DrawCellFigures(x, y, kSumInk);
+      }
 }
 
 int ListBoxLineAt(Point pointer, const ListBox& list) {
@@ -262,7 +279,17 @@ void ShowTimedMessage(int x, int y, const std::string& text) {
   G.messageText = text;
   G.messageTick = Now();
   G.messageSeen = false;
+  G.messageLeastMs = 1500;
+  G.messageAwaitsPress = false;
 }
+
+void ShowLastingMessage(int x, int y, const std::string& text) {
+  ShowTimedMessage(x, y, text);
+  G.messageLeastMs = 6000;
+  G.messageAwaitsPress = true;
+}
+
+void NotePressForMessage() { G.messageAwaitsPress = false; }
 
 // A message too long for the page is broken into lines at spaces where it
 // can be; the lines go upwards, so the last one stays where a one-line
@@ -301,7 +328,7 @@ void DrawTimedMessage(int draw) {
   if (draw) DrawWrappedText(G.messageX, G.messageY, G.messageText);
   const uint32_t age = Now() - G.messageTick;
   if (age > 250) G.messageSeen = true;
-  if (age > 1500) {
+  if (age > G.messageLeastMs && !G.messageAwaitsPress) {
     G.messageShowing = 0;
     G.statusTip.clear();
   }

@@ -38,6 +38,11 @@ void DrawEraser(int x, int y);
 void DrawSlotMarker(int x, int y, int n);
 void DrawTwoStateMarker(int x, int y, int state);
 void ShowTimedMessage(int x, int y, const std::string& text);
+// A message the player must be able to read at leisure (where a page was
+// kept): it stays at least 6 s, and after that until the next press or key.
+void ShowLastingMessage(int x, int y, const std::string& text);
+// A mouse press or a key: a lasting message may go once its 6 s are up.
+void NotePressForMessage();
 void DrawTimedMessage(int draw);
 // A timed message that must not pass unseen behind the title splash (start-up
 // messages): while the splash shows it waits, then the frames show the

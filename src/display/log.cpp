@@ -5,12 +5,17 @@
 #include "platform/utf8.h"
 #include "state/game_state.h"
 
-static bool toStandardError = false;
+static LogEcho echo = LogEcho::None;
 
-void LogToStandardError(bool on) { toStandardError = on; }
+void EchoLog(LogEcho to) { echo = to; }
 
-void Log(const std::string& text) {
+static void Append(const std::string& text, bool problem) {
   if (G.debugLog.size() > 100) G.debugLog.pop_front();
   G.debugLog.push_back("DeBuG Info:>" + text);
-  if (toStandardError) std::fprintf(stderr, "lettrarium: %s\n", Latin1ToUtf8(text).c_str());
+  const bool shown = echo == LogEcho::Everything || (problem && echo == LogEcho::Problems);
+  if (shown) std::fprintf(stderr, "lettrarium: %s\n", Latin1ToUtf8(text).c_str());
 }
+
+void Log(const std::string& text) { Append(text, false); }
+
+void LogProblem(const std::string& text) { Append(text, true); }

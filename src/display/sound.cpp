@@ -13,8 +13,12 @@ void LoadSounds() {
   for (int n = 0; n <= 13; ++n) {
     const std::string path = G.programDir + "Sons\\" + std::to_string(n) + ".wav";
     Log("Son " + path + " chargé");
-    // A missing or bad wave leaves its slot silent; the game goes on.
-    if (!WaveLoad(n, path)) Log("Fichier " + path + " absent. Non Chargé..");
+    // A missing or bad wave leaves its slot silent; the game goes on. Without
+    // a sound output no wave loads, and nothing is wrong with the files.
+    if (WaveLoad(n, path)) continue;
+    if (!FileExists(path)) LogProblem("Fichier " + path + " absent. Non Chargé..");
+    else if (AudioReady()) LogProblem("Fichier " + path + " illisible. Non Chargé..");
+    else Log("Fichier " + path + " non chargé (pas de sortie son)");
   }
 }
 
@@ -36,7 +40,9 @@ void TForm1::lancemusique_aleatoire() {
   const int r = count > 1 ? Random(count - 1) : 0;
   const std::string path = G.programDir + "music\\" + files[r];
   if (!musique.Open(path)) {
-    Log("musique impossible à ouvrir");
+    // With a sound output, a piece that does not open is a file to mend.
+    if (AudioReady()) LogProblem("musique impossible à ouvrir : " + path);
+    else Log("musique impossible à ouvrir");
     return;
   }
   if (!musique.Rewind() || !musique.Play()) {

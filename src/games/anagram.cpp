@@ -8,6 +8,7 @@
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/proverbs.h"
+#include "platform/clock.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
@@ -18,16 +19,29 @@ namespace {
 // have exactly one other anagram would otherwise build for ever.
 constexpr int kMostAttempts = 3000;
 
+// The prepared puzzle of the length, drawn uniformly; nullptr when none is
+// prepared for it.
+const AnagramPair* PreparedPair(int length) {
+  std::vector<const AnagramPair*> pairs;
+  for (const AnagramPair& pair : PreparedAnagrams())
+    if (static_cast<int>(pair.shown.size()) == length) pairs.push_back(&pair);
+  return pairs.empty() ? nullptr : pairs[Random(static_cast<int>(pairs.size()))];
+}
+
 // One draw of a word: kept only when the list gives it exactly one other
-// anagram. False when the list has no word of the length at all.
+// anagram and that anagram is a known word, so the player can find it. The
+// lengths with prepared puzzles take the shown word from them. False when
+// the list has no word of the length at all.
 bool TryAnagramWord(int length, int start) {
   G.wordSlots[1] = "";
-  const std::string word = RandomWord(static_cast<uint8_t>(length));
+  const AnagramPair* pair = PreparedPair(length);
+  const std::string word = pair ? pair->shown : RandomWord(static_cast<uint8_t>(length));
   if (word.empty()) return false;
   G.wordSlots[0] = word;
   std::vector<std::string> anagrams;
   FindAnagrams(anagrams, word);
-  if (anagrams.size() == 1 && anagrams[0] != NoResultMarker(word.size())) G.wordSlots[1] = anagrams[0];
+  const bool unique = anagrams.size() == 1 && anagrams[0] != NoResultMarker(word.size());
+  if (unique && (pair ? anagrams[0] == pair->answer : IsKnownWord(anagrams[0]))) G.wordSlots[1] = anagrams[0];
   PlaceAcross(start, 5, G.wordSlots[0].str());
   PlaceAcross(start, 10, G.wordSlots[1].str());
   PlaceAcross(start, 11, std::string(length, ' '));

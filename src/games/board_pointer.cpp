@@ -50,14 +50,6 @@ int NearestBlackRight(int x, int y) {
   return b;
 }
 
-bool IsHangman(unsigned v) {
-  return VariantIn(v, {{8, 10}, {68, 75}, {112, 114}, {122, 124}, {132, 134}, {142, 144}});
-}
-bool IsHiddenWords(unsigned v) { return VariantIn(v, {{33, 36}, {99, 102}}); }
-bool IsCutWords(unsigned v) { return VariantIn(v, {{26, 28}, {105, 107}, {115, 117}, {125, 127}, {135, 137}}); }
-bool IsWordRows(unsigned v) { return VariantIn(v, {{51, 59}, {108, 111}, {118, 121}, {128, 131}, {138, 141}}); }
-bool IsDeconstructed(unsigned v) { return VariantIn(v, {{43, 45}}); }
-
 void PickUp(unsigned v, int x, int y) {
   const bool playable = Playable(x, y) != 0;
   const bool holdsLetter = Letter(x, y) != ' ';

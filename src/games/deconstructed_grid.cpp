@@ -66,6 +66,8 @@ void PlayDeconstructedGrid(int size) {
     G.wordList.clear();
     reader.CollectWords(G.wordList);
     MarkPalette(PaletteRow(size));
+    // The second stock row, four rows under the 10 x 10 grid.
+    LiftBoardAboveToolbar(PaletteRow(size) + 3);
     return true;
   });
   if (!built) return;

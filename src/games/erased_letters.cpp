@@ -60,7 +60,7 @@ bool LayOutErasedLetters(const TjsysGrille& reader, const Level& level) {
   G.wordList.clear();
   reader.CollectWords(G.wordList);
   MarkPalette(CrosswordPaletteRow(level.side));
-  LiftBoardAboveToolbar(level.side);
+  LiftBoardAboveToolbar(CrosswordPaletteRow(level.side) + 1);
   return true;
 }
 

@@ -36,7 +36,7 @@ int RowOf(int line) { return 3 * line + 4; }
 enum class Attempt { noWord, failed, found };
 
 // One draw for the next line: a word and a letter, kept when they spell
-// exactly one stored word. A failed draw stays on the board until the next
+// exactly one stored word and that word is a known one. A failed draw stays on the board until the next
 // draw for the same line overwrites it.
 Attempt TryLine(const Layout& l) {
   const int line = G.gameSize, r = RowOf(line);
@@ -46,7 +46,7 @@ Attempt TryLine(const Layout& l) {
   std::vector<std::string> anagrams;
   FindAnagrams(anagrams, word + extra);
   std::string answer;
-  if (anagrams.size() == 1 && anagrams[0] != NoResultMarker(word.size() + 1)) {
+  if (anagrams.size() == 1 && anagrams[0] != NoResultMarker(word.size() + 1) && IsKnownWord(anagrams[0])) {
     answer = anagrams[0];
     G.wordSlots[line] = answer;
     G.gameSize += 1;

@@ -2,6 +2,7 @@
 
 #include "display/play_clock.h"
 #include "games/game_routines.h"
+#include "games/keyboard_play.h"
 #include "state/forms.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
@@ -11,6 +12,14 @@ bool VariantIn(unsigned variant, std::initializer_list<std::pair<unsigned, unsig
     if (variant >= first && variant <= last) return true;
   return false;
 }
+
+bool IsHangman(unsigned v) {
+  return VariantIn(v, {{8, 10}, {68, 75}, {112, 114}, {122, 124}, {132, 134}, {142, 144}});
+}
+bool IsHiddenWords(unsigned v) { return VariantIn(v, {{33, 36}, {99, 102}}); }
+bool IsCutWords(unsigned v) { return VariantIn(v, {{26, 28}, {105, 107}, {115, 117}, {125, 127}, {135, 137}}); }
+bool IsWordRows(unsigned v) { return VariantIn(v, {{51, 59}, {108, 111}, {118, 121}, {128, 131}, {138, 141}}); }
+bool IsDeconstructed(unsigned v) { return VariantIn(v, {{43, 45}}); }
 
 void PlaceAcross(int x, int y, const std::string& text) { PlaceWord(x, y, text, 1, G.boardLetters, 1); }
 
@@ -77,4 +86,5 @@ void RunCurrentGame() {
   if (Form2.Timer1Enabled && G.gameWon) StopPlayClock();
   G.cursorShape = 0;
   DispatchVariant(G.currentVariant);
+  KeepKeyCursor();
 }

@@ -22,3 +22,11 @@ void WriteAlphabet(int x, int row);
 
 // True when the variant lies in one of the inclusive ranges.
 bool VariantIn(unsigned variant, std::initializer_list<std::pair<unsigned, unsigned>> ranges);
+// The families whose letters the board's handlers move their own way, themes
+// included: the hangmen (word and proverbs of the nations), hidden words, cut
+// words, the word-guess rows, the deconstructed grid.
+bool IsHangman(unsigned variant);
+bool IsHiddenWords(unsigned variant);
+bool IsCutWords(unsigned variant);
+bool IsWordRows(unsigned variant);
+bool IsDeconstructed(unsigned variant);

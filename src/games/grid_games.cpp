@@ -42,6 +42,12 @@ bool BuildGridGameOnce(int size, const std::string& gridFile,
 
 int PaletteRow(int size) { return size == 12 ? 13 : size + 2; }
 
+void LiftBoardAboveToolbar(int lastRow) {
+  constexpr int kToolbarTop = 540, kCell = 31, kClearance = 4;
+  const int bottom = G.boardOriginY + kCell * (lastRow + 1);
+  if (bottom > kToolbarTop - kClearance) G.boardOriginY -= bottom - (kToolbarTop - kClearance);
+}
+
 void MarkPalette(int row) {
   for (int x = 1; x <= 13; ++x)
     for (int y = row; y <= row + 1; ++y) {

@@ -35,6 +35,11 @@ bool BuildGridGameOnce(int size, const std::string& gridFile,
 int PaletteRow(int size);
 // The 26 palette cells from (1, row): playable, pickable, palette tiles.
 void MarkPalette(int row);
+// A board whose lowest row (the palette's second row under a 12 x 12 grid,
+// the black tiles' second stock row under the 10 x 10 deconstructed grid)
+// would reach under the toolbar at y = 540, where a press on a tile's lower
+// edge works the button instead, is drawn just high enough to end above it.
+void LiftBoardAboveToolbar(int lastRow);
 
 // Which solution plane a game keeps its crossword in.
 enum class SolutionPlane { kA, kB };

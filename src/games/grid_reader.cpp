@@ -53,7 +53,7 @@ void TjsysGrille::LoadFile(const std::string& path) {
     ReadLines(folder + name, lines);
   } else {
     // The games carry on with an empty grid; the log says why.
-    Log("Fichier de grilles " + folder + name + " absent. Non Chargé..");
+    LogProblem("Fichier de grilles " + folder + name + " absent. Non Chargé..");
   }
   lineCount = static_cast<int32_t>(lines.size());
 }

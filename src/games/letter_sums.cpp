@@ -67,7 +67,7 @@ bool LayOutLetterSums(const TjsysGrille& reader, int size) {
   G.wordList.clear();
   reader.CollectWords(G.wordList);
   MarkPalette(CrosswordPaletteRow(size));
-  LiftBoardAboveToolbar(size);
+  LiftBoardAboveToolbar(CrosswordPaletteRow(size) + 1);
   WriteSums(reader, size);
   return true;
 }

@@ -63,16 +63,37 @@ void ListMissedWords() {
   }
 }
 
-// A dictionary word long enough for the hunt on the answer row marks every
-// unfound entry equal to it.
+bool HasVowel(const std::string& word) {
+  return std::any_of(word.begin(), word.end(), [](char c) { return IsVowel(static_cast<uint8_t>(c)); });
+}
+
+// A word the hunt counts: long enough, with a vowel (the dictionary holds
+// abbreviations such as CG and KG), and beginning with the first letter
+// where the hunt asks for it.
+bool Counts(const WordHunt& hunt, const std::string& word, char firstLetter) {
+  if (word.size() < hunt.shortestWord || !HasVowel(word)) return false;
+  return !hunt.startsWithFirstLetter || word[0] == firstLetter;
+}
+
+// A dictionary word the hunt counts on the answer row marks every unfound
+// entry equal to it. The list holds the known words only: another word of
+// the dictionary is added to it, found, and counts as well.
 void MarkFoundWord(const WordHunt& hunt) {
   const std::string answer = G.wordSlots[1].str();
-  if (answer.size() < hunt.shortestWord || !IsWord(answer)) return;
+  if (!Counts(hunt, answer, G.wordSlots[0].str()[0]) || !IsWord(answer)) return;
+  const std::string found = " " + answer;
+  if (std::find(G.wordList.begin(), G.wordList.end(), found) != G.wordList.end()) return;
+  bool listed = false;
   for (std::string& entry : G.wordList)
     if (entry == answer) {
-      entry.insert(entry.begin(), ' ');
+      entry = found;
+      listed = true;
       PlaySound(8);
     }
+  if (!listed) {
+    G.wordList.push_back(found);
+    PlaySound(8);
+  }
 }
 
 void ListFoundWords(const WordHunt& hunt) {
@@ -121,11 +142,8 @@ void LayOutLetters(const std::string& letters, int answerRow, int answerLength, 
 
 std::vector<std::string> HuntedWords(const WordHunt& hunt, const std::vector<std::string>& spelt, char firstLetter) {
   std::vector<std::string> words;
-  for (const std::string& word : spelt) {
-    if (word.size() < hunt.shortestWord) continue;
-    if (hunt.startsWithFirstLetter && word[0] != firstLetter) continue;
-    words.push_back(word);
-  }
+  for (const std::string& word : spelt)
+    if (Counts(hunt, word, firstLetter) && IsKnownWord(word)) words.push_back(word);
   return words;
 }
 
@@ -152,7 +170,7 @@ void PlayWordHunt(const WordHunt& hunt, int part) {
     MarkFoundWord(hunt);
   }
   ListFoundWords(hunt);
-  const int remaining = G.gameSize - static_cast<int>(FoundCount());
+  const int remaining = std::max(0, G.gameSize - static_cast<int>(FoundCount()));
   DrawCentredMediumText(500, hunt.remainingCaption + std::to_string(remaining));
   CheckGameComplete();
 }

@@ -39,14 +39,16 @@ struct WordHunt {
   std::string remainingCaption;
 };
 
-// Keeps the words the hunt asks for; the letters' list must be accepted with
-// at least `fewestWords` and fewer than 64 of them.
+// Keeps the words the hunt asks for: known words (IsKnownWord) with a vowel,
+// long enough, beginning with the first letter where the hunt asks for it.
+// The letters' list must be accepted with at least `fewestWords` and fewer
+// than 64 of them.
 std::vector<std::string> HuntedWords(const WordHunt& hunt, const std::vector<std::string>& spelt, char firstLetter);
 bool HuntFits(const WordHunt& hunt, size_t words);
 
 // Called once per tick by the game: one draw per tick until a list fits,
 // then the hunt: words built on the answer row are found, counted and
-// listed; giving up lists the words missed. `part` 1, 2, 3: all, a half, a
+// listed (a dictionary word the list lacks is added as found); giving up lists the words missed. `part` 1, 2, 3: all, a half, a
 // third of the words are to be found.
 void PlayWordHunt(const WordHunt& hunt, int part);
 

@@ -16,7 +16,7 @@ static bool IsSeparator(const std::string& line) { return !line.empty() && line[
 bool ChooseProverb(const std::string& path, std::string& text) {
   G.wordList.clear();
   if (!ReadLines(path, G.wordList)) {
-    Log("Fichier " + path + " absent. Non Chargé..");
+    LogProblem("Fichier " + path + " absent. Non Chargé..");
     return false;
   }
   const std::vector<std::string>& lines = G.wordList;
@@ -38,7 +38,7 @@ bool ChooseProverb(const std::string& path, std::string& text) {
 }
 
 void AbandonGame(const std::string& reason) {
-  Log(reason);
+  LogProblem(reason);
   ShowTimedMessage(2, 520, reason);
   G.gameTitle.clear();
   ResetGame();

@@ -9,12 +9,6 @@ void WriteValuedPalette(int row) {
     for (int y = row; y <= row + 1; ++y) G.answerGridA[CellIndex(x, y)] = G.boardLetters[CellIndex(x, y)] - 64;
 }
 
-void LiftBoardAboveToolbar(int side) {
-  constexpr int kToolbarTop = 540, kCell = 31, kClearance = 4;
-  const int paletteBottom = G.boardOriginY + kCell * (CrosswordPaletteRow(side) + 2);
-  if (paletteBottom > kToolbarTop - kClearance) G.boardOriginY -= paletteBottom - (kToolbarTop - kClearance);
-}
-
 void ShowShiftedSolution(int side) {
   for (int x = 1; x <= side; ++x)
     for (int y = 1; y <= side; ++y) {

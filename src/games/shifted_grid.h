@@ -14,7 +14,3 @@ inline int CrosswordPaletteRow(int side) { return side + 2; }
 void WriteValuedPalette(int row);
 // Every cell of the side x side grid shows its solution letter in colour 255.
 void ShowShiftedSolution(int side);
-// Under a 12 x 12 grid the palette's second row would reach under the toolbar
-// at y = 540, where a press on a tile's lower edge works the button instead:
-// the board is then drawn just high enough for the palette to end above it.
-void LiftBoardAboveToolbar(int side);

@@ -13,7 +13,7 @@ void ChargeCommentaires() {
   if (FileExists(path)) {
     Log("Commentaires touvés Chargement...");
   } else {
-    Log("Comentaires INTROUVABLE");
+    LogProblem("Comentaires INTROUVABLE : " + path);
   }
   IniFile ini(path);
   int n = 1;
@@ -31,7 +31,7 @@ void ChargeAide(uint8_t index) {
   Log("charge aide " + path);
   std::vector<std::string> lines;
   if (!FileExists(path) || !ReadLines(path, lines)) {
-    Log("Fichier Aide Non trouvé");
+    LogProblem("Fichier Aide Non trouvé : " + path);
     return;
   }
   ListBox& help = G.listBoxes[listHelp];

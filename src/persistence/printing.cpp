@@ -68,11 +68,11 @@ void Imprimegrille() {
       for (char& c : shown)
         if (c == '\\') c = '/';
       Log("pas d'imprimante, page gardée : " + shown);
-      ShowTimedMessage(2, 520, "Pas d'imprimante : page gardée dans " + shown);
+      ShowLastingMessage(2, 520, "Pas d'imprimante : page gardée dans " + shown);
       break;
     }
     case PrintJob::Failed:
-      Log("impression impossible");
+      LogProblem("impression impossible");
       ShowTimedMessage(2, 520, "Impression impossible.");
       break;
   }

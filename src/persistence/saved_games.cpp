@@ -97,7 +97,7 @@ bool SaveGame(bool quick) {
   const bool saved = IsSafeFileName(base + ".sa1") &&
                      WriteFilesTogether({{path + "2", LinesText(G.wordList)}, {path + "1", bytes}});
   if (!saved) {
-    Log("sauvegarde impossible : " + path);
+    LogProblem("sauvegarde impossible : " + path);
     // The quick save is followed by leaving: the player must know the game stays.
     ShowTimedMessage(2, 520, Comment(quick ? 95 : 63));
     return false;
@@ -122,7 +122,7 @@ void LoadGame(const std::string& name) {
   std::unique_ptr<SavedImage> image;
   if (ReadBinary(path + "1", bytes)) image = CheckedSavedImage(bytes, why);
   if (!image) {
-    Log("sauvegarde illisible : " + path + "1 (" + why + ")");
+    LogProblem("sauvegarde illisible : " + path + "1 (" + why + ")");
     const bool quick = SameTextNoCase(name, "Boss");
     if (quick) SetAside(path);
     ShowTimedMessageAfterSplash(2, 520, Comment(quick ? 94 : 93));

@@ -27,6 +27,16 @@ static int ReadNumberedLines(const IniFile& ini, const std::string& section, int
   return i;
 }
 
+// The mode and size a run was given on the command line are for that run
+// only: they are kept when the player switched the mode or sized the window.
+static void KeepWindowChoice() {
+  if (!ScreenModeToggledByPlayer() && !ScreenResizedByPlayer()) return;
+  const WindowMode now = ScreenWindowMode();
+  G.windowFullScreen = now.fullScreen;
+  G.windowWidth = now.width;
+  G.windowHeight = now.height;
+}
+
 void ChargeFavoris() {
   Log("Chargement de favoris liste :");
   const std::string path = SettingsPath();
@@ -49,6 +59,10 @@ void ChargeFavoris() {
   // which the program ships ("Zipping Oz" named no picture and was mended).
   LoadHead(ini.ReadString("PARAMETRES", "Imgtete", Comment(65)));
 
+  G.windowFullScreen = ini.ReadBool("PARAMETRES", "pleinecran", true);
+  G.windowWidth = ini.ReadInteger("PARAMETRES", "largeurfenetre", 0);
+  G.windowHeight = ini.ReadInteger("PARAMETRES", "hauteurfenetre", 0);
+
   G.listBoxes[listScores].widthPx = 500;
   G.listBoxes[listCardBacks].selected = G.cardBackIndex;
   G.listBoxes[listScores].itemCount = ReadNumberedLines(ini, "SCORES", listScores, false);
@@ -67,10 +81,16 @@ bool SauveFavoris() {
   ini.WriteBool("PARAMETRES", "sons", G.checkBoxes[1].checked != 0);
   ini.WriteBool("PARAMETRES", "musiques", G.checkBoxes[2].checked != 0);
   ini.WriteString("PARAMETRES", "nom", G.playerName.str());
+  KeepWindowChoice();
+  ini.WriteBool("PARAMETRES", "PleinEcran", G.windowFullScreen);
+  if (G.windowWidth > 0 && G.windowHeight > 0) {
+    ini.WriteInteger("PARAMETRES", "LargeurFenetre", G.windowWidth);
+    ini.WriteInteger("PARAMETRES", "HauteurFenetre", G.windowHeight);
+  }
   const ListBox& heads = G.listBoxes[listHeads];
   if (heads.selected > 0 && heads.selected <= 600) ini.WriteString("PARAMETRES", "ImgTete", heads.items[heads.selected]);
   if (ini.Save()) return true;
-  Log("Impossible d'écrire " + SettingsPath());
+  LogProblem("Impossible d'écrire " + SettingsPath());
   // The player is told once: the settings of this run are lost.
   if (!G.settingsFailureTold) {
     G.settingsFailureTold = true;

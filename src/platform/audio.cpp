@@ -69,6 +69,8 @@ bool AudioInit(Backend requested) {
   return true;
 }
 
+bool AudioReady() { return backend == Backend::Headless || mixerOpen; }
+
 void AudioShutdown() {
   if (mixerOpen) {
     FreeMusic();

@@ -10,6 +10,8 @@
 
 bool AudioInit(Backend backend);
 void AudioShutdown();
+// False when no sound output could be opened: then no wave or piece loads.
+bool AudioReady();
 
 // Loads "slot" from a program path; false when the file is missing or bad.
 bool WaveLoad(int slot, const std::string& path);

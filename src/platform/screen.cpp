@@ -3,7 +3,9 @@
 #include <SDL.h>
 #include <dirent.h>
 
+#include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <deque>
 #include <vector>
@@ -11,16 +13,29 @@
 #include "platform/frame_log.h"
 #include "platform/keys.h"
 #include "platform/page.h"
+#include "platform/page_scaler.h"
 #include "platform/utf8.h"
 
 namespace {
 
 Backend backend = Backend::Headless;
 bool sdlReady = false;
+bool noDisplay = false;
 bool fullscreen = true;
+// The window's size when it is, or was last, a window; the size the program
+// itself gave it last; whether the player pressed F11 or sized the window.
+int windowedWidth = 0, windowedHeight = 0;
+int givenWidth = 0, givenHeight = 0;
+bool toggledByPlayer = false;
+bool resizedByPlayer = false;
+// The smallest window the player can make.
+constexpr int kMinWindowWidth = 400, kMinWindowHeight = 300;
+// The headless back end's desktop.
+constexpr int kHeadlessDesktopWidth = 1920, kHeadlessDesktopHeight = 1080;
+PageScaler scaler;
+SDL_Texture* scaledTexture = nullptr;  // the page as shown, at the shown size
 SDL_Window* window = nullptr;
 SDL_Renderer* renderer = nullptr;
-SDL_Texture* texture = nullptr;
 SDL_Cursor* cursors[3] = {nullptr, nullptr, nullptr};  // arrow, wait, hand
 int cursorShape = 0;
 int flipCount = 0;
@@ -37,10 +52,11 @@ void DestroyWindow() {
     if (c) SDL_FreeCursor(c);
     c = nullptr;
   }
-  if (texture) SDL_DestroyTexture(texture);
+  if (scaledTexture) SDL_DestroyTexture(scaledTexture);
+  scaler = PageScaler{};
   if (renderer) SDL_DestroyRenderer(renderer);
   if (window) SDL_DestroyWindow(window);
-  texture = nullptr;
+  scaledTexture = nullptr;
   renderer = nullptr;
   window = nullptr;
 }
@@ -75,15 +91,41 @@ bool HasGraphicsDevice() {
   return found;
 }
 
+// Shown later, in the mode the settings or the command line choose.
 SDL_Window* NewWindow() {
-  return SDL_CreateWindow("Lettrarium", SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, kPageWidth, kPageHeight,
-                          SDL_WINDOW_FULLSCREEN_DESKTOP);
+  return SDL_CreateWindow("Lettrarium", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, kPageWidth, kPageHeight,
+                          SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+}
+
+// SDL falls back on drivers that show nothing when there is no display; they
+// are for the tests, which name them.
+bool ShowsNothing(const char* driver) {
+  return driver && (std::strcmp(driver, "offscreen") == 0 || std::strcmp(driver, "dummy") == 0);
+}
+
+// Unless SDL_VIDEODRIVER names one, SDL tries the drivers that show a
+// window, and Wayland only in a Wayland session (elsewhere its library
+// prints an error of its own before failing).
+void ChooseRealDrivers() {
+  std::string drivers;
+  const bool wayland = std::getenv("WAYLAND_DISPLAY") != nullptr;
+  for (int i = 0; i < SDL_GetNumVideoDrivers(); ++i) {
+    const std::string name = SDL_GetVideoDriver(i);
+    if (ShowsNothing(name.c_str()) || (name == "wayland" && !wayland)) continue;
+    drivers += (drivers.empty() ? "" : ",") + name;
+  }
+  SDL_SetHint(SDL_HINT_VIDEODRIVER, drivers.c_str());
 }
 
 bool OpenWindow() {
-  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0) return false;
-  // The page is scaled up to the screen: smooth rather than blocky.
-  SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "linear");
+  const char* asked = std::getenv("SDL_VIDEODRIVER");
+  const bool driverNamed = asked && *asked;
+  if (!driverNamed) ChooseRealDrivers();
+  if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0 ||
+      (!driverNamed && ShowsNothing(SDL_GetCurrentVideoDriver()))) {
+    noDisplay = true;
+    return false;
+  }
   // A renderer asked for by name (SDL_RENDER_DRIVER) is taken as it is.
   const bool chosen = SDL_GetHint(SDL_HINT_RENDER_DRIVER) != nullptr;
   bool software = !chosen && !HasGraphicsDevice();
@@ -103,17 +145,132 @@ bool OpenWindow() {
     renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
   }
   if (!renderer) return false;
-  if (SDL_RenderSetLogicalSize(renderer, kPageWidth, kPageHeight) != 0) return false;
-  texture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB565, SDL_TEXTUREACCESS_STREAMING, kPageWidth, kPageHeight);
-  if (!texture) return false;
+  SDL_SetWindowMinimumSize(window, kMinWindowWidth, kMinWindowHeight);
   cursors[0] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_ARROW);
   cursors[1] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_WAIT);
   cursors[2] = SDL_CreateSystemCursor(SDL_SYSTEM_CURSOR_HAND);
   // Typed text comes as text, composed by the desktop's keyboard layout
   // (accents, Shift); the key presses give only the editing keys.
   SDL_StartTextInput();
-  fullscreen = true;
   return true;
+}
+
+void DesktopSize(int& width, int& height) {
+  width = kHeadlessDesktopWidth;
+  height = kHeadlessDesktopHeight;
+  SDL_Rect bounds;
+  if (sdlReady && SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &bounds) == 0) {
+    width = bounds.w;
+    height = bounds.h;
+  }
+}
+
+// The size the window has now (the screen's in full screen).
+void WindowSize(int& width, int& height) {
+  if (sdlReady) {
+    SDL_GetWindowSize(window, &width, &height);
+  } else if (fullscreen) {
+    DesktopSize(width, height);
+  } else {
+    width = windowedWidth;
+    height = windowedHeight;
+  }
+}
+
+// Notes the window's size while it is a window.
+void NoteWindowSize() {
+  if (fullscreen || !sdlReady || (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN)) return;
+  int width = 0, height = 0;
+  SDL_GetWindowSize(window, &width, &height);
+  if (width <= 0 || height <= 0) return;
+  windowedWidth = width;
+  windowedHeight = height;
+  if (width != givenWidth || height != givenHeight) resizedByPlayer = true;
+}
+
+// A window size that the desktop can show: the first window's when none is
+// given, never smaller than the smallest window nor larger than the desktop.
+void FitWindowSize(int& width, int& height) {
+  int desktopWidth, desktopHeight;
+  DesktopSize(desktopWidth, desktopHeight);
+  if (width <= 0 || height <= 0) {
+    const WindowMode first = FirstWindowSize(desktopWidth, desktopHeight);
+    width = first.width;
+    height = first.height;
+  }
+  width = std::clamp(width, kMinWindowWidth, std::max(kMinWindowWidth, desktopWidth));
+  height = std::clamp(height, kMinWindowHeight, std::max(kMinWindowHeight, desktopHeight));
+}
+
+void BecomeWindow(int width, int height) {
+  FitWindowSize(width, height);
+  windowedWidth = givenWidth = width;
+  windowedHeight = givenHeight = height;
+  fullscreen = false;
+  if (!sdlReady) return;
+  SDL_SetWindowFullscreen(window, 0);
+  SDL_SetWindowSize(window, width, height);
+  const int display = std::max(SDL_GetWindowDisplayIndex(window), 0);
+  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+}
+
+void BecomeFullScreen() {
+  NoteWindowSize();
+  fullscreen = true;
+  if (!sdlReady) return;
+  // Without a window manager nothing moves the window to the screen: it is
+  // put on the screen's top-left corner at the screen's size first.
+  SDL_Rect bounds;
+  if (SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &bounds) == 0) {
+    SDL_SetWindowPosition(window, bounds.x, bounds.y);
+    SDL_SetWindowSize(window, bounds.w, bounds.h);
+  }
+  SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+}
+
+void SetFullScreen(bool on) {
+  if (on == fullscreen) return;
+  if (on) BecomeFullScreen();
+  else BecomeWindow(windowedWidth, windowedHeight);
+  ScreenInvalidate();
+}
+
+bool Crisp(const PagePlacement& p) {
+  return p.width > 0 && p.width % kPageWidth == 0 && p.height == p.width / kPageWidth * kPageHeight;
+}
+
+// The page goes to the screen already scaled: the texture is as large as the
+// page is shown, and only what the changed part of the page shows is scaled
+// and uploaded again.
+void Present(const Page& page, Rect changed) {
+  int width = 0, height = 0;
+  SDL_GetRendererOutputSize(renderer, &width, &height);
+  const PagePlacement p = FitPage(width, height);
+  if (scaler.Resize(p.width, p.height) || !scaledTexture) {
+    if (scaledTexture) SDL_DestroyTexture(scaledTexture);
+    scaledTexture = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_RGB888, SDL_TEXTUREACCESS_STREAMING, p.width, p.height);
+    changed = {0, 0, kPageWidth, kPageHeight};
+  }
+  if (!scaledTexture) return;
+  const Rect area = scaler.ShownArea(changed);
+  const SDL_Rect lock{area.left, area.top, area.right - area.left, area.bottom - area.top};
+  void* pixels = nullptr;
+  int pitch = 0;
+  if (lock.w > 0 && lock.h > 0 && SDL_LockTexture(scaledTexture, &lock, &pixels, &pitch) == 0) {
+    scaler.Scale(page, area, static_cast<uint32_t*>(pixels), pitch / static_cast<int>(sizeof(uint32_t)));
+    SDL_UnlockTexture(scaledTexture);
+  }
+  // Only the bars are painted black: clearing the whole screen first would
+  // touch every pixel twice.
+  const bool side = p.x > 0;
+  const SDL_Rect bars[2] = {{0, 0, side ? p.x : width, side ? height : p.y},
+                            {side ? p.x + p.width : 0, side ? 0 : p.y + p.height, side ? width - p.x - p.width : width,
+                             side ? height : height - p.y - p.height}};
+  const SDL_Rect to{p.x, p.y, p.width, p.height};
+  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+  SDL_RenderFillRects(renderer, bars, 2);
+  SDL_RenderCopy(renderer, scaledTexture, nullptr, &to);
+  SDL_RenderPresent(renderer);
 }
 
 // The keys that are not text. Letters, digits, space, ':' and '*' come as
@@ -124,6 +281,10 @@ int KeyCode(const SDL_Keysym& key) {
     case SDLK_RETURN:
     case SDLK_KP_ENTER: return kVkReturn;
     case SDLK_ESCAPE: return kVkEscape;
+    case SDLK_LEFT: return kVkLeft;
+    case SDLK_UP: return kVkUp;
+    case SDLK_RIGHT: return kVkRight;
+    case SDLK_DOWN: return kVkDown;
     default: return 0;
   }
 }
@@ -154,14 +315,12 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
       return true;
     case SDL_MOUSEMOTION:
       out = InputEvent{InputEvent::MouseMove};
-      out.x = ClampTo(e.motion.x, kPageWidth);
-      out.y = ClampTo(e.motion.y, kPageHeight);
+      ScreenPagePoint(e.motion.x, e.motion.y, out.x, out.y);
       return true;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
       out = InputEvent{e.type == SDL_MOUSEBUTTONDOWN ? InputEvent::MouseDown : InputEvent::MouseUp};
-      out.x = ClampTo(e.button.x, kPageWidth);
-      out.y = ClampTo(e.button.y, kPageHeight);
+      ScreenPagePoint(e.button.x, e.button.y, out.x, out.y);
       out.button = ButtonOf(e.button.button);
       return out.button != 0;
     case SDL_WINDOWEVENT:
@@ -172,6 +331,10 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_MAXIMIZED:
         case SDL_WINDOWEVENT_RESTORED: ScreenInvalidate(); break;
+        case SDL_WINDOWEVENT_CLOSE:
+          // The window manager's close (Alt+F4, the title bar's button).
+          out = InputEvent{InputEvent::Quit};
+          return true;
         default: break;
       }
       return false;
@@ -207,8 +370,13 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
 bool ScreenInit(Backend requested) {
   backend = requested;
   cursorShape = 0;
+  noDisplay = false;
   ScreenInvalidate();
-  if (requested == Backend::Headless || sdlReady) return true;
+  if (sdlReady) return true;
+  fullscreen = true;
+  windowedWidth = windowedHeight = givenWidth = givenHeight = 0;
+  toggledByPlayer = resizedByPlayer = false;
+  if (requested == Backend::Headless) return true;
   sdlReady = OpenWindow();
   if (!sdlReady) DestroyWindow();
   return sdlReady;
@@ -229,17 +397,16 @@ void ScreenFlip(const Page& page) {
   // A frame drawn from the same keys as the last left the page as it was.
   const bool repeated = &page == &ThePage() && FrameEnd();
   // Comparing the page costs a small part of uploading and presenting it.
-  lastFlipChanged = !repeated && page.pixels != presented;
-  if (!presentNeeded && !lastFlipChanged) return;
+  lastFlipChanged = false;
+  if (!presentNeeded && repeated) return;
+  const Rect changed = presentNeeded ? Rect{0, 0, kPageWidth, kPageHeight} : ChangedArea(page.pixels, presented);
+  if (changed.right <= changed.left) return;
+  // The loop rests only after a tick that changed nothing on the page.
+  lastFlipChanged = !repeated && (!presentNeeded || page.pixels != presented);
   presented = page.pixels;
   presentNeeded = false;
   ++presentCount;
-  if (!sdlReady) return;
-  SDL_UpdateTexture(texture, nullptr, page.pixels.data(), kPageWidth * static_cast<int>(sizeof(uint16_t)));
-  SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-  SDL_RenderClear(renderer);
-  SDL_RenderCopy(renderer, texture, nullptr, nullptr);
-  SDL_RenderPresent(renderer);
+  if (sdlReady) Present(page, changed);
 }
 
 void ScreenSetCursor(int shape) {
@@ -255,16 +422,9 @@ void ScreenSetCursor(int shape) {
 int ScreenCursor() { return cursorShape; }
 
 void ScreenToggleFullscreen() {
-  if (!sdlReady) return;
-  if (fullscreen) {
-    SDL_SetWindowFullscreen(window, 0);
-    SDL_SetWindowSize(window, kPageWidth, kPageHeight);
-    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-  } else {
-    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
-  }
-  fullscreen = !fullscreen;
-  ScreenInvalidate();
+  if (backend == Backend::Sdl && !sdlReady) return;
+  SetFullScreen(!fullscreen);
+  toggledByPlayer = true;
 }
 
 void ScreenMakeRoomForDialog(bool open) {
@@ -272,11 +432,82 @@ void ScreenMakeRoomForDialog(bool open) {
   if (!sdlReady) return;
   if (open) {
     wasFullscreen = fullscreen;
-    if (fullscreen) ScreenToggleFullscreen();
-  } else if (wasFullscreen && !fullscreen) {
-    ScreenToggleFullscreen();
+    SetFullScreen(false);
+  } else if (wasFullscreen) {
+    SetFullScreen(true);
   }
   SDL_PumpEvents();
+}
+
+bool ScreenNoDisplay() { return noDisplay; }
+
+void ScreenShowWindow(const WindowMode& mode) {
+  int width = mode.width, height = mode.height;
+  FitWindowSize(width, height);
+  if (mode.fullScreen) BecomeFullScreen();
+  else BecomeWindow(width, height);
+  // F11 gives a window of this size.
+  windowedWidth = givenWidth = width;
+  windowedHeight = givenHeight = height;
+  toggledByPlayer = resizedByPlayer = false;
+  if (sdlReady) SDL_ShowWindow(window);
+  ScreenInvalidate();
+}
+
+WindowMode ScreenWindowMode() {
+  NoteWindowSize();
+  return {fullscreen, windowedWidth, windowedHeight};
+}
+
+bool ScreenModeToggledByPlayer() { return toggledByPlayer; }
+
+bool ScreenResizedByPlayer() {
+  NoteWindowSize();
+  return resizedByPlayer;
+}
+
+void ScreenResizeWindow(int width, int height) {
+  if (fullscreen || width <= 0 || height <= 0) return;
+  if (sdlReady) {
+    SDL_SetWindowSize(window, width, height);
+    NoteWindowSize();
+  } else {
+    windowedWidth = width;
+    windowedHeight = height;
+    resizedByPlayer = resizedByPlayer || width != givenWidth || height != givenHeight;
+  }
+  ScreenInvalidate();
+}
+
+WindowMode FirstWindowSize(int desktopWidth, int desktopHeight) {
+  const int times = std::max(1, std::min(desktopWidth * 9 / 10 / kPageWidth, desktopHeight * 9 / 10 / kPageHeight));
+  return {false, times * kPageWidth, times * kPageHeight};
+}
+
+PagePlacement FitPage(int width, int height) {
+  if (width <= 0 || height <= 0) return {0, 0, kPageWidth, kPageHeight};
+  int w = width, h = height;
+  if (static_cast<int64_t>(width) * kPageHeight <= static_cast<int64_t>(height) * kPageWidth) {
+    h = static_cast<int>(static_cast<int64_t>(width) * kPageHeight / kPageWidth);
+  } else {
+    w = static_cast<int>(static_cast<int64_t>(height) * kPageWidth / kPageHeight);
+  }
+  return {(width - w) / 2, (height - h) / 2, w, h};
+}
+
+void ScreenPagePoint(int windowX, int windowY, int& pageX, int& pageY) {
+  int width = 0, height = 0;
+  WindowSize(width, height);
+  const PagePlacement p = FitPage(width, height);
+  pageX = ClampTo(static_cast<int>(static_cast<int64_t>(windowX - p.x) * kPageWidth / p.width), kPageWidth);
+  pageY = ClampTo(static_cast<int>(static_cast<int64_t>(windowY - p.y) * kPageHeight / p.height), kPageHeight);
+}
+
+bool ScreenSmoothed() {
+  int width = 0, height = 0;
+  if (sdlReady) SDL_GetRendererOutputSize(renderer, &width, &height);
+  else WindowSize(width, height);
+  return !Crisp(FitPage(width, height));
 }
 
 void ScreenInvalidate() { presentNeeded = true; }

@@ -1,5 +1,7 @@
-// The window: fullscreen desktop, 800 x 600 logical size, letterboxed. The
-// headless back end draws nowhere and reads events a test has queued.
+// The window: full screen or a window the player sizes at will; either way the
+// 800 x 600 page is scaled to the largest 4:3 size that fits, centred between
+// black bars. The headless back end draws nowhere, reads events a test has
+// queued and keeps a window of its own on a 1920 x 1080 desktop.
 #pragma once
 #include <cstdint>
 #include <string>
@@ -16,8 +18,45 @@ struct InputEvent {
   std::string text = {};  // typed text (Latin-1), whatever the keyboard layout
 };
 
-// Opens the window; true when the surface can draw.
+// Opens the window, hidden until ScreenShowWindow; true when the surface can
+// draw.
 bool ScreenInit(Backend backend);
+// After a failed ScreenInit: true when there was no display to open a window
+// on (no window system; SDL's offscreen and dummy drivers count only when
+// SDL_VIDEODRIVER names them).
+bool ScreenNoDisplay();
+
+// Full screen, or a window of width x height (0 x 0: the first window's size).
+struct WindowMode {
+  bool fullScreen = true;
+  int width = 0, height = 0;
+};
+// Shows the window in this mode.
+void ScreenShowWindow(const WindowMode& mode);
+// The mode now, with the window's size (in full screen, its size when it was
+// last a window).
+WindowMode ScreenWindowMode();
+// The player switched the mode (F11), or sized the window to other than the
+// program set.
+bool ScreenModeToggledByPlayer();
+bool ScreenResizedByPlayer();
+// The player sizes the window (also how a test does it).
+void ScreenResizeWindow(int width, int height);
+// The first window on a desktop: the largest whole multiple of 800 x 600
+// within 90 % of it, at least 800 x 600.
+WindowMode FirstWindowSize(int desktopWidth, int desktopHeight);
+
+// Where the page lies in a window (or screen) of width x height.
+struct PagePlacement {
+  int x, y, width, height;
+};
+PagePlacement FitPage(int width, int height);
+// The page point a point of the window shows now (bars held at the page's
+// edge), as the pointer events are given.
+void ScreenPagePoint(int windowX, int windowY, int& pageX, int& pageY);
+// True when the page is smoothed: it is not scaled by a whole number (at a
+// whole number each page pixel is an exact block).
+bool ScreenSmoothed();
 Backend ScreenBackend();
 void ScreenShutdown();
 // Uploads the page and presents it, when it differs from the page presented
@@ -31,6 +70,7 @@ bool ScreenLastFlipChanged();
 // 0 arrow, -11 hourglass, -21 hand, -1 hidden.
 void ScreenSetCursor(int shape);
 int ScreenCursor();
+// F11: the player switches between full screen and the window.
 void ScreenToggleFullscreen();
 // A window of the desktop (a file chooser) opens over the game: the game
 // leaves full screen while it is open (true) and comes back after (false).

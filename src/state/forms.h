@@ -32,6 +32,10 @@ class TForm1 {
   void FormKeyPress(const std::string& latin1);  // typed text, any layout
   void FormClose();
   void Close();  // the window closes: FormClose, then the message loop ends
+  // The system asks the window to close (the window manager, a signal, the
+  // end of the session): a game in progress is kept first, as the
+  // save-and-quit button keeps it.
+  void SystemClose();
   void lancemusique_aleatoire();
 };
 

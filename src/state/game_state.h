@@ -225,6 +225,17 @@ struct Point {
   bool operator==(const Point&) const = default;
 };
 
+// The keyboard cursor of the letter games: the cell a typed letter goes to.
+struct KeyCursor {
+  bool placed = false;   // shown on the board of `variant`
+  uint32_t variant = 0;
+  Point cell;
+  bool down = false;     // typed letters go down the grid instead of across
+  bool movedOn = false;  // the last letter typed moved the cursor past its cell
+  bool atEnd = false;    // the last letter typed filled the last cell
+  bool clicked = false;  // a click put the cursor on its cell
+};
+
 // Lists of the screens, by number.
 constexpr int listVariants = 2;
 constexpr int listAnagram = 3;
@@ -251,8 +262,14 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   uint32_t messageTick = 0;
   bool messageSeen = false;
   std::deque<PendingMessage> messagesAfterSplash;  // shown once the splash is gone
+  // The lasting message (a page kept as a PDF) stays at least this long and
+  // until a press or key after it; other messages live 1500 ms.
+  uint32_t messageLeastMs = 1500;
+  bool messageAwaitsPress = false;
+  int helpFamilyHovered = 0;  // the game list's family whose help page was read (0 none)
   int32_t bannerX = 0, bannerY = 0, bannerDX = 0, bannerDY = 0;
   double scanClock = 0;  // the hangmen's sweep over the hidden word
+  KeyCursor keyCursor;
 
   // Held-letters record.
   uint8_t lettersHeld = 0;
@@ -269,6 +286,10 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   CheckBox checkBoxes[5];  // slots 1-4: sounds, music, right button, (spare)
   uint8_t dataFoldersReady = 0;
   bool settingsFailureTold = false;  // a failed settings write was reported
+  // The window as the settings file keeps it: full screen, or a window of
+  // this size (0 x 0: none kept yet, the first window's size).
+  bool windowFullScreen = true;
+  int32_t windowWidth = 0, windowHeight = 0;
   ListBox listBoxes[10];
   std::array<std::string, 151> variantName;
   std::array<std::string, 201> helpFileName;

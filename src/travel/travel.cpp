@@ -18,7 +18,8 @@
 void Chargepays() {
   const std::string path = G.programDir + "txt\\voyage.dta";
   const IniFile ini(path);
-  Log(ini.exists() ? "voyage trouvé Chargement..." : "Pays INTROUVABLEs");
+  if (ini.exists()) Log("voyage trouvé Chargement...");
+  else LogProblem("Pays INTROUVABLEs : " + path);
   constexpr int entries = 113;
   // Without the file every entry would only write "AUCUN" into (0, 0); the
   // map is left without names instead.

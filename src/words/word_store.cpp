@@ -36,11 +36,17 @@ std::array<WordTable, longestWord + 1> tables;
 std::array<std::string, longestWord + 1> commonTables;
 // The same words, for IsCommonWord.
 std::unordered_set<std::string> commonSet;
+// The wider known words (encyclopedic list), for IsKnownWord.
+std::unordered_set<std::string> knownSet;
+// The prepared anagram puzzles of the French list.
+std::vector<AnagramPair> anagramPairs;
 
 const char* const listFiles[7] = {
     "", "bin\\DicoFrancais.txt", "bin\\DicoAnglais.txt", "bin\\fleurs.txt",
     "bin\\Arbres.txt", "bin\\animaux.txt", "bin\\pays.txt"};
 const char* const commonFiles[3] = {"", "bin\\CourantsFrancais.txt", "bin\\CourantsAnglais.txt"};
+const char* const knownFiles[3] = {"", "bin\\ConnusFrancais.txt", "bin\\ConnusAnglais.txt"};
+const char* const anagramFile = "bin\\Anagrammes.txt";
 
 struct FoldTables {
   uint8_t fold[256];        // accent folding
@@ -141,25 +147,35 @@ void ForEachLine(const std::string& bytes, LineFn line) {
 
 void ClearCommonTier() {
   commonSet.clear();
+  knownSet.clear();
+  anagramPairs.clear();
   for (int L = 0; L <= longestWord; ++L) {
     commonCount[L] = 0;
     commonTables[L].clear();
   }
 }
 
-// The tier file of list 1 or 2; a missing file leaves the tier empty, so the
-// draws take the whole list. Lines that are no word of 1-30 letters, and
+// The lines of a file of the program folder written as the dictionaries
+// are (plain capitals, CR LF); false when it cannot be read.
+template <typename LineFn>
+bool ReadDataLines(const char* file, LineFn line) {
+  const std::string path = G.programDir + file;
+  std::string bytes;
+  if (!ReadBinary(path, bytes)) {
+    LogProblem("Liste de mots introuvable : " + path);
+    return false;
+  }
+  ForEachLine(bytes, line);
+  return true;
+}
+
+// The tier files of list 1 or 2; a missing file leaves its tier empty, so
+// the draws take the whole list. Lines that are no word of 1-30 letters, and
 // lengths beyond the store's room, are left out.
 void LoadCommonTier(uint8_t code) {
   ClearCommonTier();
   if (code != 1 && code != 2) return;
-  const std::string path = G.programDir + commonFiles[code];
-  std::string bytes;
-  if (!ReadBinary(path, bytes)) {
-    Log("Liste de mots courants introuvable : " + path);
-    return;
-  }
-  ForEachLine(bytes, [](std::string_view line) {
+  ReadDataLines(commonFiles[code], [](std::string_view line) {
     const int L = static_cast<int>(line.size());
     if (L < 1 || L > longestWord || commonCount[L] >= tableRoom) return true;
     std::string& table = commonTables[L];
@@ -170,6 +186,17 @@ void LoadCommonTier(uint8_t code) {
     }
     ++commonCount[L];
     commonSet.emplace(table, table.size() - line.size(), line.size());
+    return true;
+  });
+  ReadDataLines(knownFiles[code], [](std::string_view line) {
+    knownSet.emplace(line);
+    return true;
+  });
+  if (code != 1) return;
+  ReadDataLines(anagramFile, [](std::string_view line) {
+    const size_t space = line.find(' ');
+    if (space != std::string_view::npos && space * 2 + 1 == line.size())
+      anagramPairs.push_back({std::string(line.substr(0, space)), std::string(line.substr(space + 1))});
     return true;
   });
 }
@@ -185,13 +212,13 @@ void LoadWordList(uint8_t code) {
   }
   wordLinesRead = 0;
   if (code < 1 || code > 6) {
-    Log("Liste de mots inconnue : " + std::to_string(code));
+    LogProblem("Liste de mots inconnue : " + std::to_string(code));
     return;
   }
   const std::string path = G.programDir + listFiles[code];
   std::string bytes;
   if (!ReadBinary(path, bytes)) {
-    Log("Liste de mots introuvable : " + path);
+    LogProblem("Liste de mots introuvable : " + path);
     return;
   }
   int32_t lines = 0;
@@ -259,6 +286,12 @@ std::string CommonWord(int length, int slot) {
 }
 
 bool IsCommonWord(const std::string& text) { return commonSet.count(text) > 0; }
+
+bool IsKnownWord(const std::string& text) {
+  return commonSet.empty() || commonSet.count(text) > 0 || knownSet.count(text) > 0;
+}
+
+const std::vector<AnagramPair>& PreparedAnagrams() { return anagramPairs; }
 
 void ClearWordStore() {
   ClearCommonTier();

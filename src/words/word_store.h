@@ -2,6 +2,7 @@
 #pragma once
 #include <cstdint>
 #include <string>
+#include <vector>
 
 // Words stored per length 0-30; the words of length L are numbered
 // 1 ... wordCount[L] in the order of the files they came from.
@@ -39,6 +40,19 @@ constexpr int32_t kCommonTierMinimum = 20;
 std::string CommonWord(int length, int slot);
 // True when the folded upper-case text is a word of the common tier.
 bool IsCommonWord(const std::string& text);
+// True for a common word or a word of the wider known list that the grids
+// use too (the encyclopedic words, "bin\ConnusFrancais.txt",
+// "bin\ConnusAnglais.txt"): the words a player may be asked to find. Any
+// text counts as known while no common tier is loaded (the themed lists).
+bool IsKnownWord(const std::string& text);
+
+// Anagram puzzles prepared once for the lengths where a drawn common word
+// seldom gives a fair one ("bin\Anagrammes.txt", loaded with list 1): the
+// word shown and the answer, each other's only anagram, the answer known.
+struct AnagramPair {
+  std::string shown, answer;
+};
+const std::vector<AnagramPair>& PreparedAnagrams();
 
 // Back to the empty store of process start (tests).
 void ClearWordStore();

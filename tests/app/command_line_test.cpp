@@ -37,4 +37,11 @@ TEST(CommandLine, AnswersHelpVersionAndUnknownOptionsAndKeepsTheRest) {
   EXPECT_EQ(line.windowMode, CommandLine::WindowMode::Windowed) << "the last choice wins";
   EXPECT_TRUE(line.verbose);
   EXPECT_EQ(ParseCommandLine(1, argv).windowMode, CommandLine::WindowMode::AsSaved);
+
+  // The whole log on standard error: --verbose, or LETTRARIUM_LOG=1.
+  EXPECT_TRUE(WholeLogAsked(line, nullptr));
+  const CommandLine plain = ParseCommandLine(1, argv);
+  EXPECT_FALSE(WholeLogAsked(plain, nullptr));
+  EXPECT_FALSE(WholeLogAsked(plain, "0"));
+  EXPECT_TRUE(WholeLogAsked(plain, "1"));
 }

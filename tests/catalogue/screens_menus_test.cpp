@@ -30,12 +30,32 @@ TEST(GameList, HoveringAFamilyLoadsItsHelpAndAsksForTheHand) {
   EXPECT_EQ(G.listBoxes[listHelp].items[1], "codes ligne 1");
 }
 
-TEST(GameList, AFamilysHelpIsReloadedEveryFrameWhileHovered) {
+TEST(GameList, AFamilysHelpIsReadOnceWhileHoveredAndAShortPageKeepsTheTailOfTheOneBefore) {
   MenuProgram h;
+  h.WriteProgramFile("aide/LE MOT LE PLUS LONG.txt", "long ligne 1\r\nlong ligne 2\r\n");
   h.Open();
+  auto reads = [](const std::string& file) {
+    return static_cast<int>(std::count_if(G.debugLog.begin(), G.debugLog.end(), [&](const std::string& line) {
+      return line.find("charge aide") != std::string::npos && line.find(file) != std::string::npos;
+    }));
+  };
+  G.debugLog.clear();
   h.HoverAt(MenuProgram::FamilyPoint(4));
+  h.Run(2000);
+  EXPECT_EQ(reads("LE PENDU.txt"), 1) << "not once per frame";
+  // The page on screen is the one read when the pointer came.
   G.listBoxes[listHelp].items[1] = "autre chose";
   h.Tick();
+  EXPECT_EQ(G.listBoxes[listHelp].items[1], "autre chose");
+
+  // Another family, then back: each is read as the pointer comes onto it.
+  h.HoverAt(MenuProgram::FamilyPoint(2));
+  h.Run(500);
+  EXPECT_EQ(reads("LE MOT LE PLUS LONG.txt"), 1);
+  EXPECT_EQ(G.listBoxes[listHelp].items[1], "long ligne 1");
+  EXPECT_EQ(G.listBoxes[listHelp].items[3], "pendu ligne 3") << "a short page shows the tail of the one before";
+  h.HoverAt(MenuProgram::FamilyPoint(4));
+  EXPECT_EQ(reads("LE PENDU.txt"), 2);
   EXPECT_EQ(G.listBoxes[listHelp].items[1], "pendu ligne 1");
 }
 

@@ -143,32 +143,47 @@ int CountPixels(int x0, int y0, int x1, int y1, bool (*test)(uint32_t)) {
 
 }  // namespace
 
+static bool WhiteBacking(uint32_t w) { return (w & 0xFFFFFF) == 0xFFFFFF; }
+
 TEST(SampleFrames, CodedGridNumbersAndLetterSumsOnTheirTiles) {
   Playing p;
   StartVariant(1);
   p.Tick(3);
-  // A few letters in place, as in a game under way.
-  for (int x = 1; x <= 12; x += 3)
-    for (int y = 1; y <= 12; y += 2)
-      if (G.answerGridB[CellIndex(x, y)] != '*') G.boardLetters[CellIndex(x, y)] = G.answerGridB[CellIndex(x, y)];
+  WritePreviewFrame("coded_grid_empty");
+  // Half the cells filled, as in a game under way.
+  for (int x = 1; x <= 12; ++x)
+    for (int y = 1; y <= 12; ++y)
+      if ((x + y) % 2 == 0 && G.answerGridB[CellIndex(x, y)] != '*')
+        G.boardLetters[CellIndex(x, y)] = G.answerGridB[CellIndex(x, y)];
   p.Tick();
   WritePreviewFrame("coded_grid");
-  // Every open cell's number shows blue ink at the cell's top-left corner.
+  // Every open cell's number stands in blue on its white box at the tile's
+  // upper left, inside the tile; a letter in the cell is drawn beside it,
+  // white ink in the lower right that the box does not cover.
   for (int x = 1; x <= 12; ++x)
     for (int y = 1; y <= 12; ++y) {
       if (CellState(x, y) != 4) continue;
       const Point c = PointOfCell({x, y});
-      EXPECT_GT(CountPixels(c.x - 1, c.y + 2, c.x + 14, c.y + 12, PureBlueish), 4) << x << "," << y;
+      EXPECT_GT(CountPixels(c.x - 1, c.y + 6, c.x + 13, c.y + 16, PureBlueish), 12) << x << "," << y;
+      EXPECT_GT(CountPixels(c.x - 2, c.y + 5, c.x + 13, c.y + 17, WhiteBacking), 40) << x << "," << y;
+      const int letterInk = CountPixels(c.x + 13, c.y + 17, c.x + 24, c.y + 30, [](uint32_t w) {
+        return (w & 0xFF) > 0xE0 && ((w >> 8) & 0xFF) > 0xE0 && ((w >> 16) & 0xFF) > 0xE0;
+      });
+      if (G.boardLetters[CellIndex(x, y)] != ' ') {
+        EXPECT_GT(letterInk, 8) << x << "," << y;
+      }
     }
   p.Key(kVkEscape);
   p.Run(10100);
   StartVariant(60);
   p.Tick(3);
   WritePreviewFrame("letter_sums");
-  // The palette values are red digits edged in near-black on the tiles.
+  // The palette values and the sums are red figures on white boxes.
   const Point a = PointOfCell({1, 14});
-  EXPECT_GT(CountPixels(a.x - 3, a.y + 2, a.x + 12, a.y + 12, PureReddish), 3);
-  EXPECT_GT(CountPixels(a.x - 3, a.y + 2, a.x + 12, a.y + 12, [](uint32_t w) { return (w & 0xFFFFFF) < 0x202020; }), 6);
+  EXPECT_GT(CountPixels(a.x - 2, a.y + 5, a.x + 13, a.y + 17, PureReddish), 8);
+  EXPECT_GT(CountPixels(a.x - 2, a.y + 5, a.x + 13, a.y + 17, WhiteBacking), 20);
+  const Point sum = PointOfCell({13, 1});
+  EXPECT_GT(CountPixels(sum.x - 2, sum.y + 5, sum.x + 20, sum.y + 17, PureReddish), 20);
 }
 
 TEST(SampleFrames, ZeruzeRowsScoresPageAndTheLongestMenu) {

@@ -2,10 +2,16 @@
 // weight, and numbers that stand out from the tiles they are printed on.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "picture_files.h"
+#include "platform/colour.h"
+#include "platform/figures.h"
+#include "platform/page.h"
 
 namespace {
 
@@ -89,4 +95,34 @@ TEST(Readability, TheLongestVariantMenuLiesInsideOnePanel) {
   for (int y = 70; y <= 381; ++y)
     for (int x = 50; x <= 740; ++x) crossings += border(At(back, x, y));
   EXPECT_EQ(crossings, 0);
+}
+
+TEST(Readability, FiguresAreTallAndTheirDigitsCannotBeConfused) {
+  // Each digit drawn as the games draw it, alone on a box; its ink read back.
+  auto ink = [](int digit) {
+    Page page;
+    DrawFigures(page, 10, 10, digit, 0xC80000, 0xFFFFFF);
+    std::vector<bool> mask;
+    int top = 99, bottom = -1;
+    for (int y = 0; y < FigureBoxHeight(); ++y)
+      for (int x = 0; x < FigureBoxWidth(digit); ++x) {
+        const bool on = page.pixel(10 + x, 10 + y) != ToRgb565(0xFFFFFF);
+        mask.push_back(on);
+        if (on) top = std::min(top, y), bottom = std::max(bottom, y);
+      }
+    EXPECT_GE(bottom - top + 1, 10) << digit << " is less than 10 pixels tall";
+    return mask;
+  };
+  std::vector<bool> masks[10];
+  for (int d = 0; d <= 9; ++d) masks[d] = ink(d);
+  auto differing = [&](int a, int b) {
+    int n = 0;
+    for (size_t i = 0; i < masks[a].size(); ++i) n += masks[a][i] != masks[b][i];
+    return n;
+  };
+  for (auto [a, b] : {std::pair{3, 5}, {3, 8}, {5, 8}, {1, 7}, {0, 6}, {0, 9}, {6, 9}})
+    EXPECT_GE(differing(a, b), 8) << a << " and " << b << " look alike";
+  // A number is its digits side by side, each the same as alone.
+  EXPECT_EQ(FigureBoxWidth(26), 2 * (kFigureWidth + kFigureGap) + kFigureGap);
+  EXPECT_EQ(FigureBoxHeight(), kFigureHeight + 2);
 }

@@ -173,9 +173,9 @@ TEST_F(Assets, HeadsComeFromTheProgramThenThePlayerAndABadOneIsReported) {
 
   // The installed program says the same on standard error, in UTF-8.
   testing::internal::CaptureStderr();
-  LogToStandardError(true);
+  EchoLog(LogEcho::Problems);
   LoadHead("Casse");
-  LogToStandardError(false);
+  EchoLog(LogEcho::None);
   LoadHead("Casse");
   const std::string said = testing::internal::GetCapturedStderr();
   EXPECT_EQ(said.find("lettrarium: bitmap non compatible : " + h.programDir + "bitmaps\\tete\\Casse.bmp"), 0u) << said;

@@ -235,13 +235,14 @@ TEST_F(Widgets, HeadIsStretchedToEightNinthsOfItsHeightWithNoKey) {
   EXPECT_EQ(At(10, 65), 0);
 }
 
-TEST_F(Widgets, CodeAndSumNumbersAreSmallTextAtTheCellsCorner) {
-  auto inkIn = [](int x0, int y0, int w, int hgt, uint16_t mask) {
+TEST_F(Widgets, CodeAndSumNumbersAreFiguresOnAWhiteBoxAtTheCellsCorner) {
+  auto count = [](int x0, int y0, int w, int hgt, uint16_t colour) {
     int n = 0;
     for (int y = y0; y < y0 + hgt; ++y)
-      for (int x = x0; x < x0 + w; ++x) n += (At(x, y) & mask) != 0;
+      for (int x = x0; x < x0 + w; ++x) n += At(x, y) == colour;
     return n;
   };
+  const uint16_t white = ToRgb565(0xFFFFFF), blue = ToRgb565(0xC80000), red = ToRgb565(0x0000C8);
   G.boardOriginX = 70;
   G.boardOriginY = 50;
   for (auto& l : G.boardLetters) l = '*';
@@ -252,19 +253,22 @@ TEST_F(Widgets, CodeAndSumNumbersAreSmallTextAtTheCellsCorner) {
   G.boardLetters[CellIndex(5, 5)] = 'B';  // a letter on a tile of another style
   G.answerGridA[CellIndex(5, 5)] = 9;
   DrawCodeNumbers();
-  EXPECT_GT(inkIn(70 + 62 - 1, 50 + 93 + 2, 20, 14, 0x001F), 0);
-  EXPECT_EQ(inkIn(70 + 62 - 1, 50 + 93 + 2, 20, 14, 0xF800), 0);  // blue only
-  EXPECT_EQ(inkIn(70 + 155 - 1, 50 + 155 + 2, 20, 14, 0xFFFF), 0);
+  // "17": two digits on a 15 x 12 box at the tile's upper left, inside the tile.
+  const int boxX = 70 + 62 - 2, boxY = 50 + 93 + 5;
+  EXPECT_EQ(count(boxX, boxY, 15, 12, white) + count(boxX, boxY, 15, 12, blue), 15 * 12);
+  EXPECT_GT(count(boxX, boxY, 15, 12, blue), 30);
+  EXPECT_EQ(count(70 + 155 - 2, 50 + 155 + 5, 15, 12, white), 0);  // not an open cell
 
   ClearPage(ThePage(), 0);
   for (auto& a : G.answerGridA) a = 0;
   G.answerGridA[CellIndex(7, 1)] = 42;
   DrawSumNumbers();
-  EXPECT_GT(inkIn(70 + 217 - 3, 50 + 31 + 2, 24, 16, 0xF800), 0);
-  EXPECT_EQ(inkIn(70 + 217 - 3, 50 + 31 + 2, 24, 16, 0x001F), 0);  // red only
+  const int sumX = 70 + 217 - 2, sumY = 50 + 31 + 5;
+  EXPECT_GT(count(sumX, sumY, 15, 12, red), 30);
+  EXPECT_EQ(count(sumX, sumY, 15, 12, white) + count(sumX, sumY, 15, 12, red), 15 * 12);
   int total = 0;
   for (uint16_t p : ThePage().pixels) total += p != 0;
-  EXPECT_EQ(total, inkIn(70 + 217 - 3, 50 + 31 + 2, 24, 16, 0xFFFF));
+  EXPECT_EQ(total, 15 * 12);  // nothing outside the box
 }
 
 }  // namespace

@@ -10,6 +10,8 @@
 #include "state/forms.h"
 #include "state/game_state.h"
 
+#include "proverb_files.h"
+
 namespace {
 
 // A program whose dictionary holds one word of each length the hangmen ask
@@ -17,10 +19,7 @@ namespace {
 struct Hangman : Harness {
   Hangman() {
     WriteProgramFile("bin/DicoFrancais.txt", "ABRICOTS\r\nACCROCHAGE\r\nPAPILLONNAGE\r\nMER\r\n");
-    std::string proverbs = ".\r\n";
-    for (int i = 0; i < 8; ++i) proverbs += "Petit a petit\r\nl'oiseau fait son nid\r\n.\r\n";
-    WriteProgramFile("bin/pfrancais.txt", proverbs);
-    WriteProgramFile("bin/pMai.txt", proverbs);
+    WriteProverbFiles(*this);
     EXPECT_TRUE(Start());
     Run(4100);
   }

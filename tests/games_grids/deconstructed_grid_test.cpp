@@ -1,4 +1,6 @@
 #include <set>
+#include <sstream>
+#include <vector>
 
 #include "games/grid_games.h"
 #include "grid_fixture.h"
@@ -185,4 +187,43 @@ TEST(DeconstructedGridFile, TheFourteenthBlackSquareStartsTheSecondStockRowAndTo
   EXPECT_TRUE(G.gameTitle.empty());
   EXPECT_EQ(G.messageShowing, 1);
   EXPECT_TRUE(h.LogHas("Aucune grille 8x8"));
+}
+
+TEST(DeconstructedGridFile, BothStockRowsOfEveryTenByTenGridLieAboveTheToolbar) {
+  std::vector<std::string> grids;
+  {
+    std::stringstream file(ReadFileBytes(std::string(GAME_DIR) + "/bin/grilles.txt"));
+    for (std::string line; std::getline(file, line);)
+      if (line.rfind("10x10=", 0) == 0) grids.push_back(line);
+  }
+  if (grids.empty()) GTEST_SKIP() << "grid file not built";
+  DeconstructedGrid h(HarnessOptions{});
+  int secondRowsSeen = 0;
+  for (size_t n = 0; n < grids.size(); ++n) {
+    SCOPED_TRACE("grid " + std::to_string(n + 1));
+    // Each grid alone in the file, so it is the one drawn.
+    h.WriteProgramFile("bin/grilles.txt", grids[n] + "\r\n");
+    StartVariant(43);
+    h.Tick();
+    ASSERT_EQ(G.boardReady, 1);
+    // The second stock row ends above the toolbar's buttons (y = 540), and
+    // the grid stays under the title.
+    const int P = h.P();
+    EXPECT_LE(PointOfCell({1, P + 4}).y, 540);
+    EXPECT_GT(PointOfCell({1, 1}).y, 40);
+    // The lower edge of every tile of the second row is the tile's, not a button's.
+    for (int x = 1; x <= 13; ++x) {
+      if (CellState(x, P + 3) != 3) continue;
+      ++secondRowsSeen;
+      const Point edge = PointOfCell({x, P + 3});
+      h.MoveTo(edge.x + 15, edge.y + 29);
+      h.Tick();
+      EXPECT_EQ(G.hoverHot, 0) << "column " << x;
+      EXPECT_EQ(CellAtPoint(G.mousePos).y, P + 3);
+    }
+    h.Key(kVkEscape);
+    h.Click(400, 300);
+    h.Run(50);
+  }
+  EXPECT_GT(secondRowsSeen, 0) << "some grid has more than 13 black squares";
 }

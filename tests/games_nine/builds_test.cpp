@@ -93,12 +93,17 @@ void CheckHunt(bool startsWith, int part) {
   EXPECT_GE(G.wordList.size(), fewest);
   EXPECT_LT(G.wordList.size(), 64u);
   CheckListedWords(letters, shortest, first);
-  // Every such word is listed, longest first.
+  // Every such word that a player knows (common or encyclopedic) and that
+  // holds a vowel is listed, longest first: no CG, KG or CPT to find.
   std::vector<std::string> all, hunted;
   WordsFromLetters(all, letters);
-  for (const std::string& word : all)
-    if (word.size() >= shortest && (first == 0 || word[0] == first)) hunted.push_back(word);
+  for (const std::string& word : all) {
+    const bool vowel = word.find_first_of("AEIOUY") != std::string::npos;
+    if (word.size() >= shortest && (first == 0 || word[0] == first) && vowel && IsKnownWord(word))
+      hunted.push_back(word);
+  }
   EXPECT_EQ(G.wordList, hunted);
+  for (const std::string& word : G.wordList) EXPECT_NE(word.find_first_of("AEIOUY"), std::string::npos) << word;
   EXPECT_EQ(G.gamePhase, static_cast<int>(G.wordList.size()));
   EXPECT_EQ(G.gameSize, G.gamePhase / part);
   const int row = startsWith ? 7 : 6, length = G.gameLength;

@@ -89,6 +89,29 @@ TEST(WordHuntGames, AWordIsFoundOnceAndLettersThatSpellNoWordAreRefused) {
     EXPECT_EQ(Found(), 1);
     EXPECT_EQ(h.Played(8), 1);
     EXPECT_EQ(G.wordSlots[1].str(), word);
+    // The list holds the known words: another dictionary word with a vowel
+    // is still accepted, added to the list as found, and counts.
+    const std::string letters = G.wordSlots[0].str();
+    std::vector<std::string> spelt;
+    WordsFromLetters(spelt, letters);
+    std::reverse(spelt.begin(), spelt.end());  // shortest first: its prefixes count less often
+    for (const std::string& other : spelt) {
+      const bool fits = other.size() >= (hunt.startsWith ? 2u : 3u) && other.size() <= static_cast<size_t>(G.gameLength) &&
+                        other[0] == (hunt.startsWith ? letters[0] : other[0]) &&
+                        other.find_first_of("AEIOUY") != std::string::npos;
+      const auto listedAs = [](const std::string& entry) {
+        return std::find(G.wordList.begin(), G.wordList.end(), entry) != G.wordList.end();
+      };
+      if (!fits || listedAs(other) || listedAs(" " + other)) continue;
+      const size_t listed = G.wordList.size();
+      BuildWord(h, hunt, other);
+      h.Tick(5);
+      // A prefix on the way (COU for COUPER) may be found too.
+      EXPECT_GE(Found(), 2) << other;
+      EXPECT_GE(G.wordList.size(), listed + 1);
+      EXPECT_NE(std::find(G.wordList.begin(), G.wordList.end(), " " + other), G.wordList.end()) << other;
+      break;
+    }
   }
 }
 

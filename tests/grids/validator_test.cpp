@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "lexicon.h"
+
 namespace {
 
 std::string ReadAll(const std::string& path) {
@@ -79,13 +81,14 @@ struct Language {
   const char* twoLetterList;
   const char* knownList;  // the known words of data/words/, "WORD count" lines:
   const char* moreKnown;  // the common ones and the encyclopedic ones
+  const char* refusedList;  // words of data/words/ never put in a grid
 };
 
 const Language kLanguages[] = {
     {"grilles.txt", "DicoFrancais.txt", "/usr/share/dict/french", "deux_lettres.txt", "courants_francais.txt",
-     "encyclopedie_francais.txt"},
+     "encyclopedie_francais.txt", "refuses_francais.txt"},
     {"grillesEnglish.txt", "DicoAnglais.txt", "/usr/share/dict/american-english", "two_letters.txt",
-     "common_english.txt", "encyclopedia_english.txt"},
+     "common_english.txt", "encyclopedia_english.txt", "refused_english.txt"},
 };
 
 // The first word of every line that is no comment.
@@ -178,6 +181,17 @@ TEST_P(GridFile, EveryGridKeepsEveryRule) {
   known.merge(KnownWords(std::string(SOURCE_DIR) + "/data/words/" + language.moreKnown));
   ASSERT_GT(known.size(), 10000u);
 
+  // The refused words (names, fragments, coarse words; "WORD*" refuses every
+  // word it begins) never reach a grid, whatever the known lists hold.
+  std::vector<std::string> refused = ReadRefusedWords(std::string(SOURCE_DIR) + "/data/words/" + language.refusedList);
+  for (const std::string& w : ReadRefusedWords(std::string(SOURCE_DIR) + "/data/grids/refus.txt")) refused.push_back(w);
+  ASSERT_GT(refused.size(), 100u);
+  auto isRefused = [&refused](const std::string& word) {
+    for (const std::string& r : refused)
+      if (r.back() == '*' ? word.compare(0, r.size() - 1, r, 0, r.size() - 1) == 0 : word == r) return true;
+    return false;
+  };
+
   std::map<std::string, int> perSize;
   std::set<std::string> grids;
   std::map<std::string, int> gridsHolding;  // words of four letters or more
@@ -218,6 +232,7 @@ TEST_P(GridFile, EveryGridKeepsEveryRule) {
       for (int i : run.cells) inWord[i] = true;
       EXPECT_TRUE(dictionary.count(run.word)) << run.word << " is not in the dictionary";
       EXPECT_TRUE(known.count(run.word)) << run.word << " is not a known word";
+      EXPECT_FALSE(isRefused(run.word)) << run.word << " is refused";
       if (run.word.size() == 2) {
         ++twoLetter;
         EXPECT_TRUE(pairs.count(run.word)) << run.word << " is not a listed two-letter word";

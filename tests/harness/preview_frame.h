@@ -11,7 +11,7 @@
 #include "platform/page.h"
 
 inline void WritePreviewFrame(const std::string& name) {
-  const std::string folder = std::string(GAME_DIR) + "/../preview/frames";
+  const std::string folder = std::string(PREVIEW_DIR) + "/frames";
   std::filesystem::create_directories(folder);
   cairo_surface_t* s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, kPageWidth, kPageHeight);
   unsigned char* data = cairo_image_surface_get_data(s);

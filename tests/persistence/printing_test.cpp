@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "display/drawing.h"
 #include "harness/harness.h"
 #include "persistence/commentary.h"
 #include "persistence/printing.h"
@@ -36,6 +37,7 @@ TEST(Printing, TheBoardGoesToAPrintedPage) {
 TEST(Printing, WithoutAPrinterThePageIsKeptAsAPdfAndThePlayerIsTold) {
   Harness h;
   ASSERT_TRUE(h.Start());
+  h.Run(4100);
   ResetBoard();
   G.gameTitle = "PENDU  8 Lettres / ARBRES";
   G.currentVariant = 114;
@@ -53,4 +55,29 @@ TEST(Printing, WithoutAPrinterThePageIsKeptAsAPdfAndThePlayerIsTold) {
   ASSERT_EQ(G.messageShowing, 1);
   EXPECT_NE(G.messageText.find("Pas d'imprimante"), std::string::npos);
   EXPECT_NE(G.messageText.find("IMPRESSIONS/" + kept), std::string::npos) << G.messageText;
+
+  // The player who looks up from the printer still finds the message: it
+  // stays 6 s, then until the next press (here on the game list).
+  G.gameTitle.clear();
+  h.Run(5900);
+  EXPECT_EQ(G.messageShowing, 1);
+  h.Run(20000);
+  EXPECT_EQ(G.messageShowing, 1);
+  h.Press(790, 300);
+  h.Release(790, 300);
+  h.Tick();
+  EXPECT_EQ(G.messageShowing, 0);
+  // A press within the 6 s does not cut them short; other messages keep 1.5 s.
+  PrinterMissing(true);
+  Imprimegrille();
+  PrinterMissing(false);
+  h.Press(790, 300);
+  h.Release(790, 300);
+  h.Run(5000);
+  EXPECT_EQ(G.messageShowing, 1);
+  h.Run(1100);
+  EXPECT_EQ(G.messageShowing, 0);
+  ShowTimedMessage(2, 520, "court");
+  h.Run(1600);
+  EXPECT_EQ(G.messageShowing, 0);
 }

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/page.h"
+#include "platform/page_scaler.h"
 
 namespace {
 
@@ -171,4 +172,45 @@ TEST(Page, WideKeyedRowsKeepEveryKeyedPixel) {
     }
   EXPECT_EQ(page.pixel(2, 7), kGreen);
   EXPECT_EQ(page.pixel(40, 7), kGreen);
+}
+
+TEST(PageScaler, WholeScalesGiveBlocksOtherScalesSmoothAndOnlyTheChangeIsScaledAgain) {
+  Page page;
+  ClearPage(page, 0x00FF00);
+  std::vector<uint16_t> before = page.pixels;
+  page.pixels[10 * kPageWidth + 20] = ToRgb565(0x0000FF);  // one red pixel
+  const Rect changed = ChangedArea(page.pixels, before);
+  EXPECT_EQ(changed.left, 20);
+  EXPECT_EQ(changed.top, 10);
+  EXPECT_EQ(changed.right, 21);
+  EXPECT_EQ(changed.bottom, 11);
+  EXPECT_EQ(ChangedArea(before, before).right, 0);
+
+  PageScaler twice;
+  EXPECT_TRUE(twice.Resize(1600, 1200));
+  EXPECT_FALSE(twice.Resize(1600, 1200));
+  EXPECT_TRUE(twice.Crisp());
+  const Rect block = twice.ShownArea(changed);
+  EXPECT_EQ(block.left, 40);
+  EXPECT_EQ(block.right, 42);
+  EXPECT_EQ(block.top, 20);
+  EXPECT_EQ(block.bottom, 22);
+  std::vector<uint32_t> out(4 * 4);
+  twice.Scale(page, {39, 19, 43, 23}, out.data(), 4);
+  for (int y = 0; y < 4; ++y)
+    for (int x = 0; x < 4; ++x)
+      EXPECT_EQ(out[y * 4 + x], (x == 1 || x == 2) && (y == 1 || y == 2) ? 0xFF0000u : 0x00FF00u) << x << "," << y;
+
+  PageScaler larger;
+  larger.Resize(1200, 900);
+  EXPECT_FALSE(larger.Crisp());
+  const Rect around = larger.ShownArea(changed);
+  EXPECT_LE(around.right - around.left, 4);  // the pixel and its blend with its neighbours
+  std::vector<uint32_t> row(1200);
+  larger.Scale(page, {0, 300, 1200, 301}, row.data(), 1200);
+  for (uint32_t p : row) EXPECT_EQ(p, 0x00FF00u);  // a plain page stays plain
+  larger.Scale(page, {around.left, 15, around.right, 16}, row.data(), 1200);
+  int blended = 0;  // the red pixel blends into what it shows
+  for (int x = 0; x < around.right - around.left; ++x) blended += row[x] != 0x00FF00u;
+  EXPECT_GT(blended, 0);
 }

@@ -18,10 +18,14 @@ constexpr size_t kWordsPerLength = 60000;
 
 void Usage() {
   std::cerr << "usage: make_dictionary [--lower-only] SOURCE DEST\n"
-               "       make_dictionary --common RANKED DICTIONARY DEST\n"
+               "       make_dictionary --common RANKED DICTIONARY DEST [REFUSED WIDER KNOWN_DEST]\n"
                "  --lower-only  keep only words written in lower case (no proper nouns)\n"
                "  --common      the words of a ranked list (\"WORD count\" lines, most frequent\n"
-               "                first) that the folded DICTIONARY holds, in rank order\n";
+               "                first) that the folded DICTIONARY holds, in rank order, less the\n"
+               "                REFUSED words; the lengths from 14 letters on are topped up to 300\n"
+               "                words from the WIDER ranked list, whose other words go to KNOWN_DEST\n"
+               "       make_dictionary --strip-comments SOURCE DEST\n"
+               "  --strip-comments  the lines of SOURCE but the empty ones and '#' comments, CR LF\n";
 }
 
 std::vector<std::string> ReadLines(const std::string& path, bool& ok) {
@@ -48,44 +52,122 @@ bool WriteList(const std::string& path, const std::vector<std::string>& words) {
   return true;
 }
 
-int CommonTier(const std::string& rankedPath, const std::string& dictionaryPath, const std::string& dest) {
-  bool rankedOk = false, dictionaryOk = false;
-  const std::vector<std::string> ranked = ReadLines(rankedPath, rankedOk);
-  const std::vector<std::string> dictionary = ReadLines(dictionaryPath, dictionaryOk);
-  if (!rankedOk || !dictionaryOk) {
-    std::cerr << (rankedOk ? dictionaryPath : rankedPath) << ": cannot read\n";
-    return 1;
+// The refused words of a list file ("WORD" or "PREFIX*", '#' comments).
+struct Refused {
+  std::unordered_set<std::string> words;
+  std::vector<std::string> prefixes;
+  bool Holds(const std::string& word) const {
+    if (words.count(word)) return true;
+    for (const std::string& p : prefixes)
+      if (word.compare(0, p.size(), p) == 0) return true;
+    return false;
   }
-  const std::unordered_set<std::string> known(dictionary.begin(), dictionary.end());
+};
+
+Refused ReadRefused(const std::vector<std::string>& lines) {
+  Refused refused;
+  for (const std::string& line : lines) {
+    if (line.empty() || line[0] == '#') continue;
+    std::istringstream fields(line);
+    for (std::string w; fields >> w;) {
+      if (w.back() == '*') refused.prefixes.push_back(w.substr(0, w.size() - 1));
+      else refused.words.insert(w);
+    }
+  }
+  return refused;
+}
+
+// The first word of every line of a ranked list, each once, in rank order.
+std::vector<std::string> RankedWords(const std::vector<std::string>& lines) {
   std::unordered_set<std::string> seen;
   std::vector<std::string> words;
-  size_t unknown = 0;
-  for (const std::string& line : ranked) {
+  for (const std::string& line : lines) {
     if (line.empty() || line[0] == '#') continue;
     std::string word;
     std::istringstream(line) >> word;
-    if (word.empty() || !seen.insert(word).second) continue;
-    if (known.count(word)) words.push_back(word);
-    else ++unknown;
+    if (!word.empty() && seen.insert(word).second) words.push_back(word);
   }
-  if (!WriteList(dest, words)) return 1;
-  std::cout << dest << ": " << words.size() << " common words (" << unknown << " not in the dictionary)\n";
+  return words;
+}
+
+// Lengths from this many letters on draw from too few common words (the
+// subtitles hold 123 French words of 14 letters): the wider list tops them
+// up, best ranked first, to kLongWordsWanted words.
+constexpr size_t kLongWordLength = 14;
+constexpr size_t kLongWordsWanted = 300;
+
+// paths: RANKED DICTIONARY DEST, then optionally REFUSED WIDER KNOWN_DEST.
+int CommonTier(const std::vector<std::string>& paths) {
+  std::vector<std::vector<std::string>> inputs;
+  for (size_t i : {0u, 1u, 3u, 4u}) {
+    if (i >= paths.size()) break;
+    bool ok = false;
+    inputs.push_back(ReadLines(paths[i], ok));
+    if (!ok) {
+      std::cerr << paths[i] << ": cannot read\n";
+      return 1;
+    }
+  }
+  const bool wider = inputs.size() == 4;
+  const std::unordered_set<std::string> known(inputs[1].begin(), inputs[1].end());
+  const Refused refused = wider ? ReadRefused(inputs[2]) : Refused{};
+  std::vector<std::string> words, others;
+  std::map<size_t, size_t> perLength;
+  size_t unknown = 0;
+  for (const std::string& word : RankedWords(inputs[0])) {
+    if (!known.count(word)) ++unknown;
+    else if (!refused.Holds(word)) {
+      words.push_back(word);
+      ++perLength[word.size()];
+    }
+  }
+  if (wider) {
+    std::unordered_set<std::string> taken(words.begin(), words.end());
+    for (const std::string& word : RankedWords(inputs[3])) {
+      if (!known.count(word) || refused.Holds(word) || !taken.insert(word).second) continue;
+      size_t& count = perLength[word.size()];
+      if (word.size() >= kLongWordLength && count < kLongWordsWanted) {
+        words.push_back(word);
+        ++count;
+      } else {
+        others.push_back(word);
+      }
+    }
+    if (!WriteList(paths[5], others)) return 1;
+  }
+  if (!WriteList(paths[2], words)) return 1;
+  std::cout << paths[2] << ": " << words.size() << " common words (" << unknown << " not in the dictionary), "
+            << others.size() << " other known words\n";
   return 0;
+}
+
+int StripComments(const std::string& source, const std::string& dest) {
+  bool ok = false;
+  std::vector<std::string> lines;
+  for (const std::string& line : ReadLines(source, ok))
+    if (!line.empty() && line[0] != '#') lines.push_back(line);
+  if (!ok) {
+    std::cerr << source << ": cannot read\n";
+    return 1;
+  }
+  return WriteList(dest, lines) ? 0 : 1;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
-  bool lowerOnly = false, common = false;
+  bool lowerOnly = false, common = false, strip = false;
   std::vector<std::string> paths;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--lower-only") lowerOnly = true;
     else if (arg == "--common") common = true;
+    else if (arg == "--strip-comments") strip = true;
     else paths.push_back(arg);
   }
-  if (common && paths.size() == 3) return CommonTier(paths[0], paths[1], paths[2]);
-  if (common || paths.size() != 2) {
+  if (common && (paths.size() == 3 || paths.size() == 6)) return CommonTier(paths);
+  if (strip && paths.size() == 2) return StripComments(paths[0], paths[1]);
+  if (common || strip || paths.size() != 2) {
     Usage();
     return 2;
   }

@@ -1,0 +1,289 @@
+// Playing the letter games from the keyboard. The keys never change a cell
+// themselves: each move presses and releases the board's pointer handlers on
+// the cells a player's hand would use, so the games' own rules, sounds,
+// flights and completion checks apply unchanged. This file only knows where
+// each game offers its letters and which cells the cursor may stand on.
+#include "games/keyboard_play.h"
+
+#include <cstdlib>
+#include <optional>
+
+#include "display/drawing.h"
+#include "games/framework.h"
+#include "platform/canvas.h"
+#include "platform/keys.h"
+#include "platform/page.h"
+#include "state/game_state.h"
+#include "words/word_store.h"
+
+namespace {
+
+constexpr uint32_t kFrameColour = 0x00FFFF;  // yellow
+
+unsigned Variant() { return G.currentVariant; }
+uint8_t Letter(Point c) { return G.boardLetters[CellIndex(c.x, c.y)]; }
+bool IsEmpty(Point c) { return Letter(c) == ' '; }
+bool OnBoard(Point c) { return c.x >= 1 && c.x <= 20 && c.y >= 1 && c.y <= 20; }
+bool Playable(Point c) { return G.boardPlayable[CellIndex(c.x, c.y)] != 0; }
+
+// Hidden words (selections), cut words (halves) and stacked words (rows) are
+// not played a letter at a time.
+bool IsMouseOnly(unsigned v) { return IsHiddenWords(v) || IsCutWords(v) || VariantIn(v, {{145, 150}}); }
+bool HasCursor(unsigned v) { return v >= 1 && v <= 150 && !IsHangman(v) && !IsMouseOnly(v); }
+bool IsExtraLetter(unsigned v) { return VariantIn(v, {{19, 21}}); }
+// The games on a grid or a cross of cells, where the cursor may go down.
+bool IsGridGame(unsigned v) {
+  return VariantIn(v, {{1, 3}, {5, 7}, {22, 24}, {29, 32}, {37, 38}, {43, 45}, {60, 67}, {88, 98}, {103, 104}});
+}
+
+// Where the game offers its letters: a palette of tiles, or a pool of cells.
+bool InOffer(Point c) {
+  const unsigned v = Variant();
+  const int n = G.gameSize;
+  if (IsDeconstructed(v)) return c.y > n;                       // the palette and the black tiles
+  if (VariantIn(v, {{37, 38}, {103, 104}})) return c.x > n + 1;  // the scrambled copy
+  if (VariantIn(v, {{11, 13}})) return c.x == 2;
+  if (VariantIn(v, {{16, 18}})) return c.y == 10;
+  if (IsExtraLetter(v)) return c.y % 3 == 2;  // the row under each answer row
+  if (VariantIn(v, {{14, 15}, {39, 42}})) return c.y <= 6;
+  if (VariantIn(v, {{4, 4}, {46, 50}})) return c.y == 5;
+  if (VariantIn(v, {{5, 7}, {88, 91}})) return c.y == 1;
+  return CellState(c.x, c.y) == 2;
+}
+
+// The extra letter's lines each spell their own word: a letter is taken from
+// and given back to the pool under the cursor's line only.
+bool OnCursorLine(Point offer) { return !IsExtraLetter(Variant()) || offer.y == G.keyCursor.cell.y + 1; }
+
+// A cell the cursor may stand on: playable, outside the offer, no black
+// square (but for the black tiles put on the deconstructed grid), and in the
+// word-guess rows on the row being played.
+bool IsTarget(Point c) {
+  if (!OnBoard(c) || !Playable(c) || InOffer(c)) return false;
+  const unsigned v = Variant();
+  if (IsWordRows(v) && c.y != 6 + G.gameLength) return false;
+  if (IsDeconstructed(v)) return true;
+  return Letter(c) != '*' && CellState(c.x, c.y) != 3;
+}
+
+// Reading order: rows then columns across, columns then rows down.
+int OrderOf(Point c, bool down) { return down ? c.x * 21 + c.y : c.y * 21 + c.x; }
+Point CellOfOrder(int k, bool down) { return down ? Point{k / 21, k % 21} : Point{k % 21, k / 21}; }
+
+// The next (step 1) or previous (step -1) cursor cell from `from`.
+std::optional<Point> StepTarget(Point from, int step, bool down) {
+  for (int k = OrderOf(from, down) + step; k >= 0 && k < 441; k += step)
+    if (IsTarget(CellOfOrder(k, down))) return CellOfOrder(k, down);
+  return std::nullopt;
+}
+
+// The first empty cursor cell in reading order, else the first one.
+std::optional<Point> FirstTarget() {
+  std::optional<Point> first;
+  for (int k = 0; k < 441; ++k) {
+    const Point c = CellOfOrder(k, false);
+    if (!IsTarget(c)) continue;
+    if (IsEmpty(c)) return c;
+    if (!first) first = c;
+  }
+  return first;
+}
+
+// Up and down: the nearest row holding a cursor cell, its cell nearest in column.
+std::optional<Point> NearestInNextRow(Point from, int dy) {
+  for (int y = from.y + dy; y >= 1 && y <= 20; y += dy) {
+    std::optional<Point> best;
+    for (int x = 1; x <= 20; ++x)
+      if (IsTarget({x, y}) && (!best || std::abs(x - from.x) < std::abs(best->x - from.x))) best = Point{x, y};
+    if (best) return best;
+  }
+  return std::nullopt;
+}
+
+// A cell of the offer the letter can be taken from: a playable one, or a key
+// of the hangmen's alphabet.
+bool Takeable(Point c) {
+  if (!OnBoard(c) || !InOffer(c)) return false;
+  return IsHangman(Variant()) ? G.boardPickable[CellIndex(c.x, c.y)] != 0 : Playable(c);
+}
+
+// The first offered cell holding the letter, in reading order.
+std::optional<Point> OfferedLetter(char letter) {
+  for (int k = 0; k < 441; ++k) {
+    const Point c = CellOfOrder(k, false);
+    if (Takeable(c) && Letter(c) == static_cast<uint8_t>(letter) && OnCursorLine(c)) return c;
+  }
+  return std::nullopt;
+}
+
+// Where a drag back takes the held letter: its palette tile, else the first
+// empty cell of the pool; off the board when there is neither.
+Point ReturnCell() {
+  const uint8_t held = G.heldText.empty() ? ' ' : static_cast<uint8_t>(G.heldText[0]);
+  std::optional<Point> emptyCell;
+  for (int k = 0; k < 441; ++k) {
+    const Point c = CellOfOrder(k, false);
+    if (!Takeable(c)) continue;
+    if (CellState(c.x, c.y) == 2 && Letter(c) == held) return c;
+    if (!emptyCell && IsEmpty(c) && CellState(c.x, c.y) != 3 && OnCursorLine(c)) emptyCell = c;
+  }
+  return emptyCell.value_or(Point{0, 0});
+}
+
+// The board handlers read the pointer's cell and position: they get the
+// cell's middle, and the pointer is put back where the mouse left it. The
+// click is the board's alone, as a button release leaves it.
+template <typename Act>
+void WithPointerOn(Point cell, Act act) {
+  const Point mouse = G.mousePos;
+  const int32_t hoverX = G.hoverCellX, hoverY = G.hoverCellY;
+  const Point p = PointOfCell(cell);
+  G.mousePos = {p.x + 15, p.y + 15};
+  G.hoverCellX = cell.x;
+  G.hoverCellY = cell.y;
+  act();
+  G.mousePos = mouse;
+  G.hoverCellX = hoverX;
+  G.hoverCellY = hoverY;
+  G.clickPending = 0;
+}
+void PickUpAt(Point cell) { WithPointerOn(cell, [] { BoardMouseDown(0); }); }
+void DropAt(Point cell) { WithPointerOn(cell, [] { BoardMouseUp(0); }); }
+
+void MoveCursorTo(Point cell) {
+  KeyCursor& k = G.keyCursor;
+  k.cell = cell;
+  k.movedOn = false;
+  k.atEnd = false;
+  k.clicked = false;
+}
+
+void MoveOn() {
+  KeyCursor& k = G.keyCursor;
+  const std::optional<Point> next = StepTarget(k.cell, 1, k.down);
+  if (next) k.cell = *next;
+  k.movedOn = next.has_value();
+  k.atEnd = !next;
+  k.clicked = false;
+}
+
+// A typed letter (or '*', a black tile): taken from the offer and dropped on
+// the cursor's cell; a letter the offer lacks moves nothing.
+void TypeLetter(char letter) {
+  const std::optional<Point> from = OfferedLetter(letter);
+  if (IsHangman(Variant())) {
+    // A click on the letter's key.
+    if (from) {
+      PickUpAt(*from);
+      DropAt(*from);
+    }
+    return;
+  }
+  if (!G.keyCursor.placed || !from) return;
+  PickUpAt(*from);
+  if (!G.lettersHeld) return;
+  const Point to = G.keyCursor.cell;
+  DropAt(to);
+  if (!G.lettersHeld && !G.letterFlying && Letter(to) == static_cast<uint8_t>(letter)) MoveOn();
+}
+
+void PutBlackTile() {
+  if (IsDeconstructed(Variant())) TypeLetter('*');
+}
+
+// Backspace: the letter before the cursor, or the one under it when the
+// cursor did not move on from it, goes back where a drag back takes it.
+void TakeBack() {
+  const KeyCursor& k = G.keyCursor;
+  if (!k.placed) return;
+  Point at = k.cell;
+  if (k.movedOn || IsEmpty(at)) {
+    const std::optional<Point> before = StepTarget(at, -1, k.down);
+    if (!before) return;
+    at = *before;
+  }
+  MoveCursorTo(at);
+  if (IsEmpty(at)) return;
+  PickUpAt(at);
+  if (G.lettersHeld) DropAt(ReturnCell());
+}
+
+void TurnCursor() {
+  if (IsGridGame(Variant())) G.keyCursor.down = !G.keyCursor.down;
+}
+
+void MoveCursor(int key) {
+  const Point from = G.keyCursor.cell;
+  std::optional<Point> to;
+  if (key == kVkRight || key == kVkLeft) to = StepTarget(from, key == kVkRight ? 1 : -1, false);
+  else to = NearestInNextRow(from, key == kVkDown ? 1 : -1);
+  if (to) MoveCursorTo(*to);
+}
+
+void PlaceCursor() {
+  KeyCursor& k = G.keyCursor;
+  // A new game starts across; a cursor moved on by the game keeps its way.
+  if (!k.placed || k.variant != Variant()) k = KeyCursor{};
+  const std::optional<Point> first = FirstTarget();
+  k.placed = first.has_value();
+  k.variant = Variant();
+  if (first) MoveCursorTo(*first);
+}
+
+void DrawCursorFrame(Point cell) {
+  const Point p = PointOfCell(cell);
+  Canvas canvas(ThePage());
+  canvas.SetBrushClear();
+  canvas.SetPen(kFrameColour, 3);
+  canvas.Rectangle(p.x - 5, p.y + 2, p.x + 27, p.y + 34);
+  canvas.Release();
+}
+
+}  // namespace
+
+bool KeyboardPlays() {
+  return G.currentScreen == 0 && !G.gameTitle.empty() && G.boardReady && !G.gameWon && !G.gameLost &&
+         !G.travelMapShowing && !G.splashShowing && !G.letterFlying && !G.lettersHeld;
+}
+
+void PlayKey(int key) {
+  if (!KeyboardPlays()) return;
+  if (key >= 'A' && key <= 'Z') TypeLetter(static_cast<char>(key));
+  else if (key == kVkBack) TakeBack();
+  else if (key == kVkSpace) TurnCursor();
+  else if (key >= kVkLeft && key <= kVkDown) MoveCursor(key);
+  else if (key == kVkMultiply || key == kVkOem5) PutBlackTile();
+}
+
+void PlayTypedText(const std::string& latin1) {
+  for (char c : FoldTypedText(latin1)) {
+    // A refused letter flying home holds the rest back, as it holds the mouse.
+    if (!KeyboardPlays()) return;
+    if (c >= 'A' && c <= 'Z') TypeLetter(c);
+    else if (c == ' ') TurnCursor();
+    else if (c == '*' || c == '.') PutBlackTile();
+  }
+}
+
+void KeyCursorClicked() {
+  KeyCursor& k = G.keyCursor;
+  const Point cell{static_cast<uint8_t>(G.hoverCellX), static_cast<uint8_t>(G.hoverCellY)};
+  if (!KeyboardPlays() || !k.placed || !IsTarget(cell)) return;
+  // A second click on the cell a click put the cursor on turns it.
+  if (cell == k.cell && k.clicked) TurnCursor();
+  MoveCursorTo(cell);
+  k.clicked = true;
+}
+
+void KeepKeyCursor() {
+  KeyCursor& k = G.keyCursor;
+  if (!G.boardReady || !HasCursor(Variant())) {
+    k.placed = false;
+    return;
+  }
+  // A new game, a cell the game closed (the word-guess row judged), or the
+  // last cell emptied by the game (a row refused and cleared).
+  const bool stale = !k.placed || k.variant != Variant() || !IsTarget(k.cell) || (k.atEnd && IsEmpty(k.cell));
+  if (stale) PlaceCursor();
+  if (k.placed && !G.gameWon && !G.gameLost) DrawCursorFrame(k.cell);
+}

@@ -1,0 +1,20 @@
+// Playing the letter games from the keyboard. A typed letter makes the move a
+// player makes with the mouse, through the board's own pick-up and drop: the
+// hangmen take it from their alphabet, the games that put letters on cells
+// take it from their palette or pool and drop it on the keyboard cursor.
+#pragma once
+#include <string>
+
+// True while typed keys play: a game is on and no page is open.
+bool KeyboardPlays();
+// A key press: a letter (65-90), Backspace, Space, an arrow, or '*' (the
+// numeric pad's multiply or key 220). Does nothing unless KeyboardPlays.
+void PlayKey(int virtualKey);
+// Typed text (Latin-1, any keyboard layout): letters, Space, '*' or '.'.
+void PlayTypedText(const std::string& latin1);
+// A left click on the board, before its pick-up: a click on a cell the cursor
+// may stand on puts it there; a second click on the cursor's cell turns it.
+void KeyCursorClicked();
+// Once per tick after the game: places the cursor when the game starts or
+// its cell stops being one to type on, and draws its frame.
+void KeepKeyCursor();
