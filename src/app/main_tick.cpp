@@ -140,7 +140,7 @@ void TForm1::DXTimer1Timer() {
   if (!musique.fileName.empty() && musique.Position() >= musique.Length()) lancemusique_aleatoire();
   if (!G.boardReady && !G.gameTitle.empty() && !G.gameLost) {
     G.cursorShape = -11;
-    if (G.blinkPhase) DrawCentredTileText(500, "Création du jeu en cours ...");
+    if (BlinkPhaseShown()) DrawCentredTileText(500, "Création du jeu en cours ...");
   }
   FlipAndSetCursor();
 }

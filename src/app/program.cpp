@@ -1,5 +1,6 @@
 #include "app/program.h"
 
+#include "app/rest.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
@@ -17,6 +18,16 @@ Timer frameTimer{10};
 Timer caretTimer{150};
 Timer playClockTimer{1000};
 TimerCounts counts;
+
+// At rest the frame timer fires next at `restUntil`, a look round on its
+// pace; the ticks before lapse. The caret timer lapses too while no
+// page shows the caret, and its blinks are counted up when the rest ends.
+constexpr uint32_t kLongestRest = 1000;
+bool restAllowed = false;
+bool resting = false;
+uint32_t restFrom = 0;  // the frame tick that began the rest
+uint32_t restUntil = 0;
+bool caretShown = true;
 
 // A timer counts from the moment it is enabled and keeps its pace. A frame or
 // caret timer more than a whole interval late fires once and does not catch
@@ -47,6 +58,60 @@ int64_t Until(const Timer& timer, bool enabled, uint32_t now) {
 
 bool FrameTimerOn() { return Form1.DXTimer1Enabled && !Form1.closed; }
 
+bool CaretLapses() { return resting && !caretShown; }
+
+// The caret blinks due up to `upTo` that lapsed, counted up in order.
+void CountUpCaret(uint32_t upTo) {
+  if (!caretTimer.running) return;
+  while (upTo - caretTimer.last >= caretTimer.interval && upTo - caretTimer.last < 0x80000000u) {
+    caretTimer.last += caretTimer.interval;
+    ++counts.carets;
+    FormCreateur.Timer1Timer();
+  }
+}
+
+// Back to the 10 ms pace: the frame ticks up to `upTo` lapsed (they would
+// have changed nothing), the next is due on the same pace.
+void EndRest(uint32_t upTo) {
+  ForgetLastTick();
+  if (!resting) return;
+  if (CaretLapses()) CountUpCaret(upTo);
+  resting = false;
+  frameTimer.last = restFrom + (upTo - restFrom) / frameTimer.interval * frameTimer.interval;
+}
+
+void RestAfter(uint32_t tick) {
+  resting = true;
+  restFrom = tick;
+  restUntil = tick + kLongestRest;
+}
+
+// Milliseconds until the look round that ends the rest (0 when it is due).
+int64_t UntilLookRound(uint32_t now) {
+  const int32_t left = static_cast<int32_t>(restUntil - now);
+  return left > 0 ? left : 0;
+}
+
+// The frame timer fires at the pace, or at rest for the look round, the
+// ticks before it lapsed.
+bool FrameDue(uint32_t now) {
+  if (resting) {
+    if (UntilLookRound(now) > 0) return false;
+    frameTimer.last = restUntil - frameTimer.interval;
+  }
+  return Due(frameTimer, FrameTimerOn(), now, false);
+}
+
+void RunFrameTick() {
+  const int flips = ScreenFlipCount();
+  ++counts.frames;
+  Form1.DXTimer1Timer();
+  const bool pageKept = ScreenFlipCount() == flips + 1 && !ScreenLastFlipChanged();
+  caretShown = TakeBlinkAsked();
+  if (restAllowed && TickChangedNothing(pageKept) && FrameTimerOn()) RestAfter(frameTimer.last);
+  else resting = false;
+}
+
 // Sleeps until the next timer is due or a window event arrives. Under the
 // tests' clock the time passes at once.
 void SleepUntilNextTimer() {
@@ -60,14 +125,26 @@ void SleepUntilNextTimer() {
 void ResetTimers() {
   frameTimer.running = caretTimer.running = playClockTimer.running = false;
   counts = {};
+  restAllowed = false;
+  resting = false;
+  caretShown = true;
+  ForgetLastTick();
 }
+
+void AllowRest(bool allowed) {
+  restAllowed = allowed;
+  EndRest(Now());
+}
+
+bool Resting() { return resting; }
 
 const TimerCounts& TimersFired() { return counts; }
 
 int MsUntilNextTimer() {
   const uint32_t now = Now();
   int64_t next = -1;
-  for (int64_t t : {Until(frameTimer, FrameTimerOn(), now), Until(caretTimer, FormCreateur.Timer1Enabled, now),
+  const int64_t frame = resting && FrameTimerOn() ? UntilLookRound(now) : Until(frameTimer, FrameTimerOn(), now);
+  for (int64_t t : {frame, Until(caretTimer, FormCreateur.Timer1Enabled && !CaretLapses(), now),
                     Until(playClockTimer, Form2.Timer1Enabled, now)})
     if (t >= 0 && (next < 0 || t < next)) next = t;
   // With every timer off only a window event can change anything; the loop
@@ -95,6 +172,7 @@ bool ProcessEvents(bool stopAfterPress) {
   if (TakeQuitSignal()) Form1.SystemClose();
   InputEvent event{};
   while (!Form1.closed && ScreenPollEvent(event)) {
+    EndRest(Now());
     switch (event.kind) {
       case InputEvent::MouseMove: Form1.DXMouseMove(event.x, event.y); break;
       case InputEvent::MouseDown:
@@ -116,17 +194,18 @@ bool ProcessEvents(bool stopAfterPress) {
 
 void RunDueTimers() {
   const uint32_t now = Now();
-  if (Due(frameTimer, FrameTimerOn(), now, false)) {
-    ++counts.frames;
-    Form1.DXTimer1Timer();
-  }
-  if (Due(caretTimer, FormCreateur.Timer1Enabled, now, false)) {
+  if (resting && RestMustEnd()) EndRest(now - 1);
+  if (CaretLapses()) CountUpCaret(now - 1);
+  if (FrameDue(now)) RunFrameTick();
+  if (!CaretLapses() && Due(caretTimer, FormCreateur.Timer1Enabled, now, false)) {
     ++counts.carets;
     FormCreateur.Timer1Timer();
+    EndRest(now);
   }
   if (Due(playClockTimer, Form2.Timer1Enabled, now, true)) {
     ++counts.seconds;
     Form2.Timer1Timer();
+    EndRest(now);
   }
 }
 
@@ -149,6 +228,7 @@ int RunProgram(Backend backend) {
     ScreenShutdown();
     return 1;
   }
+  AllowRest(true);
   while (!Form1.closed) RunLoopStep();
   AudioShutdown();
   ScreenShutdown();

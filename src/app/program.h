@@ -15,11 +15,18 @@ bool StartProgram(Backend backend, const std::string& programDir = "");
 bool ProcessEvents(bool stopAfterPress = false);
 // Fires each timer whose interval has passed since it last fired.
 void RunDueTimers();
-// Forgets the timers' last firing times and counts (tests start a fresh
-// program).
+// Forgets the timers' last firing times and counts, and keeps the pace
+// (tests start a fresh program).
 void ResetTimers();
 // Milliseconds until the next enabled timer is due (0 when one is due now).
 int MsUntilNextTimer();
+// Lets the loop rest: after a tick that changed nothing, with nothing under
+// way (app/rest.h), the 10 ms ticks lapse until an input event, the play
+// clock's second, the caret on a page that shows it, the outside world or a
+// look round once a second; then the pace resumes where it would be. Off
+// until the program allows it (tests keep the pace unless they ask).
+void AllowRest(bool allowed);
+bool Resting();
 // One turn of the message loop: pending events, due timers, then a sleep
 // until the next timer is due or an event arrives.
 void RunLoopStep();

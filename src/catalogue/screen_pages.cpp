@@ -45,7 +45,7 @@ int ClickedLine(int list) {
   return line > 0 && G.clickPending == 1 ? line : 0;
 }
 
-const char* Caret() { return G.blinkPhase ? "-" : " "; }
+const char* Caret() { return BlinkPhaseShown() ? "-" : " "; }
 
 void PageCheckBox(int slot, int x, int y, const std::string& label) {
   G.checkBoxes[slot].x = x;

@@ -50,7 +50,7 @@ void DrawTravelMapGrid() {
           canvas.SetPen(kRed, 1);
           canvas.Rectangle(left, top, left + 50, top + 50);
         }
-        if (G.blinkPhase) canvas.Ellipse(left + 15, top + 15, left + 35, top + 35);
+        if (BlinkPhaseShown()) canvas.Ellipse(left + 15, top + 15, left + 35, top + 35);
       }
     canvas.Release();
   }

@@ -38,6 +38,14 @@ void FreeMusic() {
 // A piece that was started, is not paused and no longer plays has ended.
 bool MusicStopped(bool paused) { return music && musicStarted && !paused && !Mix_PlayingMusic(); }
 
+// Called on the sound thread when a piece stops: an event wakes the message
+// loop, which may be sleeping at rest, so that the next piece starts at once.
+void WakeTheLoop() {
+  SDL_Event wake{};
+  wake.type = SDL_USEREVENT;
+  SDL_PushEvent(&wake);
+}
+
 }  // namespace
 
 bool AudioInit(Backend requested) {
@@ -57,6 +65,7 @@ bool AudioInit(Backend requested) {
     return false;
   }
   mixerOpen = true;
+  Mix_HookMusicFinished(WakeTheLoop);
   return true;
 }
 

@@ -44,6 +44,7 @@ int presentCount = 0;
 // unless the window lost what it showed (exposed, resized, mode switched).
 std::vector<uint16_t> presented;
 bool presentNeeded = true;
+bool lastFlipChanged = true;
 std::deque<InputEvent> queued;
 
 void DestroyWindow() {
@@ -395,10 +396,13 @@ void ScreenFlip(const Page& page) {
   ++flipCount;
   // A frame drawn from the same keys as the last left the page as it was.
   const bool repeated = &page == &ThePage() && FrameEnd();
-  if (!presentNeeded && repeated) return;
   // Comparing the page costs a small part of uploading and presenting it.
+  lastFlipChanged = false;
+  if (!presentNeeded && repeated) return;
   const Rect changed = presentNeeded ? Rect{0, 0, kPageWidth, kPageHeight} : ChangedArea(page.pixels, presented);
   if (changed.right <= changed.left) return;
+  // The loop rests only after a tick that changed nothing on the page.
+  lastFlipChanged = !repeated && (!presentNeeded || page.pixels != presented);
   presented = page.pixels;
   presentNeeded = false;
   ++presentCount;
@@ -507,6 +511,10 @@ bool ScreenSmoothed() {
 }
 
 void ScreenInvalidate() { presentNeeded = true; }
+
+bool ScreenNeedsPresent() { return presentNeeded; }
+
+bool ScreenLastFlipChanged() { return lastFlipChanged; }
 
 void ScreenMessageBox(const std::string& title, const std::string& latin1Text) {
   if (backend == Backend::Headless) return;

@@ -64,6 +64,9 @@ void ScreenShutdown();
 void ScreenFlip(const Page& page);
 // The window must be presented again at the next flip (exposed, resized).
 void ScreenInvalidate();
+bool ScreenNeedsPresent();
+// False when the last flip's page was the page presented before it.
+bool ScreenLastFlipChanged();
 // 0 arrow, -11 hourglass, -21 hand, -1 hidden.
 void ScreenSetCursor(int shape);
 int ScreenCursor();

@@ -20,6 +20,19 @@ std::string DataFolderPrefix() {
 bool SoundsOn() { return G.checkBoxes[1].checked != 0; }
 bool MusicOn() { return G.checkBoxes[2].checked != 0; }
 
+static bool blinkAsked = false;
+
+bool BlinkPhaseShown() {
+  blinkAsked = true;
+  return G.blinkPhase != 0;
+}
+
+bool TakeBlinkAsked() {
+  const bool asked = blinkAsked;
+  blinkAsked = false;
+  return asked;
+}
+
 static bool HasCellState(int x, int y) { return x >= 1 && x <= 20 && y >= 1 && y <= 20; }
 
 int32_t CellState(int x, int y) {

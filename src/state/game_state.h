@@ -315,6 +315,12 @@ inline constexpr const char* kDefaultDataFolderPrefix = "~/.lettrarium/";
 bool SoundsOn();
 bool MusicOn();
 
+// The caret's phase, for a drawing that shows it. A page that never asks
+// does not show the caret: the message loop may then let its timer lapse.
+bool BlinkPhaseShown();
+// True when a drawing asked for the caret's phase since the last call.
+bool TakeBlinkAsked();
+
 // The state of cell (x, y); cells in row or column 0 (or beyond 20) have no
 // state: reads give 0 and writes go nowhere. By value: the field lies in a
 // packed record, where a reference could be misaligned.
