@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (Debian packages), builds the program and its data,
 # then plays the game ("play"), runs the whole test suite ("test"), runs it
 # again under the sanitizers ("sanitize"), installs the game for every user

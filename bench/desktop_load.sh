@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What the real program costs the machine on a desktop: it runs under Xvfb
 # (xvfb-run, with Mesa's software renderer), driven by xdotool, and prints
 #   - the CPU time from start to the first presented frame,

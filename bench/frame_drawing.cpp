@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing of one busy frame through the primitives alone: the background,
 // a 12 x 12 board of tiles, a list box of score lines, the status line with
 // the head picture and a timed message. The pictures are made here, of the

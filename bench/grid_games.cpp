@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The build of the games on the crossword grid files: the frame on which a
 // variant reads the grid file, chooses its grid and lays out its board, on a
 // new seed each time, with the real grid files.

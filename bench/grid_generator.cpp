@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Crossword grids filled per second, per size and language, from the built
 // dictionaries (the system word lists when they are absent).
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One full tick of a busy frame, and the start-up to the first flipped frame,
 // on the headless back end with the real data folder.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The searches of the nine-letter games and the crossing-word build, on the
 // real dictionaries: every word spelt with nine drawn letters, a whole
 // MAXI-MOTS draw (drawn again until its list fits), and a whole crossing

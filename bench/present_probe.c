@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 /* Preloaded into the program by bench/desktop_load.sh: counts the frames the
  * program presents and notes the process CPU time at the first one, in a
  * small shared file the script reads while the program runs. */

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The slowest word-game builds on the real French list: the crossed pair's
 // partner search (eleven, nine and seven letters) and the third word's
 // search, each run call by call, as the ticks run it, until its board is

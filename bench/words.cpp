@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word store on the real French dictionary: a load (run at every variant
 // start), lookups of present and absent words, and the two searches on ten
 // letters.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installation: `cmake --install build` (any --prefix, DESTDIR honoured) puts
 # the executable under bin/ and the program folder's data under
 # share/lettrarium/, with a desktop entry, the icons, AppStream metadata and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: --help, --version, --fullscreen, --windowed, --verbose.
 #pragma once
 #include <string>

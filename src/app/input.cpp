@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Mouse and key handlers of the main window. They act at once only on the
 // board and on end-of-game clicks; everywhere else they record the click for
 // the next tick's screens.

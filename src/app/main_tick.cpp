@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 10 ms tick of the main window: one whole frame, drawn from scratch,
 // with the running game's step, the overlay screens and the status line.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 10 ms tick of the main window (TForm1::DXTimer1Timer) and what the
 // close path needs of it.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message loop: events from the window, and the three timers (10 ms
 // frame, 150 ms caret, 1 s play clock) fired in due order on the one thread.
 #pragma once

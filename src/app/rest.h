@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // When the game rests. A tick that changed nothing, neither the state nor the
 // page, with nothing under way, is followed by ticks that change nothing
 // either, until an input event, a timer's handler or the outside world (a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and shutdown: the three windows in their order, the
 // initialisation sequence, the first activation and the close.
 #include <cstdio>

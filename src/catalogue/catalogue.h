@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 150 variants and 30 families, and the start of a variant.
 #pragma once
 #include <cstdint>

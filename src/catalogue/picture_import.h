@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The player page's picture import: a head or a background from the desktop's file chooser.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The screen state machine. Every frame the current page is drawn over the
 // board, every element it draws is tested against the pointer, and a pending
 // click performs the action of the element under it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 150 variants: display name (its inner runs of spaces line the menu
 // columns up), help file, and the family whose menu lists it (0 for none).
 #include "catalogue/variant_table.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The constant tables of the catalogue, by variant 1-150 and family 1-30
 // (entry 0 of each is unused).
 #pragma once

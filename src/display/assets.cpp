@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures read from the program's folders or the player's own, and the
 // lists of backgrounds, heads and saved games built from those folders.
 #include "display/assets.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing primitives: bitmap fonts, tiles and the board, list boxes,
 // buttons and check boxes, pictures, the timed message, flights and banners.
 // Several of them hit-test the pointer and ask for the hand cursor.

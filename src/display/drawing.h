@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The drawing primitives every screen and game uses, once per tick, onto the
 // off-screen page: three bitmap fonts, tiles, the board, list boxes, image
 // buttons, check boxes, pictures, the timed message, flights and banners.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/list_entries.h"
 
 #include "display/log.h"

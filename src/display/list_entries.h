@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Entries of the ten list boxes, shared by every list.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The diagnostics log: the program's record of what it loaded and of what
 // went wrong, never shown to the player. At most 101 lines are kept in
 // memory; the oldest goes first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travel map grid: 14 x 8 squares of 50 pixels over the map picture, the
 // pawn's neighbours outlined in green, the one under the pointer in red.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The anagrams: a word is shown, its letters are given shuffled, and the
 // player rebuilds the one other word spelt with exactly those letters.
 #include <string>

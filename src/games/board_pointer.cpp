@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Picking letters up from the board, carrying them, and dropping them: the
 // rules differ by family, as the tables below group the variants.
 #include <string>

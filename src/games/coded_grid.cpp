@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The coded grids: a crossword whose letters are hidden behind numbers, one
 // number per letter of the alphabet, solved by dragging letters from the
 // alphabet palette under the grid.

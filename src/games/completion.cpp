@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The shared completion check: each family's rule for a solved board. It
 // never fires while the solution is shown, and never clears a win.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // From one word to the other: two words of L letters cross like a plus sign;
 // the three-letter word they share (across in one, down in the other, on
 // its middle letter) is blanked and the player writes it back both ways.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MOTS EN CROIX and ENGLISH CROSS: three words of n letters on rows 7, 8 and
 // 9, crossed by three vertical words in the three middle columns. The nine
 // letters of the 3 x 3 crossing block are taken out and given shuffled on

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crossing-word build, shared by the game and its benchmark.
 #pragma once
 #include <cstdint>

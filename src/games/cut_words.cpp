@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cut words: W six-letter words are cut into halves of three letters,
 // the 2W halves are listed in alphabetical order, and the player puts the
 // halves back together in the W empty rows, in any row order.

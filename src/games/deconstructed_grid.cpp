@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The deconstructed grid: a crossword shown as a square of white cells, only
 // the first four letters of its top row given. Its black squares wait under
 // the grid as a stock of black tiles beside the alphabet palette, and its

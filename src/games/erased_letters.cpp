@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The erased letters: a crossword from which about half or a quarter of the
 // letters have been erased. The letters left are fixed; the player fills the
 // erased cells from the alphabet palette.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The two exchange games: the vowels or the consonants of ten-letter words
 // are taken out and offered above, and the player puts them back.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The extra letter: each line shows a word plus a letter, and the player
 // rebuilds from the shuffled letters the one word spelt with them all.
 #include <string>

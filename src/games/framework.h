@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game framework: the dispatcher over the 150 variants, the completion
 // check and the board's pointer handling.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game routines the dispatcher calls once per tick with their parameter.
 // Each builds its puzzle on its first call, then redraws, applies its rules
 // and asks for the completion check on every call.

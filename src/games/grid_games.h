@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the games played on the crossword grid files share: choosing a grid of
 // a size, ending a game whose file has none, the alphabet palette under the
 // grid, the solution shown after giving up, and the word list beside the grid.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crossword grid file reader: one grid per line, "<width>x<height>=" then
 // the cells row by row, '*' for a black square. A game creates a reader,
 // loads a file, picks a grid of its size and frees the reader before its

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hangman on a word, the hangman on a proverb, and the proverbs of the
 // month filled in with letter tiles.
 #include <cmath>

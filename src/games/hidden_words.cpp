@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hidden words: a square of letters, the crossword's letters with a random
 // letter in place of each black square, and the crossword's words listed
 // beside it. The player finds each word by pressing on its first letter and

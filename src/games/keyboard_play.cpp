@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the letter games from the keyboard. The keys never change a cell
 // themselves: each move presses and releases the board's pointer handlers on
 // the cells a player's hand would use, so the games' own rules, sounds,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing the letter games from the keyboard. A typed letter makes the move a
 // player makes with the mouse, through the board's own pick-up and drop: the
 // hangmen take it from their alphabet, the games that put letters on cells

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letter sums: a crossword with about one letter in eleven left blank.
 // Every letter is worth its rank (A = 1 ... Z = 26); the sum of each row
 // stands right of the row, the sum of each column under it, and every palette

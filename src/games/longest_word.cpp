@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // LE MOT LE PLUS LONG: nine letters from the whole alphabet (A and E may come
 // twice); the player builds on the answer row a word of the greatest length
 // the letters allow. Any word of that length wins.

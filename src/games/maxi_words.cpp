@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MAXI-MOTS: nine letters from B to Z, none twice; the player builds the
 // words of three letters or more spelt with them: all of them (part 1), a
 // half (part 2) or a third (part 3).

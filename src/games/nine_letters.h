@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the three nine-letter games share: the draw of the nine letters, the
 // search for the words they spell, the letters on row 5 from column 6 and an
 // answer row below them. LE MOT LE PLUS LONG asks for one longest word;

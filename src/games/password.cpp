@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MOT DE PASSE: the password's letters are given shuffled in column 2; each
 // belongs in the gap of a five-letter clue word, and the letters dropped into
 // the gaps, read down the answer column, spell the password.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Proverb files: proverbs separated by lines that start with '.'.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The scrambled grid: two copies of a crossword side by side, on the left
 // empty with its black squares, on the right with the letters of each across
 // word shuffled in place. The player moves the letters from right to left

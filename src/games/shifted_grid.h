@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the letter-sum and erased-letter games share beyond the other grid
 // games: the crossword's solution kept one column and one row lower than the
 // cell (index (x - 1) * 21 + (y - 1)), and the palette two rows under the grid

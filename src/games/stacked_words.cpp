@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The stacked words: rows 1 ... N hold words of 2 ... N + 1 letters stacked
 // from column 1; their first letters, read downwards, spell a hidden word,
 // but they are shuffled and the player moves them back.

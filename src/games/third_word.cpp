@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The third word: row 8 shows a four-letter word A, a five-cell gap and a
 // third word C; the five-letter word B to find makes a nine-letter word
 // with A (A + B) and a longer word with C (B + C).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The vowel exchange: the vowels of W ten-letter words are taken out and
 // offered in six rows, one row per vowel (A, O, E, U, I, Y); the player puts
 // them back. The consonant exchange shares the whole game but the offer.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/word_draws.h"
 
 #include "words/word_routines.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Drawing words the board can show and the alphabet can spell.
 #pragma once
 #include <string>

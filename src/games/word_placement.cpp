@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word placement grids: an empty crossword with its black squares, the
 // alphabet palette under it and the list of its words beside it. The player
 // writes the crossword back letter by letter; each listed word lights up once

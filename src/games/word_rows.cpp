@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ZERUZE: a word is guessed in at most eight rows, each starting with the
 // word's first letter and spelt with letters dragged from the alphabet; a
 // row that is a dictionary word shows its well-placed letters.

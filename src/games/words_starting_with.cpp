@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MOTS COMMENCANT PAR...: nine letters from B to Z, none twice; the player
 // builds, after the first letter that stands fixed at the start of the answer
 // row, the words spelt with the letters that begin with it: all of them

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The print button: the board of the running game, its title and its word
 // list, on the default printer.
 #include "persistence/printing.h"

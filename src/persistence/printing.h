@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Printing the board of the running game.
 #pragma once
 #include <string>

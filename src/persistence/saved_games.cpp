@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved games: the byte images of the four saved records, and the games'
 // word list as text lines. The quick save "Boss" is resumed once at start.
 #include "persistence/saved_games.h"

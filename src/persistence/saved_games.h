@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saved games and the quick save.
 #pragma once
 #include <string>

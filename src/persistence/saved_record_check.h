@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The check of a saved game's record file before anything of it is used: a
 // file of the wrong size, or whose variant, texts, coordinates or counts lie
 // outside what the program can make, is refused.

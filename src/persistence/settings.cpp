@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings and favourites file: read once at start-up, written once when
 // the main window closes.
 #include "persistence/settings.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Wave effects and the MIDI music player (SDL2_mixer, Timidity with freepats).
 // On the headless back end nothing sounds, but every call is counted so tests
 // can see what played.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The text canvas of the page: small text and outlines drawn by cairo straight
 // onto the RGB565 page.
 #pragma once

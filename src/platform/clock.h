@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one clock and the one random generator of the program. Both can be set
 // by tests so that a run repeats exactly.
 #pragma once

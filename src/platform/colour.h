@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Colours are Windows values (0x00BBGGRR): 0xFF0000 is blue, 0x0000FF is red.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Figures a game cannot be played without (the numbers of the coded grids, the
 // letter sums and letter values): a drawn face of digits 10 pixels tall whose
 // 3, 5 and 8, 1 and 7, 0, 6 and 9 cannot be taken for one another, printed

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop's own file chooser (GTK's native chooser, which goes through
 // the desktop portal where one runs), asked for one file to open.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Files and folders, by program path (backslash-separated, see paths.h).
 #pragma once
 #include <string>

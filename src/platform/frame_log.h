@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Frames that repeat the last one cost almost nothing.
 //
 // The main tick draws the whole page every 10 ms, most often exactly as it

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // INI files with the semantics of the Windows profile routines: sections and
 // keys compared without case, the first matching key wins, integers, booleans
 // written as 1 and 0, defaults when absent. Writes are saved through a

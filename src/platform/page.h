@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The 800 x 600 RGB565 off-screen page and the blits onto it. Everything is
 // clipped to the page.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The page scaled to the size it is shown at, by the processor: at a whole
 // number each page pixel becomes an exact block, at any other scale the page
 // is smoothed (bilinear). Only the part of the page that changed since the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one resolver from the program's paths to real ones. The program writes
 // paths as "bitmaps\Slots\" or "\bin\panglais.txt"; here backslashes become
 // separators, a leading "~" is the home folder, and each component that is

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures held in RGB565, decoded from .bmp (SDL) or .jpg (libjpeg), and the
 // sprite lists that hold them.
 #pragma once

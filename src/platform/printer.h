@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The default printer: a page drawn with cairo and sent through CUPS.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Being told to end from outside the window: SIGTERM (the end of the
 // session, a service manager), SIGINT (Ctrl+C in the terminal) and SIGHUP
 // (the terminal went away). The handler only sets a flag; the message loop

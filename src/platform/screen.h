@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window: full screen or a window the player sizes at will; either way the
 // 800 x 600 page is scaled to the largest 4:3 size that fits, centred between
 // black bars. The headless back end draws nowhere, reads events a test has

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // SDL and cairo take UTF-8; the program's texts are Latin-1 bytes.
 #pragma once
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three windows of the program, as plain objects: the main window with the
 // surface, its sprite lists, music player and 10 ms tick; the companion window
 // (never shown) with the hangman pictures, the play clock and the file lists;

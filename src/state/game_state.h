@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one process-wide state. Four of its records (main, clock, travel,
 // board) are saved byte for byte in a saved game, so their layout is fixed and
 // checked below; everything else is ordinary C++.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved records hold texts as short strings: a length byte followed by a
 // fixed room of Latin-1 characters (ShortString<100> takes 101 bytes).
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The squares of the travel map and their neighbours.
 #pragma once
 

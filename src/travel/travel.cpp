@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travel mode: a journey of games across a 14 x 8 map of countries, paid
 // for with the rewards of the stages won on the way.
 #include "travel/travel.h"

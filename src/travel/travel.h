@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travel mode: a journey of games across a map of countries.
 #pragma once
 

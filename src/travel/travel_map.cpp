@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // One tick of the travel map: the purse, the tip of the hovered square, the
 // pawn's flight to the square clicked, the grid and the player's head.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The small routines every game uses to pick words, test letters, search the
 // word store and put words on the letter board.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word store: words grouped by length, upper case, accents folded.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program as a desktop program: a close request from the system keeps the
 // game in progress for the next start, standard error stays quiet unless the
 // whole log is asked for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The flip presents a page only when it changed, and the message loop sleeps
 // until the next timer is due.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // At rest the message loop lets its 10 ms ticks lapse, and the game cannot
 // tell: sessions recorded at the 10 ms pace are played again with rest
 // allowed, and leave the same saved records and the same page after every

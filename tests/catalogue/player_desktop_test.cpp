@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the player brings from the desktop: pictures through its file chooser
 // and text typed on any keyboard layout.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What the menus put on the page, with the program's own pictures.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program past its splash on the game list, with a small dictionary and a
 // few help pages, and the points a player aims at on the menus.
 #pragma once

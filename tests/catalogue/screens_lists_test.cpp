@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pages that act on files and lists: saved games, heads, help, and the
 // toolbar's save-and-quit.
 #include <gtest/gtest.h>

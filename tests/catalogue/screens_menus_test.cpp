@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The game list and the variant menus, played through the whole program.
 #include <gtest/gtest.h>
 

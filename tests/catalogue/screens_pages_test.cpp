@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The panel pages, the toolbar of a running game and the main buttons,
 // played through the whole program.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The toolbar while a journey runs and while its map is shown.
 #include <gtest/gtest.h>
 

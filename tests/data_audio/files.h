@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading files and running the data tools again for the data checks.
 #pragma once
 #include <string>

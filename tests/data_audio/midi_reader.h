@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A Standard MIDI File reader for the music checks: header, tracks, delta
 // times, running status, meta and system-exclusive events.
 #pragma once

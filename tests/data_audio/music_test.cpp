@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background music: at least four well-formed pieces of one to three
 // minutes that only ask for instruments the freepats set can play.
 #include <gtest/gtest.h>

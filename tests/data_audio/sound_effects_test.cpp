@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fourteen effects: present, sane PCM, short, clean at both ends, and
 // all about as loud as each other.
 #include <gtest/gtest.h>

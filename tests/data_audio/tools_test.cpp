@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The pieces the data tools are made of: the music notation, the MIDI
 // writer read back by an independent reader, and the sound finishing.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A strict reader for the RIFF/WAVE files of the sound effects.
 #pragma once
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every picture the game loads is there, decodes, and has its size and format.
 #include <gtest/gtest.h>
 

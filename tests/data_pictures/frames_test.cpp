@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Sample frames drawn with the real pictures through the game's own drawing
 // primitives; each is also written as a PNG under the build folder
 // (preview/frames/) for review.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The glyph sheets: each printable character has ink, the ink lies inside the
 // rectangle the game copies for it, and nowhere else on the sheet.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Transparency: keyed pictures carry the key, and their edges are hard (no
 // pixel mixing the key blue with a drawn colour); the JPEG window frame's
 // transparent parts survive compression as the key.

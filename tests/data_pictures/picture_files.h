@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the pictures of the program folder for the checks.
 #pragma once
 #include <cstdint>

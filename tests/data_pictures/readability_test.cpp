@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures a player reads at a glance: small-font capitals of one height and
 // weight, and numbers that stand out from the tiles they are printed on.
 #include <gtest/gtest.h>

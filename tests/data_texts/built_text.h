@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the converted texts of the program folder as the program sees them:
 // Latin-1 bytes, lines ended by CR LF.
 #pragma once

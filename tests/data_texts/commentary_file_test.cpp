@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commentary file as shipped: its keys run without a gap far enough for
 // every entry the program reads, and the texts fit where they are drawn.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The help pages as shipped: one for every name the catalogue gives, each
 // fitting the help page (45 characters a line) and the game list's summary
 // (its first six lines).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the data files of the built program folder as the game sees them:
 // Latin-1 bytes, lines ended by CR LF.
 #pragma once

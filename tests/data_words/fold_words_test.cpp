@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictionary builder's folding: the rules that decide which words of the
 // system lists reach the game, and in which spelling.
 #ifdef HAVE_DICTIONARY_BUILDER

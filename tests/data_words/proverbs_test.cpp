@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The proverb files as the two proverb games choose from them: a start line
 // below count - 5, forward to a '.' line, then the lines up to the next '.'.
 #include <gtest/gtest.h>

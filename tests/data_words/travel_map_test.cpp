@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travel map file: every square of the 14 x 8 map named once, as the
 // country reader fills the squares (later entries overwrite earlier ones).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The six word lists as built: what the word store can hold and what the
 // themed games need to finish building.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture loaders and the folder lists, called directly on a program
 // folder and a player folder of the test's own. Pictures are told apart by
 // their widths.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three bitmap fonts, tiles and the tile hover test, read back from the
 // page. Each glyph sheet fills a glyph's source rectangle with a colour that
 // encodes the glyph, so a pixel tells which glyph landed there.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What moves or follows the pointer: the flight, the banners, the timed
 // message, the held letters and the travel map grid.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // List boxes, buttons, check boxes and the pictures drawn at fixed places,
 // read back from the page. The small font's sheet encodes each glyph in the
 // colour of its cell, with the cell's top-left pixel left blue: a keyed

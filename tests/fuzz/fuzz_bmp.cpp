@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Windows bitmaps, decoded as the player's own pictures are.
 #include "fuzz_support.h"
 #include "platform/picture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The commentary file, read into the table.
 #include "fuzz_support.h"
 #include "persistence/commentary.h"

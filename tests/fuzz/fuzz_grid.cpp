@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The crossword grid reader: every size key a game asks for, each grid of it
 // selected and its words collected.
 #include <string>

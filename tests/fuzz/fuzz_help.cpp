@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A help page, read into the help list.
 #include "fuzz_support.h"
 #include "persistence/commentary.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The INI reader, through the settings file: every key the program reads, the
 // section lines, and a write back.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // JPEG pictures, decoded as backgrounds and imports are.
 #include "fuzz_support.h"
 #include "platform/picture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The proverb loader: a proverb chosen from every possible start line.
 #include <string>
 

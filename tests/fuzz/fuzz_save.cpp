@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The saved-game loader: the first 70 823 bytes of the input are the record
 // file, the rest its word list.
 #include <algorithm>

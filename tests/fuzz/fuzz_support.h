@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared by the fuzz targets: a private program folder, and the input written
 // where the reader under test looks for its file.
 #pragma once

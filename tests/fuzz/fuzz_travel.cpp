@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travel countries file, read into the map.
 #include "fuzz_support.h"
 #include "state/game_state.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The word-list loader, then the look-ups every game makes on the store.
 #include <string>
 

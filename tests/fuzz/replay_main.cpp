@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Without libFuzzer: runs the target once over each file of the folders (or
 // files) named on the command line, so that the seed corpora are replayed by
 // the ordinary test suite.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Playing from the keyboard: once a game is chosen, typed letters, Backspace,
 // Space and the arrows play it through the board's own pick-up and drop.
 #include <gtest/gtest.h>

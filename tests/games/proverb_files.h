@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Proverb files of one short proverb, for the hangman of the French proverbs
 // and the proverbs of May.
 #pragma once

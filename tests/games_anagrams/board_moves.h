@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A player's moves on the board, and reading rows back, for the anagram and
 // extra-letter games.
 #pragma once

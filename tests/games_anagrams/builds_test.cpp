@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hundred builds of every variant on the real French list, each checked
 // against the games' own rules.
 #include <gtest/gtest.h>

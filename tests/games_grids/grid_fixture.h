@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program on the real grid files, driven as a player would: the variant is
 // started, letters are dragged with the mouse, selections pressed and
 // released, Escape gives up.

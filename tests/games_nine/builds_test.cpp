@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hundred builds of every variant on the real word lists, each checked:
 // the words the game expects are real words the letters spell, and the
 // crossing block's words are all in the list the game was built on.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MOTS EN CROIX (5-7) and ENGLISH CROSS (88-91).
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program for the nine-letter and crossing-word games, with helpers that
 // play them as a player would: dragging letters between the cells' screen
 // points, then clicking the won game away.

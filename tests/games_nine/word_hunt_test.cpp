@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // MAXI-MOTS (46-48) and MOTS COMMENCANT PAR... (49-50) on the real list.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hundred builds of every variant on the real word lists, each checked
 // against the layout the games promise.
 #include <gtest/gtest.h>

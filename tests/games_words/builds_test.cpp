@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A hundred builds of every variant on the real lists (the French list and
 // the four themes), each checked against the games' own rules; every build
 // ends within a second of play (100 ticks).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program for the hidden-middle-word, cut-word, stacked-word and exchange
 // games, with helpers that play them as a player would: dragging letters
 // between the cells' screen points.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Checks the built grid files against every rule the grid games rely on.
 // Written apart from the generator, sharing none of its code.
 #include <gtest/gtest.h>

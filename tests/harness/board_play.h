@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Reading the letter board and moving letters on it as a player's hand
 // would, for the game tests.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The headless harness: the whole program on the headless back end, with a
 // fake clock and a seeded generator, in a temporary program folder with a
 // temporary player-data prefix. Tests feed mouse and key events, run ticks,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the page as it stands to <build>/preview/frames/<name>.png, so the
 // frames a test draws can be looked at.
 #pragma once

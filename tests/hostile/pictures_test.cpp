@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pictures from the player's folders are checked from their header before
 // anything is decoded: a crafted file cannot make the program allocate what
 // it declares.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Saves that never lose a game: the pair of files is replaced as one, a
 // failed quick save keeps the program running, and a damaged save changes
 // nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Starting without what the program expects: no player-data prefix, no HOME,
 // no dictionary, a settings file that cannot be written.
 #include <gtest/gtest.h>

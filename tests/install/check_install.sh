@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The installation, staged in a temporary DESTDIR, or the Debian package,
 # unpacked into a temporary root after lintian found no error in it: it holds
 # every data file of the program folder, byte for byte, the executable, the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every include of src/ runs down the layers declared in src/LAYERS: a file
 // may include its own layer and the layers below it. A failure names the file,
 // the line and the two layers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The quick save (save and quit) resumed by the next run of the program: two
 // harnesses stand for the two processes, sharing the player's save files.
 #include <gtest/gtest.h>

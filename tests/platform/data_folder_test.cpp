@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the program reads its data: beside the executable first, then the
 // installed data folders in order.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A frame that repeats the last one is skipped, and the page is always what
 // drawing every call at once would give.
 #include <gtest/gtest.h>

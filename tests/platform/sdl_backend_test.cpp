@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The SDL back ends on SDL's dummy video and audio drivers: everything opens,
 // draws and plays without a display or a sound card.
 #include <gtest/gtest.h>

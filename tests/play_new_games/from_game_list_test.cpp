@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every variant of the grid games on the crossword files and of the newer
 // word games, tried as a new player would: the family is clicked in the game
 // list, then the variant's line in its menu; the board is ready within a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The letter-sum, erased-letter, nine-letter and crossing-word games tried as
 // a new player would: the family clicked on the game list, the variant on its
 // menu, the board built, the game given up with Escape, its solution shown,

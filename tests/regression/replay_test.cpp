@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A recorded session replayed headless, checked against the state dump it
 // left when it was recorded: the saved records, byte for byte. Any change in
 // the tick, the handlers, the menus or the hangman that alters what a player

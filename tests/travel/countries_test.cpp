@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The country file fills the names of the map squares at start-up.
 #include <gtest/gtest.h>
 

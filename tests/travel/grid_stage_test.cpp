@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A travel stage that draws one of the grid games on the crossword files is
 // played like any other: built on arrival, won with the mouse, paid, and
 // the map comes back.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A started program on the real data, past its splash, with helpers to begin
 // a journey from the main button and to move the pawn on the map.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A journey: started from the main row, moved square by square, paid for
 // with the stage rewards, completed on the destination or stranded.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A temporary program folder with word-list files written by the test, and a
 // fresh state and store around each test.
 #pragma once

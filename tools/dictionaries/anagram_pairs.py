@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Prepares the anagram puzzles of the lengths where drawing a common word
 # seldom or never gives a fair one (14 letters: the common words hold four
 # with a single other anagram, none of them known). A puzzle is a pair of the

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Derives the common-word lists of data/words/ from the frequency-ranked word
 # lists of the npm packages @zxcvbn-ts/language-fr and @zxcvbn-ts/language-en
 # (commonWords.json: words of the OpenSubtitles 2024 corpus by how often they

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Folding of dictionary words to the plain upper-case letters the games
 // compare: every accent goes, the ligatures are spelled out.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Builds the game's dictionaries from the system word lists: one folded
 // upper-case word per line, Latin-1 (plain ASCII here) with CR LF, no length
 // holding more words than the game's store has room for.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Fills one free-form crossword grid: letters and black squares are placed
 // together, cell by cell, so the black squares fall where the words need them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Makes a grid file's worth of grids for one language: sizes one after the
 // other, every grid different, common words preferred, no long word in more
 // than a few grids.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The words a grid may hold, in a letter trie that also knows, for every
 // prefix, at which distances a word can end and how desirable its words are.
 #pragma once

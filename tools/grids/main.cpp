@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // make_grids --words <dictionary> [--accented] --pairs <two-letter list>
 //            [--endings <weights>] [--frequencies <counts> [--rare f] [--rare-short f]]
 //            [--known-only] [--refuse <word list>]...   (--frequencies may be given again)

@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Derives the travel map's land mask from the GSHHG coastlines.
 
 Run once by hand, on a machine with the Debian packages gmt-gshhg-low (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Ah ! vous dirai-je, maman": the theme, two variations and the theme again.
 #include "arrangement.h"
 #include "pieces.h"

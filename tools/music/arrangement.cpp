@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "arrangement.h"
 
 MidiVoice Voice(const std::string& name, int channel, int program, int volume, int pan) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the arrangements: note lengths, voices, endings.
 #pragma once
 #include <string>

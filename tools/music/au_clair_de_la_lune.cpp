@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Au clair de la lune": the song three times, the middle time in F.
 #include "arrangement.h"
 #include "pieces.h"

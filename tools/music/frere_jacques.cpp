@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Frère Jacques": the tune alone, then as a round for four woodwinds over
 // a plucked ostinato, then everybody together.
 #include "arrangement.h"

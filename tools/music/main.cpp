@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the background music, one Standard MIDI File per piece, into a folder.
 #include <fstream>
 #include <iostream>

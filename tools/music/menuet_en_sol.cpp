@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Minuet in G from the Anna Magdalena Bach notebook: first on the
 // harpsichord with its repeats, then once through for strings.
 #include "arrangement.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A small Standard MIDI File writer: format 1, one tempo track then one
 // track per voice, 480 ticks per quarter note. Note-offs are written as
 // note-ons of velocity 0 under running status, which keeps files small.

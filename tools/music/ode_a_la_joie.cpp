@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The "Ode to Joy" theme from Beethoven's ninth symphony, in D, four times
 // with the band growing.
 #include "arrangement.h"

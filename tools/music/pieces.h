@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The background music: traditional French tunes and classical pieces long
 // in the public domain, arranged for a few General MIDI instruments.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writing music down: a compact text notation for lines and chords, and the
 // accompaniment figures the arrangements are built from.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The desktop icon: two letter tiles of the game, L and A, on a rounded
 // night-blue square, drawn at each size of the hicolor theme as PNGs with
 // real transparency (the game's own pictures are keyed; a desktop's are not).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The backgrounds (800 x 600 JPEG): the named ones the player chooses from,
 // the title splash "00000", the menu background "000000" and the farewell
 // picture "0000000" (the travel map "0000" has its own maker). The named ones

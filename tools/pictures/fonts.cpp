@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The three bitmap fonts. Each sheet holds Latin-1 codes 32-255, 24 glyphs a
 // row; the game copies one fixed source rectangle per glyph, so each glyph is
 // drawn inside exactly that rectangle, centred on the pitch it is drawn at.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bitmap font geometry (the source rectangles the game copies) and the sheets.
 #pragma once
 #include <string>

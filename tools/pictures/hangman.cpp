@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Hangman pictures "pendu\0.bmp" ... "53.bmp": picture m is drawn at (20, 150)
 // after m misses, left of the letter keys and above the word; the eleventh
 // piece completes the figure (the game is lost).

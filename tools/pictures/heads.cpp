@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Head pictures "tete\<name>.bmp" (80 x 90, drawn opaque, stretched to the
 // height asked) and card backs "back\<name>.bmp".
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Icons of the 48 x 48 image buttons, drawn about (0, 0) within a radius of
 // about 14 px with whatever source is current (called once for the shadow,
 // once for the icon itself).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Interface pictures 0-63 (except the small font, 26): the image buttons in
 // pairs n (idle) / n + 1 (lit), the check boxes, banners, panels, list bullet,
 // scroll thumb and the travel pawn.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // pictures <program folder> <preview folder> [<icon folder>]
 // Draws every picture of the game into <program folder>/bitmaps and a review
 // sheet of them into <preview folder>, and the desktop icon into

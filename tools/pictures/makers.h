@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The picture makers, one per family of pictures, and what they share: the
 // program folder they write into and the review sheet they add to.
 #pragma once

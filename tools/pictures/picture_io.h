@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finished pictures (24-bit RGB), the cairo surfaces they are drawn on, and
 // the writers for the game's two formats and the review sheet.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Review sheets: every picture on a grey ground (key colour shown as the
 // ground, so a fringe of mixed blue would stand out), grouped and labelled.
 #include <algorithm>

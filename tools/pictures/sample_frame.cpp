@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A review frame composed the way the game draws: tiles with their shadows
 // and glyphs at the board's offsets, markers, a menu line and a list line.
 #include "fonts.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shared pieces of the 800 x 600 pictures: a repeatable random sequence and
 // the layers of a painted landscape.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Slot pictures 2-10 and 13: tile faces, the tile shadow and the board markers.
 // A tile face is drawn at (tx - 3, y + 4), its shadow at (tx - 6, y + 7) and
 // its big glyph at (tx, y); cells are 31 px apart. Faces are 28 px square so

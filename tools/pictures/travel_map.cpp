@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The travel map "background\0000.jpg": 14 x 8 squares of 50 px at
 // (50 + 50 c, 100 + 50 r), each the real land and sea around its country of
 // "txt\voyage.dta", at a scale that shows the country whole, with its name,

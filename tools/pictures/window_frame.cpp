@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window frame "Fenetres\fenetre.jpg", drawn at (panelX - 30, 72) behind
 // every panel page (contents reach x = panelX + 548 and y = 72 + 403). Its
 // transparent colour is blue 254, and a JPEG is lossy: so the frame is drawn

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fourteen sound effects of the game, by number.
 #pragma once
 #include "synth.h"

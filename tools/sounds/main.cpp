@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the fourteen sound effects "0.wav" ... "13.wav" into a folder.
 #include <iostream>
 #include <string>

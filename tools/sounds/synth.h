@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Small additive synthesiser for the sound effects: mono sample buffers at
 // one rate, tones built from partials under an envelope, filtered noise.
 // Everything is deterministic (own noise generator, no clock) so the same

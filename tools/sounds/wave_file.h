@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Finishing and writing the effects: every sound is brought to the same
 // short-term loudness (its loudest 50 ms), held under a peak ceiling, faded
 // at both ends and written as 16-bit mono PCM WAV.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Converts an authored UTF-8 text file to the program's form: Latin-1 bytes
 // with CR LF line ends. A character outside Latin-1 stops the build with the
 // file, line and character, so that no text reaches the player mangled.
