@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
 # Installs what is missing (Debian packages), builds the program and its data,
 # then plays the game ("play"), runs the whole test suite ("test"), runs it
-# again under the sanitizers ("sanitize") or installs the game for every user
-# of the machine ("install", under /usr/local).
+# again under the sanitizers ("sanitize"), plays it with random input for a
+# while ("soak [MINUTES] [SEED]", 60 minutes and a seed from the clock by
+# default) or installs the game for every user of the machine ("install",
+# under /usr/local).
 # Run as root or through sudo; the build and the game run as the calling user.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -57,11 +59,23 @@ case "$action" in
     cd build-sanitize
     as_user env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
       ASAN_OPTIONS="$ASAN_OPTIONS" UBSAN_OPTIONS="$UBSAN_OPTIONS" LSAN_OPTIONS="$LSAN_OPTIONS" \
-      ctest --output-on-failure -j "$(nproc)" --timeout 900 ;;
+      ctest --output-on-failure -j "$(nproc)" --timeout 900
+    # Then 90 s of random play under the sanitizers, a new seed each run
+    # (printed first; a fault leaves its replay file in build-sanitize/).
+    as_user env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+      ASAN_OPTIONS="$ASAN_OPTIONS" UBSAN_OPTIONS="$UBSAN_OPTIONS" LSAN_OPTIONS="$LSAN_OPTIONS" \
+      tests/soak/soak --seconds 90 ;;
+  soak)
+    # Random play on the main build: MINUTES (60) from SEED (the clock's).
+    minutes=${2:-60}
+    seed=${3:-$(date +%s)}
+    cd build
+    as_user env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+      tests/soak/soak --seconds "$((minutes * 60))" --seed "$seed" ;;
   build)
     ;;
   install)
     cmake --install build ;;
   *)
-    echo "usage: $0 [play|test|sanitize|build|install]" >&2; exit 2 ;;
+    echo "usage: $0 [play|test|sanitize|soak [MINUTES] [SEED]|build|install]" >&2; exit 2 ;;
 esac
