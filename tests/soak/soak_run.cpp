@@ -2,6 +2,7 @@
 // on one player folder, every tick timed, the log watched for saves and
 // loads, the page, the hourglass and the memory checked.
 #include <malloc.h>
+#include <time.h>
 
 #include <cstdio>
 #include <cstring>
@@ -13,6 +14,7 @@
 #include "state/forms.h"
 #include "state/game_state.h"
 #include "persistence/saved_record_check.h"
+#include "platform/file_chooser.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "soak/soak.h"
@@ -38,6 +40,23 @@ double MemoryInUse() {
   return static_cast<double>(info.uordblks + info.hblkhd);
 #endif
 }
+
+// A tick's cost: the processor time of this thread, which the other programs
+// of a shared machine do not inflate, and the real time, which also counts
+// what the tick waited for (a disk).
+struct Stopwatch {
+  timespec cpu0{};
+  std::chrono::steady_clock::time_point wall0 = std::chrono::steady_clock::now();
+  Stopwatch() { clock_gettime(CLOCK_THREAD_CPUTIME_ID, &cpu0); }
+  double CpuMs() const {
+    timespec now{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+    return (now.tv_sec - cpu0.tv_sec) * 1e3 + (now.tv_nsec - cpu0.tv_nsec) / 1e6;
+  }
+  double WallMs() const {
+    return std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - wall0).count();
+  }
+};
 
 std::string Records() {
   std::string bytes;
@@ -128,12 +147,20 @@ bool SoakInput::Parse(const std::string& line, SoakInput& out) {
 
 Soak::Soak(const SoakOptions& o) : options(o), random(o.seed), begun(std::chrono::steady_clock::now()) {
   playerFolder_ = MakeTempFolder("soak-player");
+  // The import buttons' file chooser: cancelled, a head, a background, or a
+  // file that is no picture.
+  SetFileChooserStandIn([this](const FileChoice&) -> std::string {
+    const char* answers[] = {"", "", "/bitmaps/tete/Chat.bmp", "/bitmaps/background/0000.jpg", "/bin/pays.txt"};
+    const std::string answer = answers[random() % 5];
+    return answer.empty() ? answer : GAME_DIR + answer;
+  });
   Start();
   memoryAtStart = memoryHighest = MemoryInUse();
 }
 
 Soak::~Soak() {
   harness_.reset();
+  SetFileChooserStandIn(nullptr);
   std::error_code ignored;
   if (!Faulted()) fs::remove_all(playerFolder_, ignored);
 }
@@ -174,10 +201,9 @@ void Soak::Fault(const std::string& what) {
 }
 
 void Soak::Tick(const char* after) {
-  const auto t0 = std::chrono::steady_clock::now();
+  const Stopwatch watch;
   harness_->Tick();
-  const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
-  AfterTick(after, ms, true);
+  AfterTick(after, watch.CpuMs(), watch.WallMs(), true);
 }
 
 bool Soak::Do(const SoakInput& input) {
@@ -192,7 +218,7 @@ bool Soak::Do(const SoakInput& input) {
   Harness& h = *harness_;
   const std::string titleBefore = G.gameTitle.str();
   const bool builtBefore = G.boardReady || G.gameTitle.empty();
-  const auto t0 = std::chrono::steady_clock::now();
+  const Stopwatch watch;
   switch (input.kind) {
     case SoakInput::Move: h.MoveTo(input.x, input.y); break;
     case SoakInput::Press: h.Press(input.x, input.y, input.button); break;
@@ -209,27 +235,28 @@ bool Soak::Do(const SoakInput& input) {
   // The event and the frame after it, timed together: a handler's work
   // stalls the loop as a tick's does.
   if (!Form1.closed) harness_->Tick();
-  const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - t0).count();
   // A variant started, or a board still being built, is no play yet.
   const bool play = builtBefore && titleBefore == G.gameTitle.str() && (G.boardReady || G.gameTitle.empty());
-  AfterTick(input.Line().c_str(), ms, play);
+  AfterTick(input.Line().c_str(), watch.CpuMs(), watch.WallMs(), play);
   return !Faulted() && !Form1.closed;
 }
 
-void Soak::AfterTick(const char* after, double ms, bool countsAsPlay) {
+void Soak::AfterTick(const char* after, double cpuMs, double wallMs, bool countsAsPlay) {
   const int fired = TimersFired().seconds;
   secondsFiredThisTick_ = fired != secondsFiredBefore_;
   secondsFiredBefore_ = fired;
   const bool building = !G.boardReady && !G.gameTitle.empty();
   if (countsAsPlay && !building && !Form1.closed) {
-    if (ms > largestTickMs) {
-      largestTickMs = ms;
-      largestTickWhere = std::string(after) + " (" + (G.gameTitle.empty() ? "screen " + std::to_string(G.currentScreen)
-                                                                           : G.gameTitle.str()) + ")";
-    }
-    if (ms > options.tickLimitMs)
-      Fault("a tick took " + std::to_string(ms) + " ms after '" + after + "' in " + G.gameTitle.str() + ", screen " +
-            std::to_string(G.currentScreen));
+    const std::string where = std::string(after) + " (" +
+                              (G.gameTitle.empty() ? "screen " + std::to_string(G.currentScreen) : G.gameTitle.str()) +
+                              ")";
+    if (cpuMs > largestTickMs) largestTickMs = cpuMs, largestTickWhere = where;
+    if (wallMs > largestTickWallMs) largestTickWallMs = wallMs;
+    if (cpuMs > options.tickLimitMs) Fault("a tick took " + std::to_string(cpuMs) + " ms after " + where);
+    // Real time also counts the waits (a disk), but a busy machine stretches
+    // it too: only ten times the limit is a fault.
+    if (wallMs > 10 * options.tickLimitMs)
+      Fault("a tick took " + std::to_string(wallMs) + " ms of real time after " + where);
   }
   WatchLog(false);
   if (Form1.closed) return;
@@ -349,7 +376,8 @@ void Soak::WriteReplay(const std::string& path) const {
 }
 
 void Soak::Report() const {
-  std::printf("soak: largest tick %.1f ms (%s)\n", largestTickMs, largestTickWhere.c_str());
+  std::printf("soak: largest tick %.1f ms of processor time (%s), %.1f ms of real time\n", largestTickMs,
+              largestTickWhere.c_str(), largestTickWallMs);
   std::printf("soak: memory in use %.1f MB at start, %.1f MB after warm-up, %.1f MB at the end, %.1f MB at most\n",
               memoryAtStart / 1e6, memoryAfterWarmUp / 1e6, memoryAtEnd / 1e6, memoryHighest / 1e6);
   std::printf("soak: pages opened %zu of 8, travelled %s, quick save %s\n", screensOpened.size(),
