@@ -19,6 +19,7 @@ struct Memory {
   int stepsInGame = 0;
   int patience = 20;  // steps before a game is given up
   bool savedThisGame = false;
+  bool solving = false;  // guesses a hangman's letters right, to win it
   std::string game;
 } memory;
 
@@ -216,6 +217,27 @@ void TypeASearch(Soak& s) {
   Key(s, kVkReturn);
 }
 
+// A hangman's alphabet lies on cells (7-19, 2-3).
+bool HangmanOnBoard() {
+  return G.boardReady && !G.gameWon && !G.gameLost && G.boardLetters[CellIndex(7, 2)] == 'A' &&
+         G.boardLetters[CellIndex(19, 3)] == 'Z';
+}
+
+// The next letter of the hidden word not yet shown; a wait while the last
+// guess still sweeps the word.
+void GuessALetter(Soak& s) {
+  const std::string solution = G.wordSlots[0].str(), shown = G.wordSlots[1].str();
+  for (char c : solution) {
+    if (c < 'A' || c > 'Z' || shown.find(c) != std::string::npos) continue;
+    if (G.gameChar != ' ') return (void)Wait(s, 500);
+    const int k = c - 'A';
+    const Point cell = PointOfCell({7 + k % 13, 2 + k / 13});
+    Click(s, {cell.x + 15, cell.y + 15});
+    return (void)Wait(s, 1000);
+  }
+  Wait(s, 500);
+}
+
 void SteeredStep(Soak& s) {
   const bool inGame = !G.gameTitle.empty() || G.travelMapShowing;
   if (G.currentScreen == 8 || G.currentScreen == 9) return TypeASearch(s);
@@ -223,6 +245,7 @@ void SteeredStep(Soak& s) {
   if (G.currentScreen == 100) return (void)Click(s, PagePoint(s));
   if (G.currentScreen >= 3) return (void)Key(s, kVkEscape);
   if (inGame) {
+    if (memory.solving && HangmanOnBoard()) return GuessALetter(s);
     if (!memory.savedThisGame && memory.stepsInGame > 3 && G.boardReady && Chance(s, 0.3)) {
       memory.savedThisGame = true;
       return (void)ClickButton(s, 440, 540);
@@ -262,6 +285,7 @@ void PlayOneStep(Soak& s) {
     memory.stepsInGame = 0;
     memory.patience = Uniform(s, 5, 40);
     memory.savedThisGame = false;
+    memory.solving = Chance(s, 0.7);
   }
   ++memory.stepsInGame;
   if (G.splashShowing) return (void)(Chance(s, 0.5) ? Click(s, SomePoint(s)) : Wait(s, 10 * Uniform(s, 0, 300)));
