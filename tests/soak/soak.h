@@ -17,7 +17,7 @@ struct SoakInput {
   enum Kind { Move, Press, Release, Key, Text, Wait, Restart } kind = Wait;
   int x = 0, y = 0, button = 1;
   int key = 0;
-  std::string text;  // Latin-1
+  std::string text = {};  // Latin-1
   int ms = 0;
   std::string Line() const;
   static bool Parse(const std::string& line, SoakInput& out);
@@ -91,6 +91,7 @@ class Soak {
   int secondsFiredBefore_ = 0;
   bool secondsFiredThisTick_ = false;
   std::map<int, double> memoryBaseline_;  // by loaded word count
+  size_t variantsAtMark_ = 0;
 };
 
 // Plays one step: a random input or a steered move towards what the run has

@@ -27,31 +27,11 @@ int Uniform(Soak& s, int low, int high) { return std::uniform_int_distribution<i
 bool Chance(Soak& s, double p) { return std::uniform_real_distribution<double>(0, 1)(s.random) < p; }
 
 bool Feed(Soak& s, SoakInput::Kind kind, int x = 0, int y = 0, int button = 1) {
-  SoakInput in;
-  in.kind = kind;
-  in.x = x;
-  in.y = y;
-  in.button = button;
-  return s.Do(in);
+  return s.Do({.kind = kind, .x = x, .y = y, .button = button});
 }
-bool Key(Soak& s, int key) {
-  SoakInput in;
-  in.kind = SoakInput::Key;
-  in.key = key;
-  return s.Do(in);
-}
-bool Text(Soak& s, const std::string& text) {
-  SoakInput in;
-  in.kind = SoakInput::Text;
-  in.text = text;
-  return s.Do(in);
-}
-bool Wait(Soak& s, int ms) {
-  SoakInput in;
-  in.kind = SoakInput::Wait;
-  in.ms = ms;
-  return s.Do(in);
-}
+bool Key(Soak& s, int key) { return s.Do({.kind = SoakInput::Key, .key = key}); }
+bool Text(Soak& s, const std::string& text) { return s.Do({.kind = SoakInput::Text, .text = text}); }
+bool Wait(Soak& s, int ms) { return s.Do({.kind = SoakInput::Wait, .ms = ms}); }
 bool Click(Soak& s, Point p, int button = 1) {
   return Feed(s, SoakInput::Move, p.x, p.y) && Feed(s, SoakInput::Press, p.x, p.y, button) &&
          Feed(s, SoakInput::Release, p.x, p.y, button);
@@ -274,9 +254,7 @@ void SteeredStep(Soak& s) {
 void PlayOneStep(Soak& s) {
   if (s.ProgramClosed()) {
     memory = Memory{};
-    SoakInput restart;
-    restart.kind = SoakInput::Restart;
-    s.Do(restart);
+    s.Do({.kind = SoakInput::Restart});
     return;
   }
   const std::string game = G.gameTitle.str();

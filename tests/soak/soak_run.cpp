@@ -58,16 +58,6 @@ struct Stopwatch {
   }
 };
 
-std::string Records() {
-  std::string bytes;
-  auto add = [&bytes](const void* record, size_t size) { bytes.append(static_cast<const char*>(record), size); };
-  add(&static_cast<const BoardRecord&>(G), sizeof(BoardRecord));
-  add(&static_cast<const MainRecord&>(G), sizeof(MainRecord));
-  add(&static_cast<const TravelRecord&>(G), sizeof(TravelRecord));
-  add(&static_cast<const ClockRecord&>(G), sizeof(ClockRecord));
-  return bytes;
-}
-
 constexpr size_t kMain = sizeof(BoardRecord);
 constexpr size_t kClock = sizeof(BoardRecord) + sizeof(MainRecord) + sizeof(TravelRecord);
 
@@ -310,7 +300,7 @@ void Soak::SaveWritten(const std::string& name, bool quick) {
   ReadBinary(SaveFile(name), bytes);
   std::string why;
   if (!CheckedSavedImage(bytes, why)) Fault("the loader refuses the save just written (" + why + "): " + name);
-  const std::string diff = Difference(bytes, Records(), secondsFiredThisTick_);
+  const std::string diff = Difference(bytes, SavedRecords(), secondsFiredThisTick_);
   if (!diff.empty()) Fault("the save " + name + " differs from the state at " + diff);
   savedHashes_[Lower(name)] = std::hash<std::string>{}(bytes);
   if (quick) quickSaveBytes_ = bytes;
@@ -326,7 +316,7 @@ void Soak::SaveLoaded(const std::string& name, bool atStart) {
   else ReadBinary(SaveFile(name), bytes);
   const auto known = savedHashes_.find(Lower(name));
   if (known == savedHashes_.end() || known->second != std::hash<std::string>{}(bytes)) return;
-  const std::string diff = Difference(bytes, Records(), !atStart && secondsFiredThisTick_);
+  const std::string diff = Difference(bytes, SavedRecords(), !atStart && secondsFiredThisTick_);
   if (!diff.empty()) Fault("the save " + name + " loaded back differs at " + diff);
 }
 
@@ -346,8 +336,10 @@ bool Soak::CheckStep() {
 }
 
 // Memory is compared between like moments: the game list, no game, the same
-// word list loaded. The first such moment after the warm-up (a sixth of the
-// run) sets the mark; any later one must stay within 10 % of it.
+// word list loaded, no variant started for the first time since (a first
+// start loads pictures, grids and help that stay). The first such moment
+// after the warm-up (a sixth of the run) sets the mark; any later one must
+// stay within 10 % of it.
 void Soak::SampleMemory() {
   const double now = MemoryInUse();
   memoryAtEnd = now;
@@ -355,6 +347,8 @@ void Soak::SampleMemory() {
   const bool quiet = G.currentScreen == 1 && G.gameTitle.empty() && !G.travelMapShowing && !G.travelModeActive;
   if (!quiet || ElapsedSeconds() < options.seconds / 6) return;
   if (memoryAfterWarmUp == 0) memoryAfterWarmUp = now;
+  if (variantsStarted.size() != variantsAtMark_) memoryBaseline_.clear();
+  variantsAtMark_ = variantsStarted.size();
   auto [mark, first] = memoryBaseline_.emplace(wordLinesRead, now);
   if (!first && now > mark->second * 1.10)
     Fault("memory in use grew from " + std::to_string(mark->second / 1e6) + " MB to " + std::to_string(now / 1e6) +
