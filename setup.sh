@@ -2,9 +2,10 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Installs what is missing (Debian packages), builds the program and its data,
 # then plays the game ("play"), runs the whole test suite ("test"), runs it
-# again under the sanitizers ("sanitize"), installs the game for every user
-# of the machine ("install", under /usr/local) or makes the Debian package
-# ("package", into dist/).
+# again under the sanitizers ("sanitize"), plays it with random input for a
+# while ("soak [MINUTES] [SEED]", 60 minutes and a seed from the clock by
+# default), installs the game for every user of the machine ("install", under
+# /usr/local) or makes the Debian package ("package", into dist/).
 # Run as root or through sudo; the build and the game run as the calling user.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -62,7 +63,19 @@ case "$action" in
     cd build-sanitize
     as_user env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
       ASAN_OPTIONS="$ASAN_OPTIONS" UBSAN_OPTIONS="$UBSAN_OPTIONS" LSAN_OPTIONS="$LSAN_OPTIONS" \
-      ctest --output-on-failure -j "$(nproc)" --timeout 900 ;;
+      ctest --output-on-failure -j "$(nproc)" --timeout 900
+    # Then 90 s of random play under the sanitizers, a new seed each run
+    # (printed first; a fault leaves its replay file in build-sanitize/).
+    as_user env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+      ASAN_OPTIONS="$ASAN_OPTIONS" UBSAN_OPTIONS="$UBSAN_OPTIONS" LSAN_OPTIONS="$LSAN_OPTIONS" \
+      tests/soak/soak --seconds 90 ;;
+  soak)
+    # Random play on the main build: MINUTES (60) from SEED (the clock's).
+    minutes=${2:-60}
+    seed=${3:-$(date +%s)}
+    cd build
+    as_user env SDL_VIDEODRIVER=dummy SDL_AUDIODRIVER=dummy \
+      tests/soak/soak --seconds "$((minutes * 60))" --seed "$seed" ;;
   build)
     ;;
   install)
@@ -80,5 +93,5 @@ case "$action" in
         --buildinfo-file="dist/$name.buildinfo" --changes-file="dist/$name.changes"
     echo "Package: dist/$name.deb" ;;
   *)
-    echo "usage: $0 [play|test|sanitize|build|install|package]" >&2; exit 2 ;;
+    echo "usage: $0 [play|test|sanitize|soak [MINUTES] [SEED]|build|install|package]" >&2; exit 2 ;;
 esac

@@ -31,6 +31,9 @@ struct WordTable {
   // lookup after the table changed (a load is then not slowed by it).
   std::vector<uint32_t> index;
   bool indexStale = true;
+  // The words of a table that outlives a load (lengths 21-30), so that a
+  // reload adds each of them once only.
+  std::unordered_set<std::string> kept;
 };
 std::array<WordTable, longestWord + 1> tables;
 // The common tier of each length, laid out as the tables are.
@@ -112,9 +115,9 @@ bool StoreLine(std::string_view line) {
       Form1.Close();
       return false;
     }
-    // The tables of lengths 0 and 21-30 keep growing with every load (each
-    // variant start reloads the dictionary); once full, further lines of
-    // those lengths are left out instead of closing the program.
+    // The tables of lengths 0 and 21-30 keep the words of every load (each
+    // list adds its own); once full, further lines of those lengths are left
+    // out instead of closing the program.
     return true;
   }
   WordTable& table = tables[L];
@@ -124,6 +127,13 @@ bool StoreLine(std::string_view line) {
   // The last character of a line is never folded, only upper-cased.
   for (size_t i = 0; i + 1 < length; ++i) out[i] = static_cast<char>(foldTables.foldUpper[static_cast<uint8_t>(line[i])]);
   if (length > 0) out[length - 1] = static_cast<char>(foldTables.upper[static_cast<uint8_t>(line[length - 1])]);
+  // The tables that outlive a load take each word once: every variant start
+  // reloads the dictionary, and its long words stored again each time made
+  // memory grow with every game.
+  if ((L == 0 && wordCount[0] > 0) || (L > 20 && !table.kept.emplace(out, length).second)) {
+    table.bytes.resize(at);
+    return true;
+  }
   ++wordCount[L];
   table.indexStale = true;
   return true;
@@ -300,6 +310,7 @@ void ClearWordStore() {
     wordCount[L] = 0;
     tables[L].bytes.clear();
     tables[L].index.clear();
+    tables[L].kept.clear();
     tables[L].indexStale = true;
   }
   wordLinesRead = 0;

@@ -39,6 +39,16 @@ std::string ReadFileBytes(const std::string& realPath) {
   return buffer.str();
 }
 
+std::string SavedRecords() {
+  std::string bytes;
+  auto add = [&bytes](const void* record, size_t size) { bytes.append(static_cast<const char*>(record), size); };
+  add(&static_cast<const BoardRecord&>(G), sizeof(BoardRecord));
+  add(&static_cast<const MainRecord&>(G), sizeof(MainRecord));
+  add(&static_cast<const TravelRecord&>(G), sizeof(TravelRecord));
+  add(&static_cast<const ClockRecord&>(G), sizeof(ClockRecord));
+  return bytes;
+}
+
 Harness::Harness(HarnessOptions options) : options_(options) {
   root_ = MakeTempFolder("harness");
   programDir = root_ + "game/";

@@ -62,6 +62,10 @@ class Harness {
   HarnessOptions options_;
 };
 
+// The four saved records of the state, one after the other, as a save
+// writes them.
+std::string SavedRecords();
+
 // A fresh temporary folder with a trailing '/'.
 std::string MakeTempFolder(const std::string& tag);
 void WriteFileBytes(const std::string& realPath, const std::string& bytes);

@@ -18,16 +18,6 @@ namespace {
 
 const std::string kDump = std::string(SOURCE_DIR) + "/tests/regression/data/hangman_session.dump";
 
-std::string SavedRecords() {
-  std::string bytes;
-  auto add = [&bytes](const void* record, size_t size) { bytes.append(static_cast<const char*>(record), size); };
-  add(&static_cast<const BoardRecord&>(G), sizeof(BoardRecord));
-  add(&static_cast<const MainRecord&>(G), sizeof(MainRecord));
-  add(&static_cast<const TravelRecord&>(G), sizeof(TravelRecord));
-  add(&static_cast<const ClockRecord&>(G), sizeof(ClockRecord));
-  return bytes;
-}
-
 const char* RecordAt(size_t offset) {
   if (offset < sizeof(BoardRecord)) return "board";
   offset -= sizeof(BoardRecord);

@@ -64,9 +64,24 @@ TEST_F(WordFiles, ALoadReplacesShortWordsAndAppendsLongOnes) {
   EXPECT_EQ(Table(4), Words({"ROSE"}));
   EXPECT_EQ(wordCount[3], 0);
   EXPECT_EQ(Table(25), Words({"ANTICONSTITUTIONNELLEMENT", "ROSEROSEROSEROSEROSEROSE!"}));
-  // Lengths 0 and 21-30 keep growing with every load.
+  // Lengths 0 and 21-30 keep the words of every load, each word once.
   LoadWordList(1);
-  EXPECT_EQ(wordCount[25], 3);
+  EXPECT_EQ(wordCount[25], 2);
+  EXPECT_EQ(Table(4), Words({"CHAT"}));
+}
+
+// Each variant start reloads the dictionary: the tables that outlive a load
+// must not grow with it, or memory grows with every game played.
+TEST_F(WordFiles, ReloadingAListKeepsTheLongWordTablesLevel) {
+  LoadFrench({"chat", "", "anticonstitutionnellement", "intergouvernementalisation", "anticonstitutionnellement"});
+  EXPECT_EQ(wordCount[25], 1);
+  EXPECT_EQ(wordCount[0], 1);
+  for (int load = 0; load < 50; ++load) LoadWordList(1);
+  EXPECT_EQ(wordCount[25], 1);
+  EXPECT_EQ(wordCount[26], 1);
+  EXPECT_EQ(wordCount[0], 1);
+  EXPECT_TRUE(IsWord("ANTICONSTITUTIONNELLEMENT"));
+  EXPECT_TRUE(IsWord(""));
   EXPECT_EQ(Table(4), Words({"CHAT"}));
 }
 
@@ -130,7 +145,12 @@ TEST_F(WordFiles, ATableHoldsSixtyThousandWords) {
 }
 
 TEST_F(WordFiles, AFullLongWordTableLeavesFurtherLongWordsOut) {
-  std::vector<std::string> lines(60001, std::string(21, 'z'));
+  std::vector<std::string> lines;
+  for (int i = 0; i <= 60000; ++i) {
+    std::string w(16, 'z');
+    for (int k = i, d = 0; d < 5; ++d, k /= 26) w += static_cast<char>('a' + k % 26);
+    lines.push_back(w);
+  }
   lines.push_back("chat");
   LoadFrench(lines);
   EXPECT_FALSE(Form1.closed);
