@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak: the whole program, headless on the real data, fed seeded random
 // input for minutes or hours, its invariants checked after every step.
 #pragma once

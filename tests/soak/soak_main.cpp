@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak program: `soak --seed S --seconds N` plays for N seconds of real
 // time from seed S (a new seed from the clock when none is given, printed
 // first); `soak --replay FILE` plays a replay file again. It ends with the

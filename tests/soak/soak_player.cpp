@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak's player: random input weighted towards where things happen (the
 // board, the palette, the toolbar, the menus and pages), and now and then a
 // steered move towards what the run has not done yet.

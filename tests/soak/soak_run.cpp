@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The soak's program under test and its invariants: the harness restarted
 // on one player folder, every tick timed, the log watched for saves and
 // loads, the page, the hourglass and the memory checked.
