@@ -64,9 +64,9 @@ cmp -s "$own" "$installed" || fail "the installed program does not show the game
 [ ! -s "$stage/elsewhere/output.log" ] || fail "a normal start wrote: $(head -5 "$stage/elsewhere/output.log")"
 
 # The command line.
-"$prefix/bin/lettrarium" --version | grep -Ex "lettrarium [0-9]+\.[0-9]+\.[0-9]+" > /dev/null || fail "--version"
-"$prefix/bin/lettrarium" --help | grep -- --verbose > /dev/null || fail "--help lists no --verbose"
+"$bin" --version | grep -Ex "lettrarium [0-9]+\.[0-9]+\.[0-9]+" > /dev/null || fail "--version"
+"$bin" --help | grep -- --verbose > /dev/null || fail "--help lists no --verbose"
 status=0
-"$prefix/bin/lettrarium" --no-such-option 2> "$stage/unknown.log" || status=$?
+"$bin" --no-such-option 2> "$stage/unknown.log" || status=$?
 [ "$status" = 2 ] && grep -q Usage "$stage/unknown.log" || fail "an unknown option did not exit 2 with the usage"
 echo "installed under $prefix: data, desktop entry, metadata, icons and man page; the game list shows, quietly; the options answer"
