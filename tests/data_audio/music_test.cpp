@@ -106,6 +106,7 @@ TEST(Music, TheToolWritesTheSameBytesAgain) {
   EXPECT_EQ(FilesEnding(folder, ".mid"), Pieces());
   for (const std::string& name : Pieces())
     EXPECT_EQ(ReadBytes(folder + "/" + name), ReadBytes(kMusic + name)) << name;
+  std::filesystem::remove_all(folder);
 }
 
 // The reader itself, on small hand-made files: running status across note

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 
 #include "files.h"
 #include "wave_reader.h"
@@ -77,6 +78,7 @@ TEST(SoundEffects, TheToolWritesTheSameBytesAgain) {
     const std::string name = std::to_string(n) + ".wav";
     EXPECT_EQ(ReadBytes(folder + "/" + name), ReadBytes(kSounds + name)) << name;
   }
+  std::filesystem::remove_all(folder);
 }
 
 TEST(WaveReader, RejectsBrokenHeaders) {

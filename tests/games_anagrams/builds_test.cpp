@@ -50,7 +50,7 @@ TEST(AnagramBuilds, EveryVariantBuildsAHundredValidBoards) {
   RealData h;
   for (int variant = 16; variant <= 18; ++variant) {
     const int n = 14 - 4 * (variant - 16), s = 10 - n / 2;
-    for (int game = 0; game < 100; ++game) {
+    for (int game = 0; game < kSelfTestBuilds; ++game) {
       ASSERT_TRUE(h.Build(static_cast<uint8_t>(variant))) << variant;
       const std::string word = G.wordSlots[0].str(), answer = G.wordSlots[1].str();
       ASSERT_EQ(word.size(), static_cast<size_t>(n));
@@ -71,7 +71,7 @@ TEST(ExtraLetterBuilds, EveryVariantBuildsAHundredValidBoards) {
   for (int variant = 19; variant <= 21; ++variant) {
     const int lines = 4 - (variant - 19);
     int shortWords = 0;
-    for (int game = 0; game < 100; ++game) {
+    for (int game = 0; game < kSelfTestBuilds; ++game) {
       ASSERT_TRUE(h.Build(static_cast<uint8_t>(variant))) << variant;
       const int b = G.gamePhase;
       ASSERT_TRUE(b == 1 || b == 2);
@@ -93,7 +93,7 @@ TEST(ExtraLetterBuilds, EveryVariantBuildsAHundredValidBoards) {
       for (int k = lines; k < 10; ++k) EXPECT_EQ(G.wordSlots[k].str(), "");
     }
     // Both word lengths come up.
-    EXPECT_GT(shortWords, 20);
-    EXPECT_LT(shortWords, 80);
+    EXPECT_GT(shortWords, kSelfTestBuilds / 5);
+    EXPECT_LT(shortWords, kSelfTestBuilds * 4 / 5);
   }
 }

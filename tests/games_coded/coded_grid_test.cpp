@@ -130,7 +130,7 @@ TEST(CodedGridBuild, EveryVariantBuildsAHundredValidBoards) {
   for (const auto& [variant, size] : variants) {
     std::set<std::string> grids;
     h.StartGame(variant);
-    for (int build = 0; build < 100; ++build) {
+    for (int build = 0; build < kSelfTestBuilds; ++build) {
       if (build > 0) h.Rebuild(variant);
       ASSERT_EQ(G.boardReady, 1);
       const std::string context = "variant " + std::to_string(variant) + " build " + std::to_string(build);

@@ -48,11 +48,11 @@ struct GridGame : Harness {
     uint8_t variant;
     int size;
   };
-  // Builds each variant on seeds 1 to 100 and checks every board.
+  // Builds each variant on seeds 1 to 100 (kSelfTestBuilds) and checks every board.
   void BuildEverySeed(std::initializer_list<VariantSize> variants,
                       const std::function<void(uint8_t variant, int size)>& check) {
     for (const auto& [variant, size] : variants)
-      for (uint32_t seed = 1; seed <= 100; ++seed) {
+      for (uint32_t seed = 1; seed <= kSelfTestBuilds; ++seed) {
         SCOPED_TRACE("variant " + std::to_string(variant) + " seed " + std::to_string(seed));
         Rebuild(variant, seed);
         ASSERT_EQ(G.boardReady, 1);

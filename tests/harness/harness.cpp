@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 #include "platform/audio.h"
 #include "platform/clock.h"
@@ -20,9 +21,23 @@
 
 namespace fs = std::filesystem;
 
-std::string MakeTempFolder(const std::string& tag) {
+namespace {
+// The folders to remove when the test program ends, so that runs of the
+// suite leave nothing behind in /tmp.
+struct FoldersToRemove {
+  std::vector<std::string> paths;
+  ~FoldersToRemove() {
+    std::error_code ignored;
+    for (const std::string& path : paths) fs::remove_all(path, ignored);
+  }
+};
+FoldersToRemove foldersToRemove;
+}  // namespace
+
+std::string MakeTempFolder(const std::string& tag, bool removeAtExit) {
   std::string pattern = (fs::temp_directory_path() / ("lettrarium-" + tag + "-XXXXXX")).string();
   char* made = mkdtemp(pattern.data());
+  if (made && removeAtExit) foldersToRemove.paths.push_back(made);
   return std::string(made ? made : pattern.c_str()) + "/";
 }
 

@@ -137,7 +137,7 @@ bool SoakInput::Parse(const std::string& line, SoakInput& out) {
 }
 
 Soak::Soak(const SoakOptions& o) : options(o), random(o.seed), begun(std::chrono::steady_clock::now()) {
-  playerFolder_ = MakeTempFolder("soak-player");
+  playerFolder_ = MakeTempFolder("soak-player", false);
   // The import buttons' file chooser: cancelled, a head, a background, or a
   // file that is no picture.
   SetFileChooserStandIn([this](const FileChoice&) -> std::string {
