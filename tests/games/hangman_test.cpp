@@ -197,7 +197,9 @@ TEST(Dispatcher, EveryVariantStartsAndShowsItsTitleWithoutCrashing) {
   for (int v = 1; v <= 150; ++v) {
     StartVariant(static_cast<uint8_t>(v));
     h.Tick(3);
-    if (!G.gameTitle.empty()) EXPECT_EQ(G.gameTitle.str(), G.variantName[v]) << v;
+    if (!G.gameTitle.empty()) {
+      EXPECT_EQ(G.gameTitle.str(), G.variantName[v]) << v;
+    }
     h.Key(kVkEscape);
     h.Run(10100);
   }
