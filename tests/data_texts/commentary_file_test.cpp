@@ -3,8 +3,8 @@
 // every entry the program reads, and the texts fit where they are drawn.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <map>
-#include <regex>
 #include <set>
 
 #include "built_text.h"
@@ -103,15 +103,23 @@ CommentaryFile ReadCommentaryFile() {
   return file;
 }
 
+// The number of a line "Tx<digits>=...", or -1 for any other line.
+int KeyNumber(const std::string& line) {
+  if (line.rfind("Tx", 0) != 0) return -1;
+  size_t end = 2;
+  while (end < line.size() && std::isdigit(static_cast<unsigned char>(line[end]))) ++end;
+  if (end == 2 || end - 2 > 6 || end >= line.size() || line[end] != '=') return -1;
+  return std::stoi(line.substr(2, end - 2));
+}
+
 // Last key of an unbroken run Tx1, Tx2, ... in the file's order of lines.
 int LastKeyOfTheRun(const std::vector<std::string>& lines) {
-  const std::regex key("Tx([0-9]+)=.*");
   int last = 0;
-  std::smatch m;
   for (const std::string& line : lines) {
-    if (!std::regex_match(line, m, key)) continue;
-    if (std::stoi(m[1]) != last + 1) return -last;
-    last = std::stoi(m[1]);
+    const int key = KeyNumber(line);
+    if (key < 0) continue;
+    if (key != last + 1) return -last;
+    last = key;
   }
   return last;
 }
@@ -134,7 +142,8 @@ TEST(CommentaryFile, IsOneSectionOfKeysTx1OnwardWithoutAGap) {
       ++sections;
       continue;
     }
-    EXPECT_TRUE(std::regex_match(line, std::regex("Tx[1-9][0-9]*=.+"))) << line;
+    // Tx<n>=<text>: a number without leading zero, and some text.
+    EXPECT_TRUE(KeyNumber(line) > 0 && line[2] != '0' && line.find('=') + 1 < line.size()) << line;
     EXPECT_EQ(sections, 1) << "a key before the section: " << line;
   }
   EXPECT_EQ(sections, 1);
