@@ -65,7 +65,7 @@ std::string SavedRecords() {
 }
 
 Harness::Harness(HarnessOptions options) : options_(options) {
-  root_ = MakeTempFolder("harness");
+  root_ = MakeTempFolder("harness", false);  // the destructor removes it
   programDir = root_ + "game/";
   dataPrefix = root_ + "player/";
   fs::create_directories(programDir + "txt");

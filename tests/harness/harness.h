@@ -69,6 +69,8 @@ std::string SavedRecords();
 // A fresh temporary folder with a trailing '/', removed when the test
 // program ends unless `removeAtExit` is false.
 std::string MakeTempFolder(const std::string& tag, bool removeAtExit = true);
+void WriteFileBytes(const std::string& realPath, const std::string& bytes);
+std::string ReadFileBytes(const std::string& realPath);
 
 // How many boards a builder's self-test makes of each variant: a hundred, and
 // fewer in the sanitizer build, where a build is five to ten times slower
@@ -77,5 +79,3 @@ std::string MakeTempFolder(const std::string& tag, bool removeAtExit = true);
 #define LETTRARIUM_SELF_TEST_BUILDS 100
 #endif
 constexpr int kSelfTestBuilds = LETTRARIUM_SELF_TEST_BUILDS;
-void WriteFileBytes(const std::string& realPath, const std::string& bytes);
-std::string ReadFileBytes(const std::string& realPath);
