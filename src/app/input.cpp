@@ -2,6 +2,7 @@
 // Mouse and key handlers of the main window. They act at once only on the
 // board and on end-of-game clicks; everywhere else they record the click for
 // the next tick's screens.
+#include "catalogue/screen_actions.h"
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
@@ -37,10 +38,10 @@ static void AcknowledgeWin() {
 }
 
 void TForm1::DXMouseMove(int x, int y) {
-  G.cursorShape = 0;
+  G.cursorShape = kCursorDefault;
   if (G.letterFlying) return;
   G.mousePos = {x, y};
-  if (G.currentScreen > 0) return;
+  if (G.currentScreen > kScreenBoard) return;
   const Point cell = CellAtPoint(G.mousePos);
   G.hoverCellX = cell.x;
   G.hoverCellY = cell.y;
@@ -54,7 +55,7 @@ void TForm1::DXMouseDown(int button) {
     LoadBackground(52);
     return;
   }
-  if (G.currentScreen > 0 || G.hoverHot) {
+  if (G.currentScreen > kScreenBoard || G.hoverHot) {
     G.clickPending = 1;
     G.clickTick = Now();
     return;
@@ -91,11 +92,11 @@ void TForm1::DXMouseUp(int button) {
 }
 
 static void HandleEscape() {
-  if (G.currentScreen >= 2) {
-    G.currentScreen = 0;
+  if (G.currentScreen >= kScreenVariantMenu) {
+    G.currentScreen = kScreenBoard;
     return;
   }
-  if (G.currentScreen == 1) ScreenAction(100);
+  if (G.currentScreen == kScreenGameList) ScreenAction(100);
   if (G.gameWon && !G.winHandled) AcknowledgeWin();
   if (G.gameLost && !G.travelModeActive) G.gameTitle.clear();
   if (G.gameWon || G.gameLost) {
@@ -129,12 +130,12 @@ static void TypeKey(int key) {
   std::string& text = G.typedText;
   if (key == kVkBack) {
     if (!text.empty()) text.pop_back();
-    if (G.currentScreen == 6) G.playerName = text.substr(0, 100);
+    if (G.currentScreen == kScreenPlayer) G.playerName = text.substr(0, 100);
   } else if (key == kVkReturn) {
-    PlaySound(1);
-    if (G.currentScreen == 6) G.playerName = text.substr(0, 100);
-    if (G.currentScreen == 8) FindAnagramsTool();
-    if (G.currentScreen == 9) FindIncompleteTool();
+    PlaySound(kSoundChoice);
+    if (G.currentScreen == kScreenPlayer) G.playerName = text.substr(0, 100);
+    if (G.currentScreen == kScreenAnagramSearch) FindAnagramsTool();
+    if (G.currentScreen == kScreenIncompleteSearch) FindIncompleteTool();
   } else if (key == kVkSpace || (key >= 48 && key <= 58) || (key >= 65 && key <= 90)) {
     if (text.size() < 16) text += static_cast<char>(key);
   } else if (key == kVkMultiply || key == kVkOem5) {
@@ -145,7 +146,7 @@ static void TypeKey(int key) {
 void TForm1::FormKeyDown(int key) {
   NotePressForMessage();
   if (key == kVkEscape) HandleEscape();
-  if (G.currentScreen == 6 || G.currentScreen == 8 || G.currentScreen == 9) TypeKey(key);
+  if (G.currentScreen == kScreenPlayer || G.currentScreen == kScreenAnagramSearch || G.currentScreen == kScreenIncompleteSearch) TypeKey(key);
   else if (key != kVkEscape) PlayKey(key);
 }
 
@@ -153,7 +154,7 @@ void TForm1::FormKeyDown(int key) {
 // the same pages and limit as the typed keys; the searches' jokers '*' and
 // '?' come however the layout types them. Off those pages it plays the game.
 void TForm1::FormKeyPress(const std::string& latin1) {
-  if (G.currentScreen != 6 && G.currentScreen != 8 && G.currentScreen != 9) {
+  if (G.currentScreen != kScreenPlayer && G.currentScreen != kScreenAnagramSearch && G.currentScreen != kScreenIncompleteSearch) {
     PlayTypedText(latin1);
     return;
   }

@@ -41,19 +41,19 @@ static void Arrive() {
   const int cx = G.heldOriginCell.x, cy = G.heldOriginCell.y;
   switch (G.flight.kind) {
     case 1:
-      PlaySound(2);
+      PlaySound(kSoundLanding);
       G.boardLetters[CellIndex(cx, cy)] = G.flight.text.empty() ? ' ' : G.flight.text[0];
       DropHeldLetters();
       break;
     case 2:
-      PlaySound(2);
+      PlaySound(kSoundLanding);
       PlaceWord(cx, cy, G.flight.text, 1, G.boardLetters, 1);
       DropHeldLetters();
       break;
     case 3:
-      PlaySound(2);
+      PlaySound(kSoundLanding);
       G.boardLetters[CellIndex(cx, cy)] = '*';
-      SetCellState(cx, cy, 3);
+      SetCellState(cx, cy, kCellBlack);
       DropHeldLetters();
       break;
     default:
@@ -105,7 +105,7 @@ void TForm1::DXTimer1Timer() {
   if (G.travelMapShowing) {
     DrawTravelMap();
     RunScreen(G.currentScreen);
-    if (G.hoverHot) G.cursorShape = -21;
+    if (G.hoverHot) G.cursorShape = kCursorHand;
     ScreenSetCursor(G.cursorShape);
     ScreenFlip(ThePage());
     G.clickPending = 0;
@@ -116,9 +116,9 @@ void TForm1::DXTimer1Timer() {
   if (!G.gameTitle.empty()) RunCurrentGame();
   if (G.lettersHeld) DrawHeldLetters();
   if (G.letterFlying) LandFlight();
-  if (G.currentScreen == 0 && G.gameTitle.empty()) {
+  if (G.currentScreen == kScreenBoard && G.gameTitle.empty()) {
     LoadBackground(52);
-    G.currentScreen = 1;
+    G.currentScreen = kScreenGameList;
   }
   if (G.gameLost && !G.travelFailed) DrawBannerSlow();
   if (G.gameWon) {
@@ -132,15 +132,15 @@ void TForm1::DXTimer1Timer() {
   DrawStatusLine();
   if (G.gameWon && !G.endSoundPlayed) {
     G.endSoundPlayed = 1;
-    PlaySound(11);
+    PlaySound(kSoundWon);
   }
   if (G.gameLost && !G.endSoundPlayed) {
     G.endSoundPlayed = 1;
-    PlaySound(12);
+    PlaySound(kSoundLost);
   }
   if (!musique.fileName.empty() && musique.Position() >= musique.Length()) lancemusique_aleatoire();
   if (!G.boardReady && !G.gameTitle.empty() && !G.gameLost) {
-    G.cursorShape = -11;
+    G.cursorShape = kCursorHourglass;
     if (BlinkPhaseShown()) DrawCentredTileText(500, "Création du jeu en cours ...");
   }
   FlipAndSetCursor();

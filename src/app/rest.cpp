@@ -34,6 +34,13 @@ struct Fingerprint {
   }
 };
 
+// A field added to the shared state changes its size and stops the build
+// here: decide whether a tick may change it (then the fingerprint below must
+// read it, or the loop would rest through its change), then write the new
+// size. Checked on 64-bit builds, where the size is known.
+static_assert(sizeof(void*) != 8 || sizeof(GameState) == 276312,
+              "GameState changed: weigh the new field for StateFingerprint, then update this size");
+
 // Everything a tick reads or writes that may change from one tick to the
 // next: the whole shared state, the generator, the windows' timers and the
 // music player. A field added to the state belongs here too.

@@ -73,7 +73,7 @@ void TForm2::FormCreate() {
   G.gameEndTick = 0;
   G.interfaceLoaded = false;
   G.gameTitle.clear();
-  G.currentScreen = 1;
+  G.currentScreen = kScreenGameList;
   LoadBackground(52);
   ChargeCommentaires();
   Chargepays();

@@ -3,7 +3,8 @@
 
 #include <string>
 
-#include "catalogue/screens.h"
+#include "catalogue/page_widgets.h"
+#include "catalogue/screen_actions.h"
 #include "display/assets.h"
 #include "display/drawing.h"
 #include "catalogue/picture_import.h"
@@ -76,7 +77,7 @@ void DrawOptionsPage() {
   const int line = ClickedLine(listBackgrounds);
   if (line > 0 && !G.travelMapShowing) {
     ListBox& box = G.listBoxes[listBackgrounds];
-    PlaySound(1);
+    PlaySound(kSoundChoice);
     box.selected = line + box.top;
     G.backgroundIndex = box.selected;
     LoadBackground(box.selected);
@@ -97,7 +98,7 @@ void DrawScoresPage() {
   const int line = ClickedLine(listScores);
   if (line > 0) {
     G.listBoxes[listScores].selected = line + G.listBoxes[listScores].top;
-    PlaySound(1);
+    PlaySound(kSoundChoice);
   }
 }
 
@@ -117,7 +118,7 @@ void DrawPlayerPage() {
   ListBox& heads = G.listBoxes[listHeads];
   const int line = ClickedLine(listHeads);
   if (line > 0) {
-    PlaySound(1);
+    PlaySound(kSoundChoice);
     heads.selected = line + heads.top;
     LoadHead(heads.items[heads.selected]);
   }
@@ -139,7 +140,7 @@ void DrawPlayerPage() {
   Text(L() + 90, T + 375, Comment(82));
   if (PageButton(R() - 30, T + 355, 7)) {
     G.playerName = G.typedText.substr(0, 100);
-    G.currentScreen = 0;
+    G.currentScreen = kScreenBoard;
   }
 }
 
@@ -160,14 +161,14 @@ void DrawSavesPage() {
       }
     }
     if (saves.selected > 0 && PageButton(R() - 90, B - 20, 31)) {
-      G.currentScreen = 0;
+      G.currentScreen = kScreenBoard;
       LoadGame(saves.items[saves.selected]);
     }
   }
-  if (PageButton(R() - 30, B - 20, 7)) G.currentScreen = 0;
+  if (PageButton(R() - 30, B - 20, 7)) G.currentScreen = kScreenBoard;
   const int line = ClickedLine(listSaves);
   if (line > 0) {
-    PlaySound(1);
+    PlaySound(kSoundChoice);
     saves.selected = line + saves.top;
   }
 }
@@ -186,7 +187,7 @@ void DrawSearchPage(bool incomplete) {
     Text(L() + 290, T + 250, "pressez entrée.");
   }
   Text(L() + 290, T + 270, G.typedText + Caret());
-  if (PageButton(R() - 30, T + 355, 7)) G.currentScreen = 0;
+  if (PageButton(R() - 30, T + 355, 7)) G.currentScreen = kScreenBoard;
 }
 
 void DrawQuitPage() {

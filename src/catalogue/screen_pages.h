@@ -12,9 +12,3 @@ void DrawPlayerPage();
 void DrawSavesPage();
 void DrawSearchPage(bool incomplete);
 void DrawQuitPage();
-
-// Shared with the pages: an image button drawn lit under the pointer, true
-// when it is clicked; the check-box hover flag of the frame; one scroll step.
-bool PageButton(int x, int y, int image);
-void MarkCheckBoxHovered();
-void ScrollList(ListBox& list, int direction);

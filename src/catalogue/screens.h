@@ -3,4 +3,3 @@
 #pragma once
 
 void RunScreen(int screen);
-void ScreenAction(int action);

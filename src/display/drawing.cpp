@@ -15,6 +15,7 @@
 #include "platform/figures.h"
 #include "platform/page.h"
 #include "state/forms.h"
+#include "state/variants.h"
 
 namespace {
 
@@ -76,9 +77,9 @@ bool DrawTileText(int x, int y, int32_t colour, const std::string& text, int sty
       const bool pickable = CellPickable(CellAtPoint(G.mousePos));
       if (pickable && text != " " && !G.lettersHeld) {
         colour = kHighlight;  // this letter and the ones after it
-        G.cursorShape = -21;
+        G.cursorShape = kCursorHand;
       }
-      if (pickable && G.currentVariant >= 43 && G.currentVariant <= 45) G.cursorShape = -21;
+      if (pickable && CurrentGame() == Game::DeconstructedGrid) G.cursorShape = kCursorHand;
     }
     DrawBigGlyph(tx, y, glyph, colour != kWhite);
   }
@@ -134,7 +135,7 @@ void DrawBoard() {
       const Point p = PointOfCell({x, y});
       const int32_t colour = G.boardCellColour[CellIndex(x, y)];
       if (letter != '*') DrawTileText(p.x, p.y, colour, std::string(1, static_cast<char>(letter)), CellState(x, y));
-      else if (CellState(x, y) == 3) DrawTileText(p.x, p.y, colour, " ", 3);
+      else if (CellState(x, y) == kCellBlack) DrawTileText(p.x, p.y, colour, " ", 3);
     }
 }
 
@@ -159,7 +160,7 @@ static void DrawCellFigures(int x, int y, uint32_t ink) {
 void DrawCodeNumbers() {
   for (int y = 1; y <= 16; ++y)
     for (int x = 1; x <= 20; ++x)
-      if (CellState(x, y) == 4 && G.boardLetters[CellIndex(x, y)] != '*') {
+      if (CellState(x, y) == kCellOpen && G.boardLetters[CellIndex(x, y)] != '*') {
         DrawLetterBesideFigure(x, y);
         DrawCellFigures(x, y, kCodeInk);
       }
@@ -177,14 +178,14 @@ void DrawSumNumbers() {
 }
 
 int ListBoxLineAt(Point pointer, const ListBox& list) {
-  if (G.currentScreen == 5 || G.currentScreen == 8 || G.currentScreen == 9) return 0;
+  if (G.currentScreen == kScreenHelp || G.currentScreen == kScreenAnagramSearch || G.currentScreen == kScreenIncompleteSearch) return 0;
   for (int i = 1; i <= list.visibleLines && i <= 600; ++i) {
     const bool over = list.x < pointer.x && pointer.x < list.x + list.widthPx && list.y + 20 * i + 2 < pointer.y &&
                       pointer.y < list.y + 20 * i + 16;
     if (!over) continue;
     // The line's own item, not shifted by the scroll position, decides.
     if (!list.items[i].empty()) {
-      G.cursorShape = -21;
+      G.cursorShape = kCursorHand;
       return i;
     }
   }
@@ -384,8 +385,8 @@ void DrawBannerSlow() {
 
 void DrawHeldLetters() {
   const int px = G.mousePos.x, py = G.mousePos.y;
-  const unsigned v = G.currentVariant;
-  if ((v >= 33 && v <= 36) || (v >= 99 && v <= 102)) {
+  const VariantEntry& variant = Variant(G.currentVariant);
+  if (variant.game == Game::HiddenWords) {
     const int sx = G.heldOriginPixel.x, sy = G.heldOriginPixel.y;
     const Point cell = CellAtPoint(G.mousePos);
     const bool playable = cell.x >= 0 && cell.x <= 20 && cell.y >= 0 && cell.y <= 20 &&
@@ -403,7 +404,7 @@ void DrawHeldLetters() {
     canvas.Release();
     return;
   }
-  if (v >= 42 && v <= 45 && G.heldText == "*") {
+  if (variant.heldStarIsEraser && G.heldText == "*") {
     DrawEraser(px - 25, py - 20);
     return;
   }

@@ -14,7 +14,7 @@ void ResetGame() {
   G.reservedC6B8 = 0;
   G.reservedC6BC = 0;
   G.reservedC6C0 = 0;
-  G.cursorShape = 0;
+  G.cursorShape = kCursorDefault;
   G.statusTip.clear();
   G.hoverHot = 0;
   G.reserved01D1 = 0;

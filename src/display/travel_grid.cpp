@@ -44,7 +44,7 @@ void DrawTravelMapGrid() {
         }
         if (!green) continue;
         const int px = G.mousePos.x, py = G.mousePos.y;
-        if (G.currentScreen == 0 && left < px && px < left + 50 && top < py && py < top + 50) {
+        if (G.currentScreen == kScreenBoard && left < px && px < left + 50 && top < py && py < top + 50) {
           G.hoveredSquareX = c;
           G.hoveredSquareY = r;
           hovered = true;
@@ -57,7 +57,7 @@ void DrawTravelMapGrid() {
   }
   if (G.messageShowing) DrawTimedMessage(1);
   if (!hovered) {
-    G.cursorShape = 0;
+    G.cursorShape = kCursorDefault;
     G.statusTip.clear();
   } else {
     const TravelSquare& square = G.travelSquares[G.hoveredSquareX][G.hoveredSquareY];
@@ -65,7 +65,7 @@ void DrawTravelMapGrid() {
                             std::to_string(square.entryCost) + "$" + " " + " " + Comment(29) +
                             square.stageGameName.str();
     G.statusTip = tip;
-    G.cursorShape = -21;
+    G.cursorShape = kCursorHand;
   }
   DrawPawn({50 + 50 * G.pawnX, 100 + 50 * G.pawnY});
 }

@@ -6,15 +6,20 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/proverbs.h"
 #include "platform/clock.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
 
 namespace {
+
+// The word slots between the routine and the completion check: the shown
+// word, its one anagram, and what the answer row spells.
+constexpr int kShownSlot = 0, kAnagramSlot = 1, kAnswerSlot = 2;
+
 
 // Failed draws allowed before the game gives up: a list whose words never
 // have exactly one other anagram would otherwise build for ever.
@@ -34,17 +39,17 @@ const AnagramPair* PreparedPair(int length) {
 // lengths with prepared puzzles take the shown word from them. False when
 // the list has no word of the length at all.
 bool TryAnagramWord(int length, int start) {
-  G.wordSlots[1] = "";
+  G.wordSlots[kAnagramSlot] = "";
   const AnagramPair* pair = PreparedPair(length);
   const std::string word = pair ? pair->shown : RandomWord(static_cast<uint8_t>(length));
   if (word.empty()) return false;
-  G.wordSlots[0] = word;
+  G.wordSlots[kShownSlot] = word;
   std::vector<std::string> anagrams;
   FindAnagrams(anagrams, word);
   const bool unique = anagrams.size() == 1 && anagrams[0] != NoResultMarker(word.size());
-  if (unique && (pair ? anagrams[0] == pair->answer : IsKnownWord(anagrams[0]))) G.wordSlots[1] = anagrams[0];
-  PlaceAcross(start, 5, G.wordSlots[0].str());
-  PlaceAcross(start, 10, G.wordSlots[1].str());
+  if (unique && (pair ? anagrams[0] == pair->answer : IsKnownWord(anagrams[0]))) G.wordSlots[kAnagramSlot] = anagrams[0];
+  PlaceAcross(start, 5, G.wordSlots[kShownSlot].str());
+  PlaceAcross(start, 10, G.wordSlots[kAnagramSlot].str());
   PlaceAcross(start, 11, std::string(length, ' '));
   return true;
 }
@@ -58,14 +63,14 @@ void PlayAnagram(int length) {
       AbandonGame("Aucun mot de " + std::to_string(length) + " lettres dans cette liste.");
       return;
     }
-    if (G.wordSlots[1].str().empty()) {
+    if (G.wordSlots[kAnagramSlot].str().empty()) {
       if (++G.gameLength >= kMostAttempts) {
         AbandonGame("Aucune anagramme unique dans cette liste.");
         return;
       }
     } else {
       G.boardReady = 1;
-      PlaySound(0);
+      PlaySound(kSoundBoardReady);
       ShuffleBoardWord(start, 10, length, 1);
       for (int x = start; x < start + length; ++x) {
         for (int y = 10; y <= 11; ++y) {
@@ -78,9 +83,11 @@ void PlayAnagram(int length) {
   }
   if (G.gameLost) {
     PlaceAcross(start, 10, std::string(length, ' '));
-    PlaceAcross(start, 11, G.wordSlots[1].str());
+    PlaceAcross(start, 11, G.wordSlots[kAnagramSlot].str());
   }
   DrawBoard();
-  G.wordSlots[2] = ReadBoardRun(start, 11, length, 1);
+  G.wordSlots[kAnswerSlot] = ReadBoardRun(start, 11, length, 1);
   CheckGameComplete();
 }
+
+bool AnagramSolved() { return SlotsEqual(kAnagramSlot, kAnswerSlot); }

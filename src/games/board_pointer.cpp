@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// Picking letters up from the board, carrying them, and dropping them: the
-// rules differ by family, as the tables below group the variants.
+// Picking letters up from the board, carrying them, and dropping them: each
+// game's pick-up and drop rules are columns of the variant table.
 #include <string>
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "state/game_state.h"
 #include "state/held_letters.h"
+#include "state/variants.h"
 
 namespace {
 
@@ -51,10 +53,10 @@ int NearestBlackRight(int x, int y) {
   return b;
 }
 
-void PickUp(unsigned v, int x, int y) {
+void PickUp(PickRule rule, int x, int y) {
   const bool playable = Playable(x, y) != 0;
   const bool holdsLetter = Letter(x, y) != ' ';
-  if (IsHangman(v)) {
+  if (rule == PickRule::Alphabet) {
     if (G.gamePhase != 0) return;
     G.gameChar = ' ';
     if (Pickable(x, y)) {
@@ -62,22 +64,22 @@ void PickUp(unsigned v, int x, int y) {
       Letter(x, y) = ' ';
       G.scanClock = 0;
     }
-  } else if (VariantIn(v, {{1, 3}, {22, 25}, {29, 32}, {92, 98}})) {
+  } else if (rule == PickRule::CopyPalette) {
     if (!playable || !holdsLetter) return;
     TakeCell(x, y);
     // Palette tiles are copied, grid letters are moved.
-    if (CellState(x, y) != 2) Letter(x, y) = ' ';
-  } else if (IsDeconstructed(v)) {
+    if (CellState(x, y) != kCellPalette) Letter(x, y) = ' ';
+  } else if (rule == PickRule::Deconstructed) {
     if (!playable) return;
     TakeCell(x, y);
-    if (CellState(x, y) == 3) SetCellState(x, y, 4);
+    if (CellState(x, y) == kCellBlack) SetCellState(x, y, kCellOpen);
     Letter(x, y) = ' ';
-  } else if (IsHiddenWords(v)) {
+  } else if (rule == PickRule::Selection) {
     if (!playable || !holdsLetter) return;
     G.lettersHeld = 1;
     G.heldOriginCell = {x, y};
     G.heldOriginPixel = PointOfCell({x, y});
-  } else if (IsCutWords(v)) {
+  } else if (rule == PickRule::CutWord) {
     if (!playable || !holdsLetter) return;
     const int a = NearestBlackLeft(x, y), b = NearestBlackRight(x, y);
     G.heldText = ReadBoardRun(a + 1, y, b - a - 1, 1);
@@ -85,10 +87,10 @@ void PickUp(unsigned v, int x, int y) {
     G.heldOriginCell = {a + 1, y};
     G.heldOriginPixel = PointOfCell({a + 1, y});
     for (int c = a + 1; c < b; ++c) Letter(c, y) = ' ';
-  } else if (IsWordRows(v)) {
+  } else if (rule == PickRule::WordRowTiles) {
     if (!playable || !Pickable(x, y) || !holdsLetter) return;
     TakeCell(x, y);
-    if (CellState(x, y) != 2) Letter(x, y) = ' ';
+    if (CellState(x, y) != kCellPalette) Letter(x, y) = ' ';
   } else {
     if (!playable || !holdsLetter) return;
     TakeCell(x, y);
@@ -102,7 +104,7 @@ void DropReplacing(int x, int y) {
   if (OnBoard(x, y) && Playable(x, y) != 0) {
     if (Playable(x, y) == 1) Letter(x, y) = FirstHeld();
     DroppedOnCell();
-    PlaySound(7);
+    PlaySound(kSoundDrop);
   } else if (G.lettersHeld) {
     FlyBack(1);
   }
@@ -110,9 +112,9 @@ void DropReplacing(int x, int y) {
 
 // Drops that need an empty cell: anything else sends the letter home.
 void DropOnEmpty(int x, int y) {
-  if (OnBoard(x, y) && Playable(x, y) != 0 && Letter(x, y) == ' ' && CellState(x, y) != 3) {
+  if (OnBoard(x, y) && Playable(x, y) != 0 && Letter(x, y) == ' ' && CellState(x, y) != kCellBlack) {
     Letter(x, y) = FirstHeld();
-    PlaySound(7);
+    PlaySound(kSoundDrop);
     DroppedOnCell();
   } else {
     FlyBack(1);
@@ -120,13 +122,13 @@ void DropOnEmpty(int x, int y) {
 }
 
 void DropDeconstructed(int x, int y) {
-  if (OnBoard(x, y) && Playable(x, y) != 0 && Letter(x, y) == ' ' && CellState(x, y) != 3) {
+  if (OnBoard(x, y) && Playable(x, y) != 0 && Letter(x, y) == ' ' && CellState(x, y) != kCellBlack) {
     if (Playable(x, y) == 1) {
       Letter(x, y) = FirstHeld();
-      if (G.heldText == "*") SetCellState(x, y, 3);
+      if (G.heldText == "*") SetCellState(x, y, kCellBlack);
     }
     DroppedOnCell();
-    PlaySound(7);
+    PlaySound(kSoundDrop);
   } else if (G.heldText == "*") {
     FlyBack(3);
   } else {
@@ -139,7 +141,7 @@ void DropCutWord(int x, int y) {
     const int a = NearestBlackLeft(x, y);
     for (size_t i = 0; i < G.heldText.size() && a + 1 + static_cast<int>(i) <= 20; ++i)
       Letter(a + 1 + static_cast<int>(i), y) = G.heldText[i];
-    PlaySound(7);
+    PlaySound(kSoundDrop);
     DroppedOnCell();
   } else {
     FlyBack(2);
@@ -167,18 +169,19 @@ void BoardMouseDown(int button) {
   if (G.gameTitle.empty()) return;
   const Point cell = PointerCell();
   if (!OnBoard(cell.x, cell.y)) return;
-  PickUp(G.currentVariant, cell.x, cell.y);
+  PickUp(CurrentRules().pick, cell.x, cell.y);
 }
 
 void BoardMouseUp(int button) {
   if (button == 1 || G.gameTitle.empty() || !G.lettersHeld) return;
-  const unsigned v = G.currentVariant;
   const Point cell = PointerCell();
   const int x = cell.x, y = cell.y;
-  if (IsHangman(v)) return;
-  if (IsHiddenWords(v)) CloseSelection(x, y);
-  else if (IsDeconstructed(v)) DropDeconstructed(x, y);
-  else if (IsCutWords(v)) DropCutWord(x, y);
-  else if (VariantIn(v, {{1, 3}, {22, 25}, {29, 32}, {60, 67}, {76, 87}, {92, 98}})) DropReplacing(x, y);
-  else DropOnEmpty(x, y);
+  switch (CurrentRules().drop) {
+    case DropRule::None: return;
+    case DropRule::Selection: CloseSelection(x, y); return;
+    case DropRule::Deconstructed: DropDeconstructed(x, y); return;
+    case DropRule::CutWord: DropCutWord(x, y); return;
+    case DropRule::Replacing: DropReplacing(x, y); return;
+    case DropRule::OnEmpty: DropOnEmpty(x, y); return;
+  }
 }

@@ -6,6 +6,7 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
@@ -44,7 +45,7 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
         G.boardPickable[at] = 1;
       }
       PlaceAcross(x, y, shown);
-      SetCellState(x, y, ch == '*' ? 3 : 4);
+      SetCellState(x, y, ch == '*' ? kCellBlack : kCellOpen);
     }
 }
 
@@ -53,7 +54,7 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
 void PlayCodedGrid(int size, const std::string& gridFile) {
   if (!G.boardReady) {
     DealCodeTable();
-    PlaySound(1);
+    PlaySound(kSoundChoice);
   }
   // Without a usable grid the board would be a field of empty cells that no
   // letter can complete: the game is not built.
@@ -72,3 +73,5 @@ void PlayCodedGrid(int size, const std::string& gridFile) {
   DrawCodeNumbers();
   CheckGameComplete();
 }
+
+bool CodedGridSolved() { return BoardMatches(G.answerGridB, 1, G.gameSize); }

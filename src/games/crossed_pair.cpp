@@ -6,15 +6,20 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/proverbs.h"
 #include "games/word_draws.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
 
 namespace {
+
+// The word slots between the routine and the completion check: the shared
+// three-letter word, and what the across and down gaps spell.
+constexpr int kSharedSlot = 10, kAcrossSlot = 28, kDownSlot = 29;
+
 
 // Draws of the across word in one call before the game gives up.
 constexpr int kMostDraws = 3000;
@@ -36,7 +41,7 @@ bool DrawAcrossWord(int length) {
     G.wordSlots[20] = w;
     const std::string t = FindWordInside(w);
     if (t.size() < 3 || !SpeltWithLetters(t)) continue;
-    G.wordSlots[10] = t;
+    G.wordSlots[kSharedSlot] = t;
     G.gamePhase = 1;
     G.gameSize = 0;
     G.gameLength = static_cast<int>(w.find(t, 2)) + 1;
@@ -73,7 +78,7 @@ void LayOut(int q) {
     for (int y = 1; y <= 13; ++y) {
       G.boardPlayable[CellIndex(x, y)] = 1;
       G.boardPickable[CellIndex(x, y)] = 1;
-      SetCellState(x, y, 2);
+      SetCellState(x, y, kCellPalette);
     }
 }
 
@@ -81,7 +86,7 @@ void LayOut(int q) {
 // word holding the shared word where the board can show it. A walk that
 // finds none draws a new across word.
 void SearchPartner(int length) {
-  const std::string w = G.wordSlots[20].str(), t = G.wordSlots[10].str();
+  const std::string w = G.wordSlots[20].str(), t = G.wordSlots[kSharedSlot].str();
   for (int n = 0; n < kWordsPerTick; ++n) {
     if (G.gameSize >= wordCount[length]) {
       G.wordList.push_back(t);
@@ -96,7 +101,7 @@ void SearchPartner(int length) {
     LayOut(q);
     G.wordList.clear();
     G.boardReady = 1;
-    PlaySound(0);
+    PlaySound(kSoundBoardReady);
     return;
   }
 }
@@ -119,14 +124,16 @@ void PlayCrossedPair(int length) {
     SearchPartner(length);
   }
   const int p = G.gameLength;
-  G.wordSlots[28] = ReadBoardRun(p + 6, 8, 3, 1);
-  G.wordSlots[29] = ReadBoardRun(p + 7, 7, 3, 2);
+  G.wordSlots[kAcrossSlot] = ReadBoardRun(p + 6, 8, 3, 1);
+  G.wordSlots[kDownSlot] = ReadBoardRun(p + 7, 7, 3, 2);
   PlaceWord(1, 1, "ABCDEFGHIJKLM", 0, G.boardLetters, 1);
   PlaceWord(2, 1, "NOPQRSTUVWXYZ", 0, G.boardLetters, 1);
   if (G.gameLost) {
-    PlaceAcross(p + 6, 8, G.wordSlots[10].str());
-    PlaceWord(p + 7, 7, G.wordSlots[10].str(), 0, G.boardLetters, 1);
+    PlaceAcross(p + 6, 8, G.wordSlots[kSharedSlot].str());
+    PlaceWord(p + 7, 7, G.wordSlots[kSharedSlot].str(), 0, G.boardLetters, 1);
   }
   DrawBoard();
   CheckGameComplete();
 }
+
+bool CrossedPairSolved() { return SlotsEqual(kSharedSlot, kAcrossSlot) && SlotsEqual(kSharedSlot, kDownSlot); }

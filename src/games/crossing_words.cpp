@@ -12,9 +12,9 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/proverbs.h"
 #include "platform/clock.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
@@ -141,7 +141,7 @@ void PlayCrossingWords(int n) {
       DrawBoard();
       return;
     }
-    PlaySound(0);
+    PlaySound(kSoundBoardReady);
     G.boardReady = 1;
     // The English games go back to the French list once built.
     LoadWordList(1);
@@ -151,4 +151,12 @@ void PlayCrossingWords(int n) {
     for (int row = 0; row < 3; ++row) PlaceAcross(kFirstColumn, kFirstRow + row, G.wordSlots[row].str());
   DrawBoard();
   CheckGameComplete();
+}
+
+// Solved when the three rows spell the three words.
+bool CrossingWordsSolved() {
+  const int length = G.wordSlots[0].length;
+  for (int row = 0; row < 3; ++row)
+    if (ReadBoardRun(kFirstColumn, kFirstRow + row, length, 1) != G.wordSlots[row].str()) return false;
+  return true;
 }

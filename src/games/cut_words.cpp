@@ -7,14 +7,19 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/proverbs.h"
 #include "games/word_draws.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
 
 namespace {
+
+// The word slots between the routine and the completion check: word i (1-10)
+// in slot i - 1, and what its answer row spells in slot kRowSlots + i - 1.
+constexpr int kRowSlots = 10;
+
 
 // Draws allowed for one word: a themed list with fewer than W different
 // six-letter words would otherwise draw for ever.
@@ -66,7 +71,7 @@ void Build(int words) {
     for (int c = x; c < x + 3; ++c) MarkPlayable(c, y);
   }
   G.boardReady = 1;
-  PlaySound(0);
+  PlaySound(kSoundBoardReady);
 }
 
 }  // namespace
@@ -84,8 +89,20 @@ void PlayCutWords(int words) {
       PlaceAcross(7, AnswerRow(i), word.substr(3));
     }
   for (int i = 1; i <= 10; ++i)
-    G.wordSlots[9 + i] =
+    G.wordSlots[kRowSlots + i - 1] =
         i <= words ? ReadBoardRun(3, AnswerRow(i), 3, 1) + ReadBoardRun(7, AnswerRow(i), 3, 1) : std::string();
   DrawBoard();
   CheckGameComplete();
+}
+
+// Solved when every word is spelt by one of the answer rows, in any order.
+bool CutWordsSolved() {
+  int words = 0;
+  for (int s = 0; s < kRowSlots; ++s)
+    if (!G.wordSlots[s].empty()) ++words;
+  int pairs = 0;
+  for (int s = 0; s < words; ++s)
+    for (int k = 0; k < words; ++k)
+      if (!G.wordSlots[s].empty() && SlotsEqual(s, kRowSlots + k)) ++pairs;
+  return pairs >= words;
 }

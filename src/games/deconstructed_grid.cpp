@@ -7,6 +7,7 @@
 #include <string>
 
 #include "display/drawing.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
@@ -14,7 +15,6 @@
 
 namespace {
 
-const std::string kGridFile = "grilles.txt";
 // The stock holds two rows of thirteen black tiles.
 constexpr int kStockSize = 26;
 
@@ -28,7 +28,7 @@ int CountBlackSquares(const TjsysGrille& reader, int size) {
 void PutStockTile(int x, int y) {
   const int at = CellIndex(x, y);
   G.boardLetters[at] = '*';
-  SetCellState(x, y, 3);
+  SetCellState(x, y, kCellBlack);
   G.boardPlayable[at] = 1;
   G.boardPickable[at] = 1;
 }
@@ -45,7 +45,7 @@ void LayOutGrid(const TjsysGrille& reader, int size, int paletteRow) {
       G.boardPlayable[at] = 1;
       G.boardPickable[at] = 1;
       G.boardLetters[at] = (ch != '*' && c < 4 && r == 0) ? static_cast<uint8_t>(ch) : ' ';
-      SetCellState(x, y, 4);
+      SetCellState(x, y, kCellOpen);
       if (ch != '*') continue;
       if (s > 12) {
         s = 0;
@@ -58,8 +58,8 @@ void LayOutGrid(const TjsysGrille& reader, int size, int paletteRow) {
 
 }  // namespace
 
-void PlayDeconstructedGrid(int size) {
-  const bool built = BuildGridGameOnce(size, kGridFile, [size](const TjsysGrille& reader) {
+void PlayDeconstructedGrid(int size, const std::string& gridFile) {
+  const bool built = BuildGridGameOnce(size, gridFile, [size](const TjsysGrille& reader) {
     // More black squares than the stock holds would leave a grid that can
     // never be completed.
     if (CountBlackSquares(reader, size) > kStockSize) return false;
@@ -81,7 +81,9 @@ void PlayDeconstructedGrid(int size) {
     // not drawn.
     ShowSolution(size, 1, SolutionPlane::kA);
     for (int x = 1; x <= size; ++x)
-      for (int y = 1; y <= size; ++y) SetCellState(x, y, 4);
+      for (int y = 1; y <= size; ++y) SetCellState(x, y, kCellOpen);
   }
   CheckGameComplete();
 }
+
+bool DeconstructedGridSolved() { return BoardMatches(G.answerGridA, 1, G.gameSize); }

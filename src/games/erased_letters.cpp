@@ -5,6 +5,7 @@
 #include <string>
 
 #include "display/drawing.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
@@ -39,14 +40,14 @@ void LayOutGrid(const TjsysGrille& reader, const Level& level) {
       const int x = c + 1, y = r + 1, at = CellIndex(x, y);
       G.answerGridB[ShiftedIndex(x, y)] = static_cast<uint8_t>(ch);
       char shown = '*';
-      int state = 3;
+      int state = kCellBlack;
       if (ch != '*') {
-        state = 1;
+        state = kCellPlain;
         shown = ch;
         if (Random(100) > 100 - level.eraseRate) {
           G.boardPlayable[at] = 1;
           G.boardPickable[at] = 1;
-          state = 4;
+          state = kCellOpen;
           shown = ' ';
         }
       }
@@ -67,9 +68,9 @@ bool LayOutErasedLetters(const TjsysGrille& reader, const Level& level) {
 
 }  // namespace
 
-void PlayErasedLetters(int parameter) {
+void PlayErasedLetters(int parameter, const std::string& gridFile) {
   const Level level = LevelOf(parameter);
-  const bool built = BuildGridGameOnce(level.side, "grilles.txt", [&level](const TjsysGrille& reader) {
+  const bool built = BuildGridGameOnce(level.side, gridFile, [&level](const TjsysGrille& reader) {
     return LayOutErasedLetters(reader, level);
   });
   if (!built) return;
@@ -81,3 +82,7 @@ void PlayErasedLetters(int parameter) {
   // Won when every cell holds its solution letter, as the letter-sum grid.
   CheckGameComplete();
 }
+
+// The erased-letter games have no rule of their own; their grid is
+// recognised the way the letter-sum grid is.
+bool ErasedLettersSolved() { return ShiftedGridSolved(); }

@@ -6,9 +6,9 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/proverbs.h"
 #include "platform/clock.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
@@ -62,7 +62,7 @@ Attempt TryLine(const Layout& l) {
 
 void OpenLines(int words, const Layout& l) {
   G.boardReady = 1;
-  PlaySound(0);
+  PlaySound(kSoundBoardReady);
   for (int line = 0; line < words; ++line) {
     const int r = RowOf(line);
     for (int x = l.answerColumn; x < l.answerColumn + l.answerLength; ++x)
@@ -110,7 +110,9 @@ void PlayExtraLetter(int words) {
       DrawSlotMarker(plus.x - 3, plus.y, 10);
       DrawSlotMarker(equals.x - 3, equals.y, 9);
     }
-    G.wordSlots[10 + line] = ReadBoardRun(l.answerColumn, r, l.answerLength, 1);
+    G.wordSlots[kAnswerSlotOffset + line] = ReadBoardRun(l.answerColumn, r, l.answerLength, 1);
   }
   CheckGameComplete();
 }
+
+bool ExtraLetterSolved() { return EveryWordMatchesItsAnswer(); }

@@ -1,9 +1,19 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The game routines the dispatcher calls once per tick with their parameter.
-// Each builds its puzzle on its first call, then redraws, applies its rules
-// and asks for the completion check on every call.
+// The game routines the dispatcher calls once per tick with their parameter,
+// and each family's rule for a solved board, which the completion check asks.
+// A routine builds its puzzle on its first call, then redraws, applies its
+// rules and asks for the completion check on every call.
 #pragma once
 #include <string>
+
+#include "state/variants.h"
+
+struct GameRoutines {
+  void (*play)(const VariantEntry& variant);  // once per tick
+  bool (*solved)();                           // the board is solved
+};
+// Every game of the variant table has its two routines here.
+GameRoutines RoutinesOf(Game game);
 
 // Grids
 void PlayCodedGrid(int size, const std::string& gridFile);
@@ -13,9 +23,11 @@ void PlayHiddenWords(int size, const std::string& gridFile);
 // red round an across word (a word of one letter gets both, in blue).
 void DrawFoundWordFrame(const std::string& entry);
 void PlayScrambledGrid(int size, const std::string& gridFile);
-void PlayDeconstructedGrid(int size);
-void PlayLetterSums(int size);
-void PlayErasedLetters(int size);
+void PlayDeconstructedGrid(int size, const std::string& gridFile);
+void PlayLetterSums(int size, const std::string& gridFile);
+// The parameter is a level: 12 and 10 erase about half of a 12 x 12 and a
+// 10 x 10 grid, 8 and 6 about a quarter of the same two sizes.
+void PlayErasedLetters(int level, const std::string& gridFile);
 
 // Words and phrases
 void PlayHangman(int length);
@@ -35,3 +47,25 @@ void PlayLongestWord();
 void PlayWordsStartingWith(int part);
 void PlayMaxiWords(int part);
 void PlayCrossingWords(int length);
+
+// The completion rules, each beside its game.
+bool CodedGridSolved();
+bool WordPlacementSolved();
+bool HiddenWordsSolved();
+bool ScrambledGridSolved();
+bool DeconstructedGridSolved();
+bool LetterSumsSolved();
+bool ErasedLettersSolved();
+bool HangmanSolved();
+bool PasswordSolved();
+bool WordRowsSolved();
+bool AnagramSolved();
+bool ExtraLetterSolved();
+bool CrossedPairSolved();
+bool ThirdWordSolved();
+bool CutWordsSolved();
+bool StackedWordsSolved();
+bool ExchangeSolved();
+bool LongestWordSolved();
+bool WordHuntSolved();
+bool CrossingWordsSolved();

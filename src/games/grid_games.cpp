@@ -3,8 +3,8 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
-#include "games/proverbs.h"
 #include "platform/clock.h"
 
 std::string GridKey(int size) { return std::to_string(size) + "x" + std::to_string(size); }
@@ -37,7 +37,7 @@ bool BuildGridGameOnce(int size, const std::string& gridFile,
     return false;
   }
   G.boardReady = 1;
-  PlaySound(0);
+  PlaySound(kSoundBoardReady);
   return true;
 }
 
@@ -54,7 +54,7 @@ void MarkPalette(int row) {
     for (int y = row; y <= row + 1; ++y) {
       G.boardPlayable[CellIndex(x, y)] = 1;
       G.boardPickable[CellIndex(x, y)] = 1;
-      SetCellState(x, y, 2);
+      SetCellState(x, y, kCellPalette);
     }
 }
 

@@ -6,6 +6,7 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/proverbs.h"
@@ -15,6 +16,12 @@
 #include "words/word_store.h"
 
 namespace {
+
+// The word slots between the routines and the completion check: the hidden
+// text, and what the board shows of it (the month proverbs: what the player
+// put in the rows).
+constexpr int kSolutionSlot = 0, kShownSlot = 1;
+
 
 const char* const kNationFiles[] = {"\\bin\\panglais.txt",   "\\bin\\pfrancais.txt", "\\bin\\pecossais.txt",
                                     "\\bin\\pallemands.txt", "\\bin\\pespagnols.txt", "\\bin\\pflamands.txt",
@@ -34,7 +41,7 @@ void LayOutInRows(const std::string& text, int firstRow) {
 
 void BuildKeyArea() {
   for (int x = 7; x <= 20; ++x)
-    for (int y = 2; y <= 3; ++y) SetCellState(x, y, 2);
+    for (int y = 2; y <= 3; ++y) SetCellState(x, y, kCellPalette);
   WriteAlphabet(7, 2);
   for (int x = 7; x <= 19; ++x)
     for (int y = 2; y <= 3; ++y) G.boardPickable[CellIndex(x, y)] = 1;
@@ -42,7 +49,7 @@ void BuildKeyArea() {
 
 void StartScan() {
   G.boardReady = 1;
-  PlaySound(0);
+  PlaySound(kSoundBoardReady);
   G.gamePhase = 0;
   G.scanClock = 0;
   G.gameSize = 0;
@@ -52,8 +59,8 @@ void StartScan() {
 // left; each hit is revealed and the sweep starts again, and a sweep that
 // reaches the end without the letter counts a miss.
 void HangmanTick(double step, void (*layOut)(const std::string&)) {
-  const std::string solution = G.wordSlots[0].str();
-  layOut(G.gameLost ? solution : G.wordSlots[1].str());
+  const std::string solution = G.wordSlots[kSolutionSlot].str();
+  layOut(G.gameLost ? solution : G.wordSlots[kShownSlot].str());
   if (G.letterFlying) return;
   if (G.gameChar != ' ') G.scanClock += step;
   G.gamePhase = static_cast<int32_t>(std::nearbyint(G.scanClock));
@@ -61,19 +68,19 @@ void HangmanTick(double step, void (*layOut)(const std::string&)) {
   if (G.gamePhase > length) {
     if (solution.find(static_cast<char>(G.gameChar)) == std::string::npos) {
       G.gameSize += 1;
-      PlaySound(2);
+      PlaySound(kSoundLanding);
     }
     G.gamePhase = 0;
     G.scanClock = 0;
     G.gameChar = ' ';
     CheckGameComplete();
   } else if (G.gamePhase >= 1) {
-    std::string shown = G.wordSlots[1].str();
+    std::string shown = G.wordSlots[kShownSlot].str();
     const int at = G.gamePhase - 1;
     if (at < static_cast<int>(shown.size()) && solution[at] == static_cast<char>(G.gameChar) && shown[at] == '-') {
       shown[at] = static_cast<char>(G.gameChar);
-      G.wordSlots[1] = shown;
-      PlaySound(8);
+      G.wordSlots[kShownSlot] = shown;
+      PlaySound(kSoundRightGuess);
       G.scanClock = 0;
     }
   }
@@ -103,8 +110,8 @@ void PlayHangman(int length) {
     std::string solution = word, shown(word.size(), '-');
     for (size_t i = 0; i < solution.size(); ++i)
       if (!IsLetter(solution[i])) solution[i] = shown[i] = '*';
-    G.wordSlots[0] = solution;
-    G.wordSlots[1] = shown;
+    G.wordSlots[kSolutionSlot] = solution;
+    G.wordSlots[kShownSlot] = shown;
     StartScan();
   }
   HangmanTick(0.2, LayOutWord);
@@ -122,8 +129,8 @@ void PlayProverbHangman(int nation) {
       solution += IsLetter(c) ? c : ' ';
       shown += IsLetter(c) ? '-' : ' ';
     }
-    G.wordSlots[0] = solution;
-    G.wordSlots[1] = shown;
+    G.wordSlots[kSolutionSlot] = solution;
+    G.wordSlots[kShownSlot] = shown;
     BuildKeyArea();
     StartScan();
   }
@@ -142,21 +149,21 @@ void PlayMonthProverbs(int month) {
       solution += IsLetter(c) ? c : '*';
       layout += !IsLetter(c) ? '*' : (Random(100) > 25 ? c : ' ');
     }
-    G.wordSlots[0] = solution;
+    G.wordSlots[kSolutionSlot] = solution;
     G.wordSlots[2] = layout;
     for (int x = 4; x <= 16; ++x)
       for (int y = 1; y <= 2; ++y) {
         G.boardPlayable[CellIndex(x, y)] = 1;
         G.boardPickable[CellIndex(x, y)] = 1;
-        SetCellState(x, y, 2);
+        SetCellState(x, y, kCellPalette);
       }
     LayOutInRows(layout, 6);
     G.boardReady = 1;
-    PlaySound(0);
+    PlaySound(kSoundBoardReady);
   }
   // The alphabet is written again every tick, so it never runs out.
   WriteAlphabet(4, 1);
-  const std::string solution = G.wordSlots[0].str();
+  const std::string solution = G.wordSlots[kSolutionSlot].str();
   if (G.gameLost) LayOutInRows(solution, 6);
   for (int x = 1; x <= 20; ++x)
     for (int y = 6; y <= 10; ++y)
@@ -164,6 +171,9 @@ void PlayMonthProverbs(int month) {
   DrawBoard();
   std::string readBack;
   for (int y = 6; y <= 10; ++y) readBack += ReadBoardRun(1, y, 20, 1);
-  G.wordSlots[1] = readBack.substr(0, solution.size());
+  G.wordSlots[kShownSlot] = readBack.substr(0, solution.size());
   CheckGameComplete();
 }
+
+// The hangmen and the month proverbs are solved when the board shows the whole text.
+bool HangmanSolved() { return SlotsEqual(kSolutionSlot, kShownSlot); }

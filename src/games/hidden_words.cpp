@@ -8,7 +8,6 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
-#include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
 #include "platform/canvas.h"
@@ -41,7 +40,7 @@ void LayOutSquare(const TjsysGrille& reader, int size) {
       G.answerGridA[at] = static_cast<uint8_t>(ch);
       // A filler letter from A to Y, never Z.
       G.boardLetters[at] = ch == '*' ? static_cast<uint8_t>('A' + Random(25)) : static_cast<uint8_t>(ch);
-      SetCellState(x, y, 4);
+      SetCellState(x, y, kCellOpen);
       G.boardPlayable[at] = 1;
       G.boardPickable[at] = 1;
     }
@@ -85,7 +84,7 @@ void MarkSelectedWord() {
     entry[2] = CellCode(last.x);
     entry[3] = CellCode(last.y);
     entry[kFoundAt] = '1';
-    PlaySound(7);
+    PlaySound(kSoundDrop);
     return;
   }
 }
@@ -131,3 +130,6 @@ void PlayHiddenWords(int size, const std::string& gridFile) {
   if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kA);
   if (!G.gameLost && found == entries) G.gameWon = 1;
 }
+
+// The hidden words decide for themselves when the last word is found.
+bool HiddenWordsSolved() { return false; }

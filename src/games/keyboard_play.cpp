@@ -15,56 +15,53 @@
 #include "platform/keys.h"
 #include "platform/page.h"
 #include "state/game_state.h"
+#include "state/variants.h"
 #include "words/word_store.h"
 
 namespace {
 
 constexpr uint32_t kFrameColour = 0x00FFFF;  // yellow
 
-unsigned Variant() { return G.currentVariant; }
 uint8_t Letter(Point c) { return G.boardLetters[CellIndex(c.x, c.y)]; }
 bool IsEmpty(Point c) { return Letter(c) == ' '; }
 bool OnBoard(Point c) { return c.x >= 1 && c.x <= 20 && c.y >= 1 && c.y <= 20; }
 bool Playable(Point c) { return G.boardPlayable[CellIndex(c.x, c.y)] != 0; }
 
-// Hidden words (selections), cut words (halves) and stacked words (rows) are
-// not played a letter at a time.
-bool IsMouseOnly(unsigned v) { return IsHiddenWords(v) || IsCutWords(v) || VariantIn(v, {{145, 150}}); }
-bool HasCursor(unsigned v) { return v >= 1 && v <= 150 && !IsHangman(v) && !IsMouseOnly(v); }
-bool IsExtraLetter(unsigned v) { return VariantIn(v, {{19, 21}}); }
-// The games on a grid or a cross of cells, where the cursor may go down.
-bool IsGridGame(unsigned v) {
-  return VariantIn(v, {{1, 3}, {5, 7}, {22, 24}, {29, 32}, {37, 38}, {43, 45}, {60, 67}, {88, 98}, {103, 104}});
-}
+KeyPlay Keys() { return CurrentRules().keys; }
+bool HasCursor() { return Keys() == KeyPlay::Row || Keys() == KeyPlay::Grid; }
+bool TypesOnAlphabet() { return Keys() == KeyPlay::Alphabet; }
 
 // Where the game offers its letters: a palette of tiles, or a pool of cells.
 bool InOffer(Point c) {
-  const unsigned v = Variant();
   const int n = G.gameSize;
-  if (IsDeconstructed(v)) return c.y > n;                       // the palette and the black tiles
-  if (VariantIn(v, {{37, 38}, {103, 104}})) return c.x > n + 1;  // the scrambled copy
-  if (VariantIn(v, {{11, 13}})) return c.x == 2;
-  if (VariantIn(v, {{16, 18}})) return c.y == 10;
-  if (IsExtraLetter(v)) return c.y % 3 == 2;  // the row under each answer row
-  if (VariantIn(v, {{14, 15}, {39, 42}})) return c.y <= 6;
-  if (VariantIn(v, {{4, 4}, {46, 50}})) return c.y == 5;
-  if (VariantIn(v, {{5, 7}, {88, 91}})) return c.y == 1;
-  return CellState(c.x, c.y) == 2;
+  switch (CurrentRules().offer) {
+    case LetterOffer::PaletteCells: return CellState(c.x, c.y) == kCellPalette;
+    case LetterOffer::BelowGrid: return c.y > n;
+    case LetterOffer::RightOfGrid: return c.x > n + 1;
+    case LetterOffer::Column2: return c.x == 2;
+    case LetterOffer::Row10: return c.y == 10;
+    case LetterOffer::UnderEachLine: return c.y % 3 == 2;
+    case LetterOffer::TopRows: return c.y <= 6;
+    case LetterOffer::Row5: return c.y == 5;
+    case LetterOffer::Row1: return c.y == 1;
+  }
+  return false;
 }
 
 // The extra letter's lines each spell their own word: a letter is taken from
 // and given back to the pool under the cursor's line only.
-bool OnCursorLine(Point offer) { return !IsExtraLetter(Variant()) || offer.y == G.keyCursor.cell.y + 1; }
+bool OnCursorLine(Point offer) {
+  return CurrentRules().offer != LetterOffer::UnderEachLine || offer.y == G.keyCursor.cell.y + 1;
+}
 
 // A cell the cursor may stand on: playable, outside the offer, no black
 // square (but for the black tiles put on the deconstructed grid), and in the
 // word-guess rows on the row being played.
 bool IsTarget(Point c) {
   if (!OnBoard(c) || !Playable(c) || InOffer(c)) return false;
-  const unsigned v = Variant();
-  if (IsWordRows(v) && c.y != 6 + G.gameLength) return false;
-  if (IsDeconstructed(v)) return true;
-  return Letter(c) != '*' && CellState(c.x, c.y) != 3;
+  if (CurrentGame() == Game::WordRows && c.y != 6 + G.gameLength) return false;
+  if (CurrentGame() == Game::DeconstructedGrid) return true;
+  return Letter(c) != '*' && CellState(c.x, c.y) != kCellBlack;
 }
 
 // Reading order: rows then columns across, columns then rows down.
@@ -105,7 +102,7 @@ std::optional<Point> NearestInNextRow(Point from, int dy) {
 // of the hangmen's alphabet.
 bool Takeable(Point c) {
   if (!OnBoard(c) || !InOffer(c)) return false;
-  return IsHangman(Variant()) ? G.boardPickable[CellIndex(c.x, c.y)] != 0 : Playable(c);
+  return TypesOnAlphabet() ? G.boardPickable[CellIndex(c.x, c.y)] != 0 : Playable(c);
 }
 
 // The first offered cell holding the letter, in reading order.
@@ -125,8 +122,8 @@ Point ReturnCell() {
   for (int k = 0; k < 441; ++k) {
     const Point c = CellOfOrder(k, false);
     if (!Takeable(c)) continue;
-    if (CellState(c.x, c.y) == 2 && Letter(c) == held) return c;
-    if (!emptyCell && IsEmpty(c) && CellState(c.x, c.y) != 3 && OnCursorLine(c)) emptyCell = c;
+    if (CellState(c.x, c.y) == kCellPalette && Letter(c) == held) return c;
+    if (!emptyCell && IsEmpty(c) && CellState(c.x, c.y) != kCellBlack && OnCursorLine(c)) emptyCell = c;
   }
   return emptyCell.value_or(Point{0, 0});
 }
@@ -172,7 +169,7 @@ void MoveOn() {
 // the cursor's cell; a letter the offer lacks moves nothing.
 void TypeLetter(char letter) {
   const std::optional<Point> from = OfferedLetter(letter);
-  if (IsHangman(Variant())) {
+  if (TypesOnAlphabet()) {
     // A click on the letter's key.
     if (from) {
       PickUpAt(*from);
@@ -189,7 +186,7 @@ void TypeLetter(char letter) {
 }
 
 void PutBlackTile() {
-  if (IsDeconstructed(Variant())) TypeLetter('*');
+  if (CurrentGame() == Game::DeconstructedGrid) TypeLetter('*');
 }
 
 // Backspace: the letter before the cursor, or the one under it when the
@@ -210,7 +207,7 @@ void TakeBack() {
 }
 
 void TurnCursor() {
-  if (IsGridGame(Variant())) G.keyCursor.down = !G.keyCursor.down;
+  if (Keys() == KeyPlay::Grid) G.keyCursor.down = !G.keyCursor.down;
 }
 
 void MoveCursor(int key) {
@@ -224,10 +221,10 @@ void MoveCursor(int key) {
 void PlaceCursor() {
   KeyCursor& k = G.keyCursor;
   // A new game starts across; a cursor moved on by the game keeps its way.
-  if (!k.placed || k.variant != Variant()) k = KeyCursor{};
+  if (!k.placed || k.variant != G.currentVariant) k = KeyCursor{};
   const std::optional<Point> first = FirstTarget();
   k.placed = first.has_value();
-  k.variant = Variant();
+  k.variant = G.currentVariant;
   if (first) MoveCursorTo(*first);
 }
 
@@ -243,7 +240,7 @@ void DrawCursorFrame(Point cell) {
 }  // namespace
 
 bool KeyboardPlays() {
-  return G.currentScreen == 0 && !G.gameTitle.empty() && G.boardReady && !G.gameWon && !G.gameLost &&
+  return G.currentScreen == kScreenBoard && !G.gameTitle.empty() && G.boardReady && !G.gameWon && !G.gameLost &&
          !G.travelMapShowing && !G.splashShowing && !G.letterFlying && !G.lettersHeld;
 }
 
@@ -278,13 +275,13 @@ void KeyCursorClicked() {
 
 void KeepKeyCursor() {
   KeyCursor& k = G.keyCursor;
-  if (!G.boardReady || !HasCursor(Variant())) {
+  if (!G.boardReady || !HasCursor()) {
     k.placed = false;
     return;
   }
   // A new game, a cell the game closed (the word-guess row judged), or the
   // last cell emptied by the game (a row refused and cleared).
-  const bool stale = !k.placed || k.variant != Variant() || !IsTarget(k.cell) || (k.atEnd && IsEmpty(k.cell));
+  const bool stale = !k.placed || k.variant != G.currentVariant || !IsTarget(k.cell) || (k.atEnd && IsEmpty(k.cell));
   if (stale) PlaceCursor();
   if (k.placed && !G.gameWon && !G.gameLost) DrawCursorFrame(k.cell);
 }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "display/drawing.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
@@ -33,7 +34,7 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
         shown = Random(100) > 90 ? ' ' : ch;
       }
       PlaceAcross(x, y, std::string(1, shown));
-      SetCellState(x, y, ch == '*' ? 3 : 4);
+      SetCellState(x, y, ch == '*' ? kCellBlack : kCellOpen);
     }
   // A small grid may come out with no blank at all, a game won before the
   // player moves: one of its letters, drawn at random, is then left blank.
@@ -75,8 +76,8 @@ bool LayOutLetterSums(const TjsysGrille& reader, int size) {
 
 }  // namespace
 
-void PlayLetterSums(int size) {
-  const bool built = BuildGridGameOnce(size, "grilles.txt", [size](const TjsysGrille& reader) {
+void PlayLetterSums(int size, const std::string& gridFile) {
+  const bool built = BuildGridGameOnce(size, gridFile, [size](const TjsysGrille& reader) {
     return LayOutLetterSums(reader, size);
   });
   if (!built) return;
@@ -86,3 +87,5 @@ void PlayLetterSums(int size) {
   if (G.gameLost) ShowShiftedSolution(size);
   CheckGameComplete();
 }
+
+bool LetterSumsSolved() { return ShiftedGridSolved(); }

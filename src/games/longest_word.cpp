@@ -8,10 +8,10 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/nine_letters.h"
-#include "games/proverbs.h"
 #include "state/game_state.h"
 
 using namespace nine_letters;
@@ -32,7 +32,7 @@ bool TryLetters() {
   LayOutLetters(letters, kAnswerRow, G.gameLength, kFirstColumn);
   G.wordList = words;
   G.boardReady = 1;
-  PlaySound(0);
+  PlaySound(kSoundBoardReady);
   return true;
 }
 
@@ -68,3 +68,6 @@ void PlayLongestWord() {
   }
   CheckGameComplete();
 }
+
+// The routine counts the found lengths in gamePhase.
+bool LongestWordSolved() { return G.gamePhase == G.gameSize; }

@@ -7,8 +7,9 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
-#include "games/proverbs.h"
+#include "games/game_routines.h"
 #include "platform/clock.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
@@ -47,7 +48,7 @@ bool TryHunt(const WordHunt& hunt, int part) {
   G.gamePhase = static_cast<int32_t>(words.size());
   G.gameSize = G.gamePhase / std::max(part, 1);
   G.boardReady = 1;
-  PlaySound(0);
+  PlaySound(kSoundBoardReady);
   return true;
 }
 
@@ -89,11 +90,11 @@ void MarkFoundWord(const WordHunt& hunt) {
     if (entry == answer) {
       entry = found;
       listed = true;
-      PlaySound(8);
+      PlaySound(kSoundRightGuess);
     }
   if (!listed) {
     G.wordList.push_back(found);
-    PlaySound(8);
+    PlaySound(kSoundRightGuess);
   }
 }
 
@@ -177,3 +178,12 @@ void PlayWordHunt(const WordHunt& hunt, int part) {
 }
 
 }  // namespace nine_letters
+
+// Solved when the list holds as many found words (marked by a leading space)
+// as the hunt asks.
+bool WordHuntSolved() {
+  int found = 0;
+  for (const auto& item : G.wordList)
+    if (nine_letters::IsFound(item)) ++found;
+  return found >= G.gameSize;
+}

@@ -6,13 +6,18 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/proverbs.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
 
 namespace {
+
+// The word slots between the routine and the completion check: the password,
+// and what the answer column spells.
+constexpr int kPasswordSlot = 0, kAnswerSlot = 18;
+
 
 constexpr int kAnswerColumn = 11;
 const std::string kNoClue = "?????";
@@ -43,8 +48,8 @@ void BuildPassword(int length) {
     AbandonGame("Aucun mot de " + std::to_string(length) + " lettres dans cette liste.");
     return;
   }
-  G.wordSlots[0] = password;
-  G.wordSlots[18] = "";
+  G.wordSlots[kPasswordSlot] = password;
+  G.wordSlots[kAnswerSlot] = "";
   for (int k = 1; k <= length; ++k) {
     G.boardLetters[CellIndex(kAnswerColumn, k + 2)] = ' ';
     G.wordSlots[k] = DrawClue(password[k - 1]);
@@ -57,11 +62,11 @@ void BuildPassword(int length) {
     G.boardPlayable[cell] = 1;
     G.boardCellColour[cell] = kHighlight;
   }
-  PlaySound(0);
+  PlaySound(kSoundBoardReady);
 }
 
 void DrawCluesAndMarkers(int length, bool firstCall) {
-  const std::string password = G.wordSlots[0].str();
+  const std::string password = G.wordSlots[kPasswordSlot].str();
   for (int k = 1; k <= length; ++k) {
     std::string clue = G.wordSlots[k].str();
     const size_t gap = GapOf(clue, password[k - 1]);
@@ -98,9 +103,11 @@ void PlayPassword(int length) {
   }
   DrawCluesAndMarkers(length, firstCall);
   CopyRedCellsToAnswers();
-  G.wordSlots[18] = ReadBoardRun(kAnswerColumn, 3, length, 0);
-  if (G.gameLost) PlaceWord(kAnswerColumn, 3, G.wordSlots[0].str(), 0, G.boardLetters, 1);
+  G.wordSlots[kAnswerSlot] = ReadBoardRun(kAnswerColumn, 3, length, 0);
+  if (G.gameLost) PlaceWord(kAnswerColumn, 3, G.wordSlots[kPasswordSlot].str(), 0, G.boardLetters, 1);
   DrawBoard();
   CheckGameComplete();
   G.boardReady = 1;
 }
+
+bool PasswordSolved() { return SlotsEqual(kPasswordSlot, kAnswerSlot); }

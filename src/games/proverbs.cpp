@@ -37,10 +37,3 @@ bool ChooseProverb(const std::string& path, std::string& text) {
   text = text.substr(0, text.size() - 1).substr(0, 100);
   return true;
 }
-
-void AbandonGame(const std::string& reason) {
-  LogProblem(reason);
-  ShowTimedMessage(2, 520, reason);
-  G.gameTitle.clear();
-  ResetGame();
-}

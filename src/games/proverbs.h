@@ -9,6 +9,3 @@
 // space; the last character is dropped and the text capped at 100. Returns
 // false when the file is missing or holds no whole proverb from that line.
 bool ChooseProverb(const std::string& path, std::string& text);
-
-// Ends a game that cannot be built, with a message to the player.
-void AbandonGame(const std::string& reason);

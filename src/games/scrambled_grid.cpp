@@ -6,6 +6,7 @@
 #include <string>
 
 #include "display/drawing.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
@@ -26,8 +27,8 @@ void LayOutGrids(const TjsysGrille& reader, int size) {
       const int y = r + kTopRow, left = CellIndex(c + 1, y), right = CellIndex(c + size + 2, y);
       G.answerGridA[left] = static_cast<uint8_t>(ch);
       G.answerGridB[left] = static_cast<uint8_t>(shown);
-      SetCellState(c + 1, y, shown == ' ' ? 3 : 4);
-      SetCellState(c + size + 2, y, shown == ' ' ? 3 : 4);
+      SetCellState(c + 1, y, shown == ' ' ? kCellBlack : kCellOpen);
+      SetCellState(c + size + 2, y, shown == ' ' ? kCellBlack : kCellOpen);
       G.boardLetters[left] = ' ';
       G.boardLetters[right] = static_cast<uint8_t>(shown);
       for (int at : {left, right}) {
@@ -64,3 +65,6 @@ void PlayScrambledGrid(int size, const std::string& gridFile) {
   if (G.gameLost) ShowSolution(size, kTopRow, SolutionPlane::kA);
   CheckGameComplete();
 }
+
+// The grid is laid four rows lower, under the scrambled copy's header.
+bool ScrambledGridSolved() { return BoardMatches(G.answerGridB, 5, G.gameSize + 4); }

@@ -15,3 +15,6 @@ inline int CrosswordPaletteRow(int side) { return side + 2; }
 void WriteValuedPalette(int row);
 // Every cell of the side x side grid shows its solution letter in colour 255.
 void ShowShiftedSolution(int side);
+// Every cell of the grid holds the solution kept for it one column and one
+// row lower.
+bool ShiftedGridSolved();

@@ -7,15 +7,20 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/proverbs.h"
 #include "games/word_draws.h"
 #include "platform/clock.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
 
 namespace {
+
+// The word slots between the routine and the completion check: the word
+// hidden down the first column, and what that column spells.
+constexpr int kHiddenSlot = 0, kColumnSlot = 1;
+
 
 // Hidden words tried before the game gives up: a list where no hidden word
 // gives every row two candidates would otherwise restart for ever. Each try
@@ -29,7 +34,7 @@ enum class Try { noWord, failed, built };
 Try TryBuild(int rows) {
   const std::string hidden = DrawLetterWord(rows, 100);
   if (hidden.empty()) return Try::noWord;
-  G.wordSlots[0] = hidden;
+  G.wordSlots[kHiddenSlot] = hidden;
   PlaceWord(1, 1, hidden, 0, G.boardLetters, 1);
   std::vector<std::string> list;
   for (int k = 1; k <= rows; ++k) {
@@ -47,7 +52,7 @@ Try TryBuild(int rows) {
   G.boardPlayable[CellIndex(1, rows + 1)] = 1;
   G.boardPickable[CellIndex(1, rows + 1)] = 1;
   ShuffleBoardWord(1, 1, rows, 0);
-  PlaySound(0);
+  PlaySound(kSoundBoardReady);
   G.boardReady = 1;
   return Try::built;
 }
@@ -66,8 +71,10 @@ void PlayStackedWords(int rows) {
       return;
     }
   }
-  if (G.gameLost) PlaceWord(1, 1, G.wordSlots[0].str(), 0, G.boardLetters, 1);
-  G.wordSlots[1] = ReadBoardRun(1, 1, rows, 2);
+  if (G.gameLost) PlaceWord(1, 1, G.wordSlots[kHiddenSlot].str(), 0, G.boardLetters, 1);
+  G.wordSlots[kColumnSlot] = ReadBoardRun(1, 1, rows, 2);
   DrawBoard();
   CheckGameComplete();
 }
+
+bool StackedWordsSolved() { return SlotsEqual(kHiddenSlot, kColumnSlot); }

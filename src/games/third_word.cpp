@@ -7,14 +7,19 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/proverbs.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
 
 namespace {
+
+// The word slots between the routine and the completion check: word B, and
+// what the gap spells.
+constexpr int kWordBSlot = 9, kGapSlot = 29;
+
 
 constexpr int kMostDraws = 13001;
 // Nine-letter words whose B found no long word before the game gives up;
@@ -36,7 +41,7 @@ bool DrawNineLetterWord() {
     if (w.empty()) return false;
     const std::string a = w.substr(0, 4), b = w.substr(4);
     if (BadLastLetter(b.back()) || !IsWord(a) || !IsWord(b)) continue;
-    G.wordSlots[9] = b;
+    G.wordSlots[kWordBSlot] = b;
     G.wordSlots[10] = a;
     G.wordSlots[19] = w;
     G.gamePhase = 1;
@@ -61,7 +66,7 @@ void LayOut() {
     for (int y = 4; y <= 5; ++y) {
       G.boardPlayable[CellIndex(x, y)] = 1;
       G.boardPickable[CellIndex(x, y)] = 1;
-      SetCellState(x, y, 2);
+      SetCellState(x, y, kCellPalette);
     }
 }
 
@@ -69,7 +74,7 @@ void LayOut() {
 // long word B + C whose end C is a word of three letters or more. When the
 // lengths run out a new nine-letter word is drawn on the next tick.
 void SearchLongWord() {
-  const std::string b = G.wordSlots[9].str();
+  const std::string b = G.wordSlots[kWordBSlot].str();
   for (int n = 0; n < kWordsPerTick; ++n) {
     const int length = G.gameLength;
     if (G.gameSize >= wordCount[length]) {
@@ -93,7 +98,7 @@ void SearchLongWord() {
     LayOut();
     G.wordList.clear();
     G.boardReady = 1;
-    PlaySound(0);
+    PlaySound(kSoundBoardReady);
     return;
   }
 }
@@ -115,9 +120,11 @@ void PlayThirdWord() {
     }
     SearchLongWord();
   }
-  G.wordSlots[29] = ReadBoardRun(7, 8, 5, 1);
+  G.wordSlots[kGapSlot] = ReadBoardRun(7, 8, 5, 1);
   WriteAlphabet(2, 4);
-  if (G.gameLost) PlaceAcross(7, 8, G.wordSlots[9].str());
+  if (G.gameLost) PlaceAcross(7, 8, G.wordSlots[kWordBSlot].str());
   DrawBoard();
   CheckGameComplete();
 }
+
+bool ThirdWordSolved() { return SlotsEqual(kWordBSlot, kGapSlot); }

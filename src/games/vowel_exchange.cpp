@@ -7,9 +7,9 @@
 #include "display/drawing.h"
 #include "display/sound.h"
 #include "games/exchanges.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/proverbs.h"
 #include "games/word_draws.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
@@ -101,7 +101,7 @@ void Build(int words, bool vowels) {
   Offer(taken, vowels);
   G.wordList.clear();
   G.boardReady = 1;
-  PlaySound(0);
+  PlaySound(kSoundBoardReady);
 }
 
 }  // namespace
@@ -129,3 +129,6 @@ void PlayExchange(int words, bool vowels) {
 }
 
 void PlayVowelExchange(int words) { PlayExchange(words, true); }
+
+// Both exchanges are solved when every word reads again on its row.
+bool ExchangeSolved() { return EveryWordMatchesItsAnswer(); }

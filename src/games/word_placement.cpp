@@ -6,6 +6,7 @@
 #include <string>
 
 #include "display/drawing.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
@@ -25,7 +26,7 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
         G.boardPlayable[at] = 1;
         G.boardPickable[at] = 1;
       }
-      SetCellState(x, y, ch == '*' ? 3 : 4);
+      SetCellState(x, y, ch == '*' ? kCellBlack : kCellOpen);
     }
 }
 
@@ -47,3 +48,5 @@ void PlayWordPlacement(int size, const std::string& gridFile) {
   if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kA);
   CheckGameComplete();
 }
+
+bool WordPlacementSolved() { return BoardMatches(G.answerGridA, 1, G.gameSize); }

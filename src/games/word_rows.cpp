@@ -6,15 +6,20 @@
 
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
-#include "games/proverbs.h"
 #include "platform/clock.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
 
 namespace {
+
+// The word slots between the routine and the completion check: the word to
+// guess, and the last row the player sent.
+constexpr int kWordSlot = 0, kGuessSlot = 9;
+
 
 constexpr int kFirstColumn = 7;
 constexpr int kFirstRow = 7;
@@ -50,41 +55,41 @@ void BuildRows(int length) {
     for (int y = 2; y <= 3; ++y) {
       G.boardPlayable[CellIndex(x, y)] = 1;
       G.boardPickable[CellIndex(x, y)] = 1;
-      SetCellState(x, y, 2);
+      SetCellState(x, y, kCellPalette);
     }
   const std::string word = length >= 1 && length <= 30 ? ChooseWord(length) : "";
   if (word.empty()) {
     AbandonGame("Aucun mot de " + std::to_string(length) + " lettres dans cette liste.");
     return;
   }
-  G.wordSlots[0] = word;
+  G.wordSlots[kWordSlot] = word;
   // The rows still to play are dark empty tiles, so the well-placed letters
   // (plain tiles) of the rows played stand out from them.
   for (int y = kFirstRow; y < kFirstRow + kRows; ++y) {
     PlaceAcross(kFirstColumn, y, std::string(length, ' '));
-    for (int x = kFirstColumn; x < kFirstColumn + length; ++x) SetCellState(x, y, 3);
+    for (int x = kFirstColumn; x < kFirstColumn + length; ++x) SetCellState(x, y, kCellBlack);
   }
   G.boardLetters[CellIndex(kFirstColumn, kFirstRow)] = word[0];
   for (int x = kFirstColumn; x < kFirstColumn + length; ++x) G.boardPlayable[CellIndex(x, kFirstRow)] = 1;
   G.gameLength = 1;
   G.boardReady = 1;
-  PlaySound(0);
+  PlaySound(kSoundBoardReady);
   G.wordList.clear();
 }
 
 // Judges a complete row; false when it is no dictionary word and was cleared
 // back to its first letter.
 bool JudgeRow(int row, const std::string& guess, int length) {
-  const std::string word = G.wordSlots[0].str();
+  const std::string word = G.wordSlots[kWordSlot].str();
   if (!IsWord(guess)) {
     PlaceAcross(kFirstColumn + 1, row, std::string(length - 1, ' '));
     return false;
   }
   for (int j = 0; j < length; ++j)
-    if (guess[j] == word[j]) SetCellState(kFirstColumn + j, row, 1);
+    if (guess[j] == word[j]) SetCellState(kFirstColumn + j, row, kCellPlain);
   if (G.gameLength < kRows) {
     G.gameLength += 1;
-    PlaySound(2);
+    PlaySound(kSoundLanding);
     G.boardLetters[CellIndex(kFirstColumn, kFirstRow - 1 + G.gameLength)] = word[0];
   } else if (guess != word && !G.gameLost) {
     G.gameLost = 1;
@@ -104,14 +109,16 @@ void PlayWordRows(int length) {
   WriteAlphabet(7, 2);
   const int row = kFirstRow - 1 + G.gameLength;
   for (int x = kFirstColumn; x < kFirstColumn + length; ++x) {
-    SetCellState(x, row, 4);
+    SetCellState(x, row, kCellOpen);
     G.boardPlayable[CellIndex(x, row)] = 1;
   }
   const std::string guess = ReadBoardRun(kFirstColumn, row, length, 1);
-  G.wordSlots[9] = guess;
+  G.wordSlots[kGuessSlot] = guess;
   const bool complete = guess.find(' ') == std::string::npos;
   if (complete && !(G.gameWon && G.gameLost) && !JudgeRow(row, guess, length)) return;
-  if (G.gameLost) PlaceAcross(kFirstColumn, kFirstRow + kRows - 1, G.wordSlots[0].str());
+  if (G.gameLost) PlaceAcross(kFirstColumn, kFirstRow + kRows - 1, G.wordSlots[kWordSlot].str());
   CheckGameComplete();
   DrawBoard();
 }
+
+bool WordRowsSolved() { return SlotsEqual(kWordSlot, kGuessSlot); }

@@ -12,11 +12,14 @@
 #include "persistence/saved_games.h"
 #include "platform/printer.h"
 #include "state/game_state.h"
+#include "state/variants.h"
 
 std::string PrintedListLine(unsigned variant, const std::string& line) {
-  if (variant >= 1 && variant <= 3) return "";
-  const bool hiddenWords = (variant >= 33 && variant <= 36) || (variant >= 99 && variant <= 102);
-  if (hiddenWords) return line.size() > 5 ? line.substr(5) : "";
+  switch (Variant(variant).print) {
+    case PrintLayout::CodedGrid: return "";
+    case PrintLayout::HiddenWords: return line.size() > 5 ? line.substr(5) : "";
+    case PrintLayout::Board: return line;
+  }
   return line;
 }
 
@@ -37,13 +40,13 @@ void Imprimegrille() {
   const int h = job.pageWidth() / 2, c = h / 12;
   job.SetFontSize(16);
   job.TextOut(h - h / 2, 2, G.gameTitle.str());
-  const bool codedGrid = G.currentVariant >= 1 && G.currentVariant <= 3;
+  const bool codedGrid = Variant(G.currentVariant).print == PrintLayout::CodedGrid;
   for (int y = 0; y <= 16; ++y)
     for (int x = 0; x <= 20; ++x) {
       const int left = c * x + 100, top = c * y + 100;
       const uint8_t letter = G.boardLetters[CellIndex(x, y)];
       const int state = CellState(x, y);
-      if (letter != '*' && (state == 1 || state == 4)) {
+      if (letter != '*' && (state == kCellPlain || state == kCellOpen)) {
         job.Rectangle(left, top, left + c, top + c);
         job.SetFontSize(16);
         job.TextOut(c * x + 120, c * y + 120, std::string(1, static_cast<char>(letter)));
@@ -51,7 +54,7 @@ void Imprimegrille() {
           job.SetFontSize(8);
           job.TextOut(left, top, std::to_string(G.answerGridA[CellIndex(x, y)]));
         }
-      } else if (letter == '*' && state == 3) {
+      } else if (letter == '*' && state == kCellBlack) {
         job.HatchCross(left, top, left + c, top + c);
       }
     }

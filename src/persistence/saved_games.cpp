@@ -20,6 +20,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "state/game_state.h"
+#include "state/variants.h"
 #include "display/resets.h"
 
 namespace {
@@ -143,6 +144,6 @@ void LoadGame(const std::string& name) {
   static_cast<ClockRecord&>(G) = image->clock;
   if (haveLines) G.wordList = lines;
   ShowTimedMessage(2, 520, Comment(62));
-  if (G.currentVariant >= 1 && G.currentVariant <= 150) ChargeAide(static_cast<uint8_t>(G.currentVariant));
+  if (Variant(G.currentVariant).game != Game::None) ChargeAide(static_cast<uint8_t>(G.currentVariant));
   if (G.travelMapShowing) LoadBackground(51);
 }

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+#include "state/variants.h"
+
 namespace {
 
 // Every read below takes the field by value: the records are packed.
@@ -33,7 +35,7 @@ struct Checker {
 constexpr int64_t kGameNumberLimit = 1000000;
 
 void CheckBoard(Checker& c, const BoardRecord& b) {
-  c.Range(b.currentVariant, 0, 150, "variante");
+  c.Range(b.currentVariant, 0, kVariantCount, "variante");
   c.Flag(b.boardReady, "plateau prêt");
   c.Range(b.boardOriginX, -800, 800, "origine du plateau");
   c.Range(b.boardOriginY, -600, 600, "origine du plateau");
@@ -51,7 +53,7 @@ void CheckMain(Checker& c, const MainRecord& m) {
   c.Text(m.statusTip, "bulle d'aide");
   c.Text(m.journeyText, "texte du voyage");
   for (int n = 0; n < 496; ++n) c.Text(m.commentaryText[n], "commentaire");
-  c.Range(m.menuFamily, 0, 150, "famille du menu");
+  c.Range(m.menuFamily, 0, kVariantCount, "famille du menu");
   c.Range(m.importKind, 0, 2, "type d'import");
   c.Flag(m.splashShowing, "page de titre");
   c.Flag(m.listScrollHeld, "défilement");
@@ -79,7 +81,7 @@ void CheckTravel(Checker& c, const TravelRecord& t) {
     for (const TravelSquare& square : column) {
       c.Text(square.countryName, "nom de pays");
       c.Text(square.stageGameName, "jeu d'étape");
-      c.Range(square.stageVariant, 0, 150, "variante d'étape");
+      c.Range(square.stageVariant, 0, kVariantCount, "variante d'étape");
     }
 }
 

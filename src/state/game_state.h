@@ -11,8 +11,36 @@
 #include <vector>
 
 #include "state/short_string.h"
+#include "state/variants.h"
 
 #pragma pack(push, 1)
+
+// The screens of `currentScreen`: 0 is the board (or the title splash), the
+// others the pages drawn over it.
+enum ScreenNumber : int32_t {
+  kScreenBoard = 0,
+  kScreenGameList = 1,
+  kScreenVariantMenu = 2,  // from here on, pages opened over a game or a list
+  kScreenOptions = 3,
+  kScreenScores = 4,
+  kScreenHelp = 5,
+  kScreenPlayer = 6,
+  kScreenSavedGames = 7,
+  kScreenAnagramSearch = 8,
+  kScreenIncompleteSearch = 9,
+  kScreenQuit = 100,
+};
+
+// The cursor shapes of `cursorShape`.
+enum CursorShape : int16_t { kCursorDefault = 0, kCursorHourglass = -11, kCursorHand = -21 };
+
+// The states of `boardCellState`, which are also the cells' tile styles.
+enum CellStateValue : int32_t {
+  kCellPlain = 1,    // every cell after a board reset
+  kCellPalette = 2,  // a palette tile: copied when picked up, never emptied
+  kCellBlack = 3,    // a black square, or a cell the eraser blackened
+  kCellOpen = 4,     // an open crossword cell (a black tile taken off leaves one)
+};
 
 struct MainRecord {
   ShortString<100> playerName;
@@ -292,9 +320,9 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   bool windowFullScreen = true;
   int32_t windowWidth = 0, windowHeight = 0;
   ListBox listBoxes[10];
-  std::array<std::string, 151> variantName;
+  std::array<std::string, kVariantCount + 1> variantName;
   std::array<std::string, 201> helpFileName;
-  std::array<std::string, 31> familyName;
+  std::array<std::string, kFamilyCount + 1> familyName;
   std::vector<std::string> wordList;
   int32_t panelX = 0, panelY = 0;
   bool interfaceLoaded = false;

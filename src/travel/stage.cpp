@@ -4,6 +4,7 @@
 #include "display/assets.h"
 #include "persistence/commentary.h"
 #include "state/game_state.h"
+#include "state/variants.h"
 #include "display/resets.h"
 #include "travel/map_squares.h"
 #include "words/word_store.h"
@@ -17,10 +18,10 @@ void StartStage() {
   int variant = G.travelSquares[G.pawnX][G.pawnY].stageVariant;
   // Squares are filled with variants 1-50; a damaged saved game may hold
   // anything, and the name table stops at 150.
-  if (variant < 1 || variant > 150) variant = 1;
+  if (Variant(variant).game == Game::None) variant = 1;
   G.currentVariant = variant;
   G.gameTitle = G.variantName[variant];
-  LoadWordList(1);  // every stage variant plays on the French words
+  LoadWordList(kFrenchWords);  // every stage variant plays on the French words
   ChargeAide(static_cast<uint8_t>(variant));
   LoadBackground(G.backgroundIndex);
 }

@@ -53,12 +53,14 @@ constexpr JourneyPlan kJourneys[6] = {
 // the squares named like commentary 64 cost more to enter. Gives the last
 // variant drawn.
 int FillSquares() {
+  // The stages are drawn from the first fifty variants, the French games.
+  constexpr int kStageVariantCount = 50;
   const std::string dearCountry = Comment(64);
   int variant = 1;
   for (int x = 0; x <= 13; ++x)
     for (int y = 0; y <= 8; ++y) {
       TravelSquare& square = G.travelSquares[x][y];
-      variant = Random(50) + 1;
+      variant = Random(kStageVariantCount) + 1;
       square.rewardPoints = Random(150) + 10;
       square.stageGameName = G.variantName[variant];
       square.stageVariant = variant;
@@ -70,7 +72,7 @@ int FillSquares() {
 }  // namespace
 
 void StartJourney() {
-  PlaySound(4);
+  PlaySound(kSoundJourney);
   G.travelModeActive = 0;
   G.travelStageWon = 0;
   G.travelFailed = 0;
@@ -87,7 +89,7 @@ void StartJourney() {
   G.pawnX = plan.startX;
   G.pawnY = plan.startY;
 
-  G.currentScreen = 0;
+  G.currentScreen = kScreenBoard;
   LoadBackground(51);
   ListBox& help = G.listBoxes[listHelp];
   for (int i = 1; i <= 599; ++i) help.items[i].clear();
@@ -101,14 +103,14 @@ void StartJourney() {
 void ContinueJourney() {
   KeepPawnOnMap();
   if (G.gameWon) {
-    PlaySound(7);
+    PlaySound(kSoundDrop);
     G.travelMoney += G.travelSquares[G.pawnX][G.pawnY].rewardPoints;
-    PlaySound(13);
+    PlaySound(kSoundCredit);
   }
   ResetGame();
   Log("passage par voyage continue");
   const int cheapest = CheapestNeighbourCost(G.pawnX, G.pawnY);
-  G.currentScreen = 0;
+  G.currentScreen = kScreenBoard;
   if (cheapest > G.travelMoney) {
     G.travelFailed = 1;
     G.journeyText = std::string("AAAVOYAGE");

@@ -18,7 +18,7 @@ Point SquarePoint(int x, int y) { return {50 + 50 * x, 100 + 50 * y}; }
 // a pawn on (1, 0) or (0, 1); the pointer decides which it is.
 bool NeighbourHovered() {
   const int x = G.hoveredSquareX, y = G.hoveredSquareY;
-  if (G.currentScreen != 0 || !OnMap(x, y) || !AreNeighbours(x, y, G.pawnX, G.pawnY)) return false;
+  if (G.currentScreen != kScreenBoard || !OnMap(x, y) || !AreNeighbours(x, y, G.pawnX, G.pawnY)) return false;
   const Point corner = SquarePoint(x, y);
   const Point p = G.mousePos;
   return corner.x < p.x && p.x < corner.x + 50 && corner.y < p.y && p.y < corner.y + 50;
@@ -48,7 +48,7 @@ bool HandleMapClick() {
     G.travelMapClicked = 0;
     return false;
   }
-  PlaySound(5);
+  PlaySound(kSoundPawn);
   StartFlight(SquarePoint(G.pawnX, G.pawnY), SquarePoint(tx, ty), 90, "");
   G.travelMapClicked = 0;
   return true;

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "catalogue/catalogue.h"
 #include "harness/harness.h"
 #include "state/game_state.h"
+#include "state/variants.h"
 #include "words/word_store.h"
 
 TEST(Catalogue, NamesKeepTheirInnerSpaces) {
@@ -68,6 +71,29 @@ TEST(Catalogue, FamiliesCoverTheVariantsInOrder) {
   EXPECT_EQ(FamilyVariantCount(25), 13);
   EXPECT_EQ(FamilyFirstVariant(0), 0);
   EXPECT_EQ(FamilyFirstVariant(31), 0);
+}
+
+// Every variant has a game, and the table's columns agree with the name the
+// catalogue shows: its size or length, its word list, its grid's language.
+TEST(Catalogue, TheVariantTableAgreesWithTheNames) {
+  ClearGameState();
+  FillCatalogue();
+  const Game unsized[] = {Game::LongestWord, Game::ThirdWord, Game::MaxiWords, Game::WordsStartingWith,
+                          Game::ProverbHangman, Game::MonthProverbs, Game::ErasedLetters};
+  for (int v = 1; v <= kVariantCount; ++v) {
+    const VariantEntry& row = Variant(v);
+    const std::string& name = G.variantName[v];
+    ASSERT_NE(row.game, Game::None) << v;
+    if (std::find(std::begin(unsized), std::end(unsized), row.game) == std::end(unsized))
+      EXPECT_NE(name.find(std::to_string(row.parameter)), std::string::npos) << v << " " << name;
+    const bool english = name.find("ENGLISH") != std::string::npos;
+    EXPECT_EQ(row.wordList == kEnglishWords, english) << v;
+    EXPECT_EQ(row.wordList == kTreeWords, name.find("ARBRES") != std::string::npos) << v;
+    const bool englishGrid = name.rfind("WORD", 0) == 0 || name.rfind("HIDDEN", 0) == 0 || name.rfind("MIXWORD", 0) == 0;
+    EXPECT_EQ(row.grid == GridLanguage::English, englishGrid) << v;
+  }
+  EXPECT_EQ(Variant(0).game, Game::None);
+  EXPECT_EQ(Variant(kVariantCount + 1).game, Game::None);
 }
 
 class StartingVariants : public ::testing::Test {

@@ -5,6 +5,7 @@
 
 #include <filesystem>
 
+#include "catalogue/screen_actions.h"
 #include "catalogue/screens.h"
 #include "catalogue/screens_fixture.h"
 #include "platform/file_chooser.h"

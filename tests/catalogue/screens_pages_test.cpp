@@ -3,6 +3,7 @@
 // played through the whole program.
 #include <gtest/gtest.h>
 
+#include "catalogue/screen_actions.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/screens.h"
 #include "catalogue/screens_fixture.h"

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "display/drawing.h"
+#include "games/board.h"
 #include "games/framework.h"
 #include "harness/harness.h"
 #include "state/game_state.h"

@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <string>
 
+#include "catalogue/screen_actions.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/screens.h"
 #include "display/drawing.h"

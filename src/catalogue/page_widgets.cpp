@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "catalogue/page_widgets.h"
+
+#include "display/drawing.h"
+#include "platform/clock.h"
+#include "state/game_state.h"
+
+namespace {
+
+// Set when the pointer is over a check box in this frame.
+bool checkBoxHovered = false;
+
+}  // namespace
+
+bool PageButton(int x, int y, int image) {
+  const bool hit = ImageButtonHit({x, y}, G.mousePos);
+  DrawImageButton({x, y}, image, hit);
+  return hit && G.clickPending == 1;
+}
+
+void MarkCheckBoxHovered() { checkBoxHovered = true; }
+bool CheckBoxHovered() { return checkBoxHovered; }
+void ForgetCheckBoxHovered() { checkBoxHovered = false; }
+
+void ScrollList(ListBox& list, int direction) {
+  G.listScrollHeld = 1;
+  const uint32_t now = Now();
+  if (static_cast<int64_t>(now) <= static_cast<int64_t>(G.clickTick) + 50) return;
+  G.clickTick = now;
+  if (direction < 0 && list.top > 0) list.top -= 1;
+  if (direction > 0 && list.top + list.visibleLines < list.itemCount) list.top += 1;
+}

@@ -1,0 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The widgets the menus and pages share: an image button, the check-box
+// hover flag of the frame, one scroll step of a list.
+#pragma once
+
+#include "state/game_state.h"
+
+// An image button drawn lit under the pointer; true when it is clicked.
+bool PageButton(int x, int y, int image);
+// The pointer is over a check box in this frame (the hand cursor shows).
+void MarkCheckBoxHovered();
+bool CheckBoxHovered();
+void ForgetCheckBoxHovered();
+// One step of a held scroll button, every 50 ms at the most.
+void ScrollList(ListBox& list, int direction);
