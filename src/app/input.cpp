@@ -2,6 +2,8 @@
 // Mouse and key handlers of the main window. They act at once only on the
 // board and on end-of-game clicks; everywhere else they record the click for
 // the next tick's screens.
+#include "catalogue/puzzle_codes.h"
+#include "catalogue/screen_pages.h"
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
@@ -32,7 +34,9 @@ static void EndJourney() {
 static void AcknowledgeWin() {
   G.winHandled = 1;
   StopPlayClock();
-  RecordWin();
+  // The puzzle of the day records itself and shows its own page.
+  if (DailyPuzzlePlaying()) FinishDailyPuzzle();
+  else RecordWin();
   G.gameTitle.clear();
 }
 
@@ -146,13 +150,14 @@ void TForm1::FormKeyDown(int key) {
   NotePressForMessage();
   if (key == kVkEscape) HandleEscape();
   if (G.currentScreen == 6 || G.currentScreen == 8 || G.currentScreen == 9) TypeKey(key);
-  else if (key != kVkEscape) PlayKey(key);
+  else if (key != kVkEscape && !TypeCodeKey(key)) PlayKey(key);
 }
 
 // Typed text, whatever the keyboard layout: "Hélène" gives HELENE. It feeds
 // the same pages and limit as the typed keys; the searches' jokers '*' and
 // '?' come however the layout types them. Off those pages it plays the game.
 void TForm1::FormKeyPress(const std::string& latin1) {
+  if (TypeCodeText(latin1)) return;
   if (G.currentScreen != 6 && G.currentScreen != 8 && G.currentScreen != 9) {
     PlayTypedText(latin1);
     return;

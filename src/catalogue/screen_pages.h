@@ -18,3 +18,12 @@ void DrawQuitPage();
 bool PageButton(int x, int y, int image);
 void MarkCheckBoxHovered();
 void ScrollList(ListBox& list, int direction);
+
+// The puzzle-code pages (code_pages.cpp). The game list's two entries above
+// the families return true when one was clicked (the frame then ends).
+bool DrawGameListExtras();
+void DrawCodePage();
+void DrawDailyResultPage();
+// Keys and typed text while the code page shows; false on other pages.
+bool TypeCodeKey(int key);
+bool TypeCodeText(const std::string& latin1);

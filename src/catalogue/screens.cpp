@@ -42,6 +42,7 @@ bool MenuEntryHovered(int x, int y, int length) {
 }
 
 void DrawGameList() {
+  if (DrawGameListExtras()) return;
   int hoveredFamily = 0;
   for (int f = 1; f <= 30; ++f) {
     const int x = f <= 15 ? 55 : 420;
@@ -193,6 +194,8 @@ void RunScreen(int screen) {
     case 8: DrawSearchPage(false); break;
     case 9: DrawSearchPage(true); break;
     case 100: DrawQuitPage(); break;
+    case kCodeScreen: DrawCodePage(); break;
+    case kDailyResultScreen: DrawDailyResultPage(); break;
     default: break;
   }
   if (!goOn || Form1.closed) return;

@@ -12,6 +12,7 @@
 #include "persistence/saved_games.h"
 #include "platform/printer.h"
 #include "state/game_state.h"
+#include "state/puzzle_code.h"
 
 std::string PrintedListLine(unsigned variant, const std::string& line) {
   if (variant >= 1 && variant <= 3) return "";
@@ -37,6 +38,12 @@ void Imprimegrille() {
   const int h = job.pageWidth() / 2, c = h / 12;
   job.SetFontSize(16);
   job.TextOut(h - h / 2, 2, G.gameTitle.str());
+  // The puzzle's code in the top corner, so that a printed grid can be
+  // played again or handed round.
+  if (const std::string code = PuzzleCode(); !code.empty()) {
+    job.SetFontSize(8);
+    job.TextOut(job.pageWidth() - h / 2, 2, "Code " + code);
+  }
   const bool codedGrid = G.currentVariant >= 1 && G.currentVariant <= 3;
   for (int y = 0; y <= 16; ++y)
     for (int x = 0; x <= 20; ++x) {
