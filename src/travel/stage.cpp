@@ -19,6 +19,7 @@ void StartStage() {
   // anything, and the name table stops at 150.
   if (variant < 1 || variant > 150) variant = 1;
   G.currentVariant = variant;
+  G.wordList.clear();  // no list of the previous game is saved or printed with this one
   G.gameTitle = G.variantName[variant];
   LoadWordList(1);  // every stage variant plays on the French words
   ChargeAide(static_cast<uint8_t>(variant));
