@@ -80,7 +80,7 @@ static void DrawStatusLine() {
   DrawCentredTileText(5, G.gameTitle.str());
   DrawSmallText(40, 580, kWhite, G.elapsedTimeText.str());
   // The puzzle's code beside its clock, to be read out or noted.
-  DrawSmallText(150, 580, kWhite, PuzzleCode());
+  DrawSmallText(165, 580, kWhite, PuzzleCode());
   DrawHead(anchor, 40);
 }
 

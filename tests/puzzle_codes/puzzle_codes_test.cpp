@@ -155,6 +155,9 @@ TEST(PuzzleCodes, ThePuzzleOfTheDayIsRecordedOnceAndGivesALineToShare) {
   Started h;
   UseFakeToday(20261209);
   const DailyPuzzle today = DailyPuzzleOf(20261209);
+  h.MoveTo(60, 45);
+  h.Tick();
+  WritePreviewFrame("game_list_with_the_puzzle_of_the_day");
   auto playAndWin = [&h](bool recorded) {
     h.Click(60, 45);  // "DÉFI DU JOUR"
     EXPECT_EQ(G.dailyRecording, recorded);
