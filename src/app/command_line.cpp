@@ -36,7 +36,7 @@ std::string Usage() {
       "  --fullscreen  joue en plein écran (pour cette fois)\n"
       "  --windowed    joue dans une fenêtre (pour cette fois)\n"
       "  --verbose     écrit tout le journal de diagnostic sur la sortie d'erreur\n"
-      "  --code CODE   joue la grille de ce code (par exemple 043-K7Q2-9F)\n"
+      "  --code CODE   joue la grille de ce code (par exemple 043-K7Q2-34)\n"
       "  --daily       joue le défi du jour\n"
       "  --version     affiche la version et s'arrête\n"
       "  --help        affiche cette aide et s'arrête\n");

@@ -63,15 +63,15 @@ bool DrawGameListExtras() {
     DrawSmallText(130, 383, kWhite, "Défi du " + DayInWords(today.day) + " : " + today.label);
     DrawSmallText(130, 403, kWhite, "Le même pour tous les joueurs, un par jour.");
   }
-  if (!clicked && TextButton(405, 33, "ENTRER UN CODE")) {
+  if (!clicked && TextButton(560, 33, "ENTRER UN CODE")) {
     G.typedText.clear();
     G.codeProblem.clear();
     G.panelX = 800;
     G.currentScreen = kCodeScreen;
     clicked = true;
-  } else if (!clicked && Hovered(405, 33, 14)) {
+  } else if (!clicked && Hovered(560, 33, 14)) {
     DrawSmallText(130, 383, kWhite, "Rejouer une grille, ou jouer celle d'un ami,");
-    DrawSmallText(130, 403, kWhite, "d'après son code (par exemple 043-K7Q2-9F).");
+    DrawSmallText(130, 403, kWhite, "d'après son code (par exemple 043-K7Q2-34).");
   }
   return clicked;
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The code of a puzzle: its variant, the seed of the board's generator and
 // the version of the puzzle data, written to be read aloud and typed, as
-// "043-K7Q2-9F": the variant in three digits, four characters of seed, one
+// "043-K7Q2-34": the variant in three digits, four characters of seed, one
 // of data version and one that checks the others. The letters leave out
 // O and I, and the digits 0 and 1, so that nothing reads as something else.
 #pragma once
@@ -22,7 +22,7 @@ struct PuzzleKey {
 
 enum class CodeFault { None, Incomplete, TooLong, UnknownCharacter, WrongCheck, OtherVersion, UnknownVariant };
 
-// The written form, "043-K7Q2-9F".
+// The written form, "043-K7Q2-34".
 std::string PuzzleCodeText(const PuzzleKey& key);
 // Reads a code as a person types it: small letters, spaces and dashes
 // anywhere, O for 0 and I or L for 1 in the three digits.

@@ -100,7 +100,10 @@ TEST(PuzzleCodes, EveryVariantIsRebuiltFromItsCodeInAnotherProgramFolder) {
 
 TEST(PuzzleCodes, TheCodePageSaysWhatIsWrongThenStartsThePuzzleWhichSavesKeep) {
   Started h;
-  h.Click(427, 45);  // "ENTRER UN CODE"
+  h.MoveTo(590, 45);
+  h.Tick();
+  WritePreviewFrame("game_list_with_the_code_entry");
+  h.Click(590, 45);  // "ENTRER UN CODE"
   ASSERT_EQ(G.currentScreen, 10);
   h.Run(1000);
   const std::string code = PuzzleCodeText({34, 12345});
@@ -199,8 +202,7 @@ TEST(PuzzleCodes, TheCommandLineRefusesABadCodeWithOneLine) {
   std::string out, err;
   EXPECT_EQ(AnswerCommandLine(ParseCommandLine(3, bad), out, err), 2);
   EXPECT_EQ(err, Latin1ToUtf8("lettrarium : code « 043-K7Q2 » refusé : code incomplet\n"));
-  const std::string good = PuzzleCodeText({150, kPuzzleSeedCount - 1});
-  const char* fine[] = {"lettrarium", "--daily", "--code", good.c_str()};
+  const char* fine[] = {"lettrarium", "--daily", "--code", "o43-k7q2 34"};  // the help's example, typed loosely
   const CommandLine line = ParseCommandLine(4, fine);
   EXPECT_TRUE(line.daily);
   EXPECT_EQ(AnswerCommandLine(line, out, err), -1);
