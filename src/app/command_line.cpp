@@ -56,6 +56,10 @@ int AnswerCommandLine(const CommandLine& line, std::string& out, std::string& er
   PuzzleKey key;
   if (line.codeGiven && !line.showHelp && !line.showVersion) {
     const CodeFault fault = ReadPuzzleCode(line.code, key);
+    if (line.code.empty()) {
+      err += "lettrarium : --code attend un code (par exemple 043-K7Q2-34)\n";
+      return 2;
+    }
     if (fault != CodeFault::None) {
       err += Latin1ToUtf8("lettrarium : code « " + line.code + " » refusé : " + CodeFaultText(fault) + "\n");
       return 2;

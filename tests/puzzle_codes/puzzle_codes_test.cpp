@@ -206,4 +206,7 @@ TEST(PuzzleCodes, TheCommandLineRefusesABadCodeWithOneLine) {
   const CommandLine line = ParseCommandLine(4, fine);
   EXPECT_TRUE(line.daily);
   EXPECT_EQ(AnswerCommandLine(line, out, err), -1);
+  gCommandLine = line;  // --daily goes first, at once
+  Started h;
+  EXPECT_EQ(PuzzleCode(), DailyPuzzleOf(Today()).code);
 }
