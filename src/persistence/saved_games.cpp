@@ -76,6 +76,9 @@ void ReadPuzzleLines(const std::string& path) {
   if (!FileExists(path) || !ReadLines(path, lines) || lines.empty()) return;
   PuzzleKey key;
   if (ReadPuzzleCode(lines[0], key) != CodeFault::None || key.variant != static_cast<int>(G.currentVariant)) return;
+  // A board saved half built goes on building from another draw: no longer
+  // the code's board.
+  if (!G.boardReady) return;
   G.puzzleSeed = key.seed;
   G.puzzleSeedKnown = true;
   int day = 0, recording = 0;
