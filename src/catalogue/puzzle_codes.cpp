@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/puzzle_codes.h"
 
+#include <cstdlib>
 #include <ctime>
 #include <vector>
 
 #include "catalogue/catalogue.h"
 #include "catalogue/screens.h"
-#include "display/drawing.h"
 #include "display/log.h"
 #include "persistence/scores.h"
 #include "platform/clock.h"
