@@ -2,6 +2,7 @@
 #include "app/command_line.h"
 
 #include "platform/utf8.h"
+#include "state/puzzle_code.h"
 
 CommandLine gCommandLine;
 
@@ -14,6 +15,14 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     else if (argument == "--fullscreen") line.windowMode = CommandLine::WindowMode::FullScreen;
     else if (argument == "--windowed") line.windowMode = CommandLine::WindowMode::Windowed;
     else if (argument == "--verbose") line.verbose = true;
+    else if (argument == "--daily") line.daily = true;
+    else if (argument.rfind("--code=", 0) == 0) {
+      line.codeGiven = true;
+      line.code = argument.substr(7);
+    } else if (argument == "--code") {
+      line.codeGiven = true;
+      if (i + 1 < argc) line.code = argv[++i];
+    }
     else if (line.unknown.empty()) line.unknown = argument;
   }
   return line;
@@ -27,6 +36,8 @@ std::string Usage() {
       "  --fullscreen  joue en plein écran (pour cette fois)\n"
       "  --windowed    joue dans une fenêtre (pour cette fois)\n"
       "  --verbose     écrit tout le journal de diagnostic sur la sortie d'erreur\n"
+      "  --code CODE   joue la grille de ce code (par exemple 043-K7Q2-34)\n"
+      "  --daily       joue le défi du jour\n"
       "  --version     affiche la version et s'arrête\n"
       "  --help        affiche cette aide et s'arrête\n");
 }
@@ -41,6 +52,18 @@ int AnswerCommandLine(const CommandLine& line, std::string& out, std::string& er
   if (!line.unknown.empty()) {
     err += Latin1ToUtf8("lettrarium : option inconnue « " + line.unknown + " »\n") + Usage();
     return 2;
+  }
+  PuzzleKey key;
+  if (line.codeGiven && !line.showHelp && !line.showVersion) {
+    const CodeFault fault = ReadPuzzleCode(line.code, key);
+    if (line.code.empty()) {
+      err += "lettrarium : --code attend un code (par exemple 043-K7Q2-34)\n";
+      return 2;
+    }
+    if (fault != CodeFault::None) {
+      err += Latin1ToUtf8("lettrarium : code « " + line.code + " » refusé : " + CodeFaultText(fault) + "\n");
+      return 2;
+    }
   }
   if (line.showHelp) {
     out += Usage();

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The command line: --help, --version, --fullscreen, --windowed, --verbose.
+// The command line: --help, --version, --fullscreen, --windowed, --verbose,
+// --code CODE, --daily.
 #pragma once
 #include <string>
 
@@ -10,6 +11,9 @@ struct CommandLine {
   bool showHelp = false;
   bool showVersion = false;
   std::string unknown;  // the first argument not understood, if any
+  bool codeGiven = false;  // --code: play the puzzle of this code at once
+  std::string code;
+  bool daily = false;      // --daily: play the puzzle of the day at once
 };
 
 // The options of this run, read by start-up (tests may set them).
@@ -24,6 +28,6 @@ std::string VersionLine();
 // environment's LETTRARIUM_LOG set to 1 (`logVariable` is its value, or null).
 bool WholeLogAsked(const CommandLine& line, const char* logVariable);
 // Answers --help, --version and an unknown option on the given streams and
-// returns the exit status (0, or 2 for an unknown option); -1 when the game
-// should start.
+// returns the exit status (0, or 2 for an unknown option or a bad code); -1
+// when the game should start.
 int AnswerCommandLine(const CommandLine& line, std::string& out, std::string& err);

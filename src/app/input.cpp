@@ -3,6 +3,8 @@
 // board and on end-of-game clicks; everywhere else they record the click for
 // the next tick's screens.
 #include "catalogue/screen_actions.h"
+#include "catalogue/puzzle_codes.h"
+#include "catalogue/screen_pages.h"
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
@@ -33,7 +35,9 @@ static void EndJourney() {
 static void AcknowledgeWin() {
   G.winHandled = 1;
   StopPlayClock();
-  RecordWin();
+  // The puzzle of the day records itself and shows its own page.
+  if (DailyPuzzlePlaying()) FinishDailyPuzzle();
+  else RecordWin();
   G.gameTitle.clear();
 }
 
@@ -147,13 +151,14 @@ void TForm1::FormKeyDown(int key) {
   NotePressForMessage();
   if (key == kVkEscape) HandleEscape();
   if (G.currentScreen == kScreenPlayer || G.currentScreen == kScreenAnagramSearch || G.currentScreen == kScreenIncompleteSearch) TypeKey(key);
-  else if (key != kVkEscape) PlayKey(key);
+  else if (key != kVkEscape && !TypeCodeKey(key)) PlayKey(key);
 }
 
 // Typed text, whatever the keyboard layout: "Hélène" gives HELENE. It feeds
 // the same pages and limit as the typed keys; the searches' jokers '*' and
 // '?' come however the layout types them. Off those pages it plays the game.
 void TForm1::FormKeyPress(const std::string& latin1) {
+  if (TypeCodeText(latin1)) return;
   if (G.currentScreen != kScreenPlayer && G.currentScreen != kScreenAnagramSearch && G.currentScreen != kScreenIncompleteSearch) {
     PlayTypedText(latin1);
     return;

@@ -17,6 +17,7 @@
 #include "state/forms.h"
 #include "state/game_state.h"
 #include "state/held_letters.h"
+#include "state/puzzle_code.h"
 #include "display/resets.h"
 #include "travel/travel.h"
 #include "words/word_routines.h"
@@ -78,6 +79,8 @@ static void DrawStatusLine() {
   if (G.travelModeActive) DrawSmallText(40, 565, kWhite, Comment(60));
   DrawCentredTileText(5, G.gameTitle.str());
   DrawSmallText(40, 580, kWhite, G.elapsedTimeText.str());
+  // The puzzle's code beside its clock, to be read out or noted.
+  DrawSmallText(165, 580, kWhite, PuzzleCode());
   DrawHead(anchor, 40);
 }
 

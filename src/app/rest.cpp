@@ -37,8 +37,9 @@ struct Fingerprint {
 // A field added to the shared state changes its size and stops the build
 // here: decide whether a tick may change it (then the fingerprint below must
 // read it, or the loop would rest through its change), then write the new
-// size. Checked on 64-bit builds, where the size is known.
-static_assert(sizeof(void*) != 8 || sizeof(GameState) == 276312,
+// size. Checked on 64-bit builds, where the size is known; the name tables,
+// which grow with the variant table, are left out.
+static_assert(sizeof(void*) != 8 || sizeof(GameState) - sizeof(GameState::variantName) - sizeof(GameState::familyName) == 270568,
               "GameState changed: weigh the new field for StateFingerprint, then update this size");
 
 // Everything a tick reads or writes that may change from one tick to the
@@ -83,6 +84,11 @@ uint64_t StateFingerprint() {
   std::memcpy(&scan, &G.scanClock, sizeof scan);
   f.Add(scan);
   f.Add(G.heldText);
+  f.Add(G.puzzleSeed);
+  f.Add(static_cast<uint64_t>(G.puzzleSeedKnown) << 1 | G.dailyRecording);
+  f.Add(static_cast<uint32_t>(G.dailyDay));
+  f.Add(G.codeProblem);
+  for (const std::string& line : G.dailyResult) f.Add(line);
   f.Add(G.programDir);
   for (const CheckBox& box : G.checkBoxes) {
     f.AddPlace(box.x, box.y);

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "catalogue/puzzle_codes.h"
 #include "app/main_tick.h"
 #include "catalogue/catalogue.h"
 #include "display/assets.h"
@@ -134,15 +135,27 @@ void TForm1::FormActivate() {
   Lancejeu();
 }
 
+// A puzzle asked for on the command line is played at once, the first time
+// the window comes up; a quick save then waits for the next start.
+static bool StartPuzzleOfCommandLine() {
+  const bool daily = gCommandLine.daily, code = gCommandLine.codeGiven;
+  gCommandLine.daily = gCommandLine.codeGiven = false;
+  if (daily) StartDailyPuzzle();
+  else if (code) return StartPuzzleCode(gCommandLine.code);
+  return daily;
+}
+
 void TForm1::Lancejeu() {
   Form2.Close();
   G.launchTick = Now();
   DXTimer1Enabled = true;
+  if (StartPuzzleOfCommandLine()) return;
   const std::string quickSave = DataFolderPrefix() + "SAVE\\Boss.sa1";
   if (FileExists(quickSave)) {
     LoadGame("boss");
     RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa1");
     RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa2");
+    RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa3");
     // The saved-games list was filled while the quick save was still there.
     FillSaveList();
   }

@@ -52,6 +52,9 @@ void StartVariant(uint8_t n) {
   ResetBoard();
   LoadBackground(G.backgroundIndex);
   G.currentVariant = n;
+  // The games that keep no word list (the hangmen, the password...) left the
+  // previous game's list behind, saved and printed with them.
+  G.wordList.clear();
   // Every start reloads the French list, so a themed game leaves no themed
   // words behind for the next one.
   LoadWordList(kFrenchWords);

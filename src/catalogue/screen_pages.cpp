@@ -155,6 +155,7 @@ void DrawSavesPage() {
     if (PageButton(R() - 150, B - 20, 43) && IsSafeFileName(name)) {
       const std::string base = DataFolderPrefix() + "SAVE\\" + name;
       if (RemoveFile(base + ".sa1") && RemoveFile(base + ".sa2")) {
+        RemoveFile(base + ".sa3");  // the puzzle's code, absent from older saves
         saves.itemCount -= 1;
         ShowTimedMessage(2, 520, Comment(58));
         RemoveSelected(listSaves);

@@ -12,3 +12,12 @@ void DrawPlayerPage();
 void DrawSavesPage();
 void DrawSearchPage(bool incomplete);
 void DrawQuitPage();
+
+// The puzzle-code pages (code_pages.cpp). The game list's two entries above
+// the families return true when one was clicked (the frame then ends).
+bool DrawGameListExtras();
+void DrawCodePage();
+void DrawDailyResultPage();
+// Keys and typed text while the code page shows; false on other pages.
+bool TypeCodeKey(int key);
+bool TypeCodeText(const std::string& latin1);

@@ -33,6 +33,7 @@ bool MenuEntryHovered(int x, int y, int length) {
 }
 
 void DrawGameList() {
+  if (DrawGameListExtras()) return;
   int hoveredFamily = 0;
   for (int f = 1; f <= kFamilyCount; ++f) {
     const int x = f <= 15 ? 55 : 420;
@@ -171,6 +172,8 @@ void RunScreen(int screen) {
     case kScreenAnagramSearch: DrawSearchPage(false); break;
     case kScreenIncompleteSearch: DrawSearchPage(true); break;
     case kScreenQuit: DrawQuitPage(); break;
+    case kScreenCode: DrawCodePage(); break;
+    case kScreenDailyResult: DrawDailyResultPage(); break;
     default: break;
   }
   if (!goOn || Form1.closed) return;

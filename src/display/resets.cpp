@@ -4,6 +4,7 @@
 #include "display/assets.h"
 #include "display/play_clock.h"
 #include "platform/clock.h"
+#include "state/puzzle_code.h"
 #include "state/game_state.h"
 
 void ResetGame() {
@@ -23,6 +24,9 @@ void ResetGame() {
   for (int i = 1; i <= 599; ++i) help.items[i].clear();
   help.top = 0;
   G.winHandled = 0;
+  // Any other start, a restart too, is no longer the puzzle of the day.
+  G.dailyDay = 0;
+  G.dailyRecording = false;
 }
 
 void ResetBoard() {
@@ -45,7 +49,11 @@ void ResetBoard() {
   G.boardReady = 0;
   G.boardOriginX = 70;
   G.boardOriginY = 50;
-  Randomize();
+  // The board's generator starts from a seed of the clock that a puzzle
+  // code can carry (StartPuzzleCode sets another one after this reset).
+  G.puzzleSeed = Now() % kPuzzleSeedCount;
+  G.puzzleSeedKnown = true;
+  SetRandSeed(G.puzzleSeed);
   G.gameLength = 0;
   G.gamePhase = 0;
   G.gameChar = ' ';

@@ -28,8 +28,15 @@ void PlaySound(int n) {
   if (!WavePlay(n)) Log("son impossible à jouer");
 }
 
+// The music draws from a generator of its own: a piece that starts while a
+// board is being built must not change the board's draws.
+static int MusicRandom(int k) {
+  static uint32_t seed = 0;
+  seed = (seed ^ Now()) * 134775813u + 1u;
+  return static_cast<int>((static_cast<uint64_t>(seed) * static_cast<uint32_t>(k)) >> 32);
+}
+
 void TForm1::lancemusique_aleatoire() {
-  Randomize();
   const std::vector<std::string> files = ListFolder(Form2.FileListBox3Directory, Form2.FileListBox3Mask);
   // The last piece of the list is never chosen (c - 1 choices); with one file
   // the first is taken. With none there is nothing to play.
@@ -38,7 +45,7 @@ void TForm1::lancemusique_aleatoire() {
     return;
   }
   const int count = static_cast<int>(files.size());
-  const int r = count > 1 ? Random(count - 1) : 0;
+  const int r = count > 1 ? MusicRandom(count - 1) : 0;
   const std::string path = G.programDir + "music\\" + files[r];
   if (!musique.Open(path)) {
     // With a sound output, a piece that does not open is a file to mend.

@@ -13,6 +13,7 @@
 #include "platform/printer.h"
 #include "state/game_state.h"
 #include "state/variants.h"
+#include "state/puzzle_code.h"
 
 std::string PrintedListLine(unsigned variant, const std::string& line) {
   switch (Variant(variant).print) {
@@ -40,6 +41,12 @@ void Imprimegrille() {
   const int h = job.pageWidth() / 2, c = h / 12;
   job.SetFontSize(16);
   job.TextOut(h - h / 2, 2, G.gameTitle.str());
+  // The puzzle's code in the top corner, so that a printed grid can be
+  // played again or handed round.
+  if (const std::string code = PuzzleCode(); !code.empty()) {
+    job.SetFontSize(8);
+    job.TextOut(job.pageWidth() - h / 2, 2, "Code " + code);
+  }
   const bool codedGrid = Variant(G.currentVariant).print == PrintLayout::CodedGrid;
   for (int y = 0; y <= 16; ++y)
     for (int x = 0; x <= 20; ++x) {

@@ -20,6 +20,7 @@
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "state/game_state.h"
+#include "state/puzzle_code.h"
 #include "state/variants.h"
 #include "display/resets.h"
 
@@ -62,6 +63,32 @@ std::string SaveName() {
   return FileNameFrom(name);
 }
 
+// Beside the records, in a file of its own so that the records keep their
+// layout and older saves (without it) still load: the puzzle's code, and the
+// day of a puzzle of the day with 1 when this game holds the day's record.
+std::string PuzzleLines() {
+  return LinesText({PuzzleCode(), "defi " + std::to_string(G.dailyDay) + " " + (G.dailyRecording ? "1" : "0")});
+}
+
+// The code is taken back only for the board it was written for.
+void ReadPuzzleLines(const std::string& path) {
+  G.puzzleSeedKnown = false;
+  std::vector<std::string> lines;
+  if (!FileExists(path) || !ReadLines(path, lines) || lines.empty()) return;
+  PuzzleKey key;
+  if (ReadPuzzleCode(lines[0], key) != CodeFault::None || key.variant != static_cast<int>(G.currentVariant)) return;
+  // A board saved half built goes on building from another draw: no longer
+  // the code's board.
+  if (!G.boardReady) return;
+  G.puzzleSeed = key.seed;
+  G.puzzleSeedKnown = true;
+  int day = 0, recording = 0;
+  if (lines.size() > 1 && std::sscanf(lines[1].c_str(), "defi %d %d", &day, &recording) == 2) {
+    G.dailyDay = day;
+    G.dailyRecording = recording == 1;
+  }
+}
+
 }  // namespace
 
 std::string ShortTitle(const std::string& title) {
@@ -97,7 +124,7 @@ bool SaveGame(bool quick) {
   // The word list is renamed into place first and the record last: a record
   // on disk always has its own word list beside it.
   const bool saved = IsSafeFileName(base + ".sa1") &&
-                     WriteFilesTogether({{path + "2", LinesText(G.wordList)}, {path + "1", bytes}});
+                     WriteFilesTogether({{path + "2", LinesText(G.wordList)}, {path + "3", PuzzleLines()}, {path + "1", bytes}});
   if (!saved) {
     LogProblem("sauvegarde impossible : " + path);
     // The quick save is followed by leaving: the player must know the game stays.
@@ -143,6 +170,7 @@ void LoadGame(const std::string& name) {
   static_cast<TravelRecord&>(G) = image->travel;
   static_cast<ClockRecord&>(G) = image->clock;
   if (haveLines) G.wordList = lines;
+  ReadPuzzleLines(path + "3");
   ShowTimedMessage(2, 520, Comment(62));
   if (Variant(G.currentVariant).game != Game::None) ChargeAide(static_cast<uint8_t>(G.currentVariant));
   if (G.travelMapShowing) LoadBackground(51);

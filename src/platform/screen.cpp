@@ -531,6 +531,18 @@ void ScreenBeep() {
   if (backend == Backend::Sdl) std::fputc('\a', stderr);
 }
 
+namespace {
+std::string clipboard;
+}
+
+void ScreenSetClipboard(const std::string& utf8) {
+  clipboard = utf8;
+  if (backend == Backend::Sdl && sdlReady && SDL_SetClipboardText(utf8.c_str()) != 0)
+    std::fprintf(stderr, "presse-papiers indisponible : %s\n", SDL_GetError());
+}
+
+std::string ScreenClipboard() { return clipboard; }
+
 bool ScreenPollEvent(InputEvent& event) {
   if (!queued.empty()) {
     event = queued.front();

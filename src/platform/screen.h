@@ -78,6 +78,10 @@ void ScreenToggleFullscreen();
 void ScreenMakeRoomForDialog(bool open);
 void ScreenMessageBox(const std::string& title, const std::string& latin1Text);
 void ScreenBeep();
+// Puts UTF-8 text on the desktop's clipboard (kept for reading back on the
+// headless back end, and where the desktop has no clipboard).
+void ScreenSetClipboard(const std::string& utf8);
+std::string ScreenClipboard();
 // Next pending event; false when there is none.
 bool ScreenPollEvent(InputEvent& event);
 // Waits at most `ms` for an event to arrive (SDL only; headless returns at once).

@@ -28,6 +28,8 @@ enum ScreenNumber : int32_t {
   kScreenSavedGames = 7,
   kScreenAnagramSearch = 8,
   kScreenIncompleteSearch = 9,
+  kScreenCode = 10,         // typing a puzzle code
+  kScreenDailyResult = 11,  // the puzzle of the day won: time, score, share line
   kScreenQuit = 100,
 };
 
@@ -299,6 +301,18 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   int32_t bannerX = 0, bannerY = 0, bannerDX = 0, bannerDY = 0;
   double scanClock = 0;  // the hangmen's sweep over the hidden word
   KeyCursor keyCursor;
+  // The seed the board's generator started from (0 ... 2^20 - 1): drawn from
+  // the clock by the board reset or given by a puzzle code. Not known for a
+  // game resumed from a save that kept no code.
+  uint32_t puzzleSeed = 0;
+  bool puzzleSeedKnown = false;
+  // The day (yyyymmdd) whose puzzle of the day was started, 0 for none.
+  int32_t dailyDay = 0;
+  bool dailyRecording = false;  // this run holds the day's record
+  // What the code page says of the code typed (empty: nothing yet).
+  std::string codeProblem;
+  // The lines the page after a puzzle of the day shows.
+  std::vector<std::string> dailyResult;
 
   // Held-letters record.
   uint8_t lettersHeld = 0;

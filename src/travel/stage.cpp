@@ -20,6 +20,7 @@ void StartStage() {
   // anything, and the name table stops at 150.
   if (Variant(variant).game == Game::None) variant = 1;
   G.currentVariant = variant;
+  G.wordList.clear();  // no list of the previous game is saved or printed with this one
   G.gameTitle = G.variantName[variant];
   LoadWordList(kFrenchWords);  // every stage variant plays on the French words
   ChargeAide(static_cast<uint8_t>(variant));
