@@ -2,6 +2,7 @@
 // Mouse and key handlers of the main window. They act at once only on the
 // board and on end-of-game clicks; everywhere else they record the click for
 // the next tick's screens.
+#include "app/keeping.h"
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
@@ -32,7 +33,9 @@ static void EndJourney() {
 static void AcknowledgeWin() {
   G.winHandled = 1;
   StopPlayClock();
-  RecordWin();
+  // The score line is made (and written) when the game is won; a click in
+  // the same frame as the win makes it here.
+  if (!TakeWinRecorded()) RecordWin();
   G.gameTitle.clear();
 }
 

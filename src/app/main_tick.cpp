@@ -5,6 +5,7 @@
 
 #include "app/main_tick.h"
 
+#include "app/keeping.h"
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
@@ -83,6 +84,7 @@ static void DrawStatusLine() {
 
 void TForm1::DXTimer1Timer() {
   FrameBegin();
+  KeepWhatWasEarned();
   if (G.splashShowing && TimedOut(G.launchTick, 4000, Now())) {
     G.splashShowing = 0;
     LoadBackground(52);

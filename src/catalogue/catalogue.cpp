@@ -5,6 +5,7 @@
 #include "display/assets.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
+#include "persistence/quick_save.h"
 #include "state/game_state.h"
 #include "display/resets.h"
 #include "words/word_store.h"
@@ -48,6 +49,7 @@ void StartVariant(uint8_t n) {
     Log("Variante inconnue : " + std::to_string(n));
     return;
   }
+  LeaveResumedQuickSave();
   G.currentVariant = 0;
   G.currentScreen = 0;
   if (G.travelMapShowing || G.travelModeActive) {

@@ -10,6 +10,7 @@
 #include "display/play_clock.h"
 #include "display/sound.h"
 #include "display/list_entries.h"
+#include "persistence/save_pairs.h"
 #include "persistence/saved_games.h"
 #include "persistence/scores.h"
 #include "platform/files.h"
@@ -153,7 +154,7 @@ void DrawSavesPage() {
     const std::string name = saves.items[saves.selected];
     if (PageButton(R() - 150, B - 20, 43) && IsSafeFileName(name)) {
       const std::string base = DataFolderPrefix() + "SAVE\\" + name;
-      if (RemoveFile(base + ".sa1") && RemoveFile(base + ".sa2")) {
+      if (RemoveSavePair(base)) {
         saves.itemCount -= 1;
         ShowTimedMessage(2, 520, Comment(58));
         RemoveSelected(listSaves);

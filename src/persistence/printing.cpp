@@ -10,6 +10,7 @@
 #include "display/log.h"
 #include "persistence/commentary.h"
 #include "persistence/saved_games.h"
+#include "platform/paths.h"
 #include "platform/printer.h"
 #include "state/game_state.h"
 
@@ -26,9 +27,9 @@ static std::string KeptPagePath() {
   const std::time_t now = std::time(nullptr);
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y-%m-%d %Hh%Mm%S", std::localtime(&now));
-  std::string title = ShortTitle(G.gameTitle.str());
-  for (char& c : title)
-    if (c == '/' || c == '\\' || c == ':') c = '-';
+  // No separator, ':' or control character (a line break, an escape) of a
+  // title reaches the file name.
+  const std::string title = FileNameFrom(ShortTitle(G.gameTitle.str()));
   return DataFolderPrefix() + "IMPRESSIONS\\" + (title.empty() ? "" : title + " ") + stamp + ".pdf";
 }
 

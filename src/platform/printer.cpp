@@ -58,8 +58,10 @@ bool KeepPdf(const std::string& rendered, const std::string& kept) {
   std::error_code error;
   std::filesystem::rename(rendered, real, error);
   if (!error) return true;
-  // Another file system: copy, then let the caller remove the temporary.
-  return std::filesystem::copy_file(rendered, real, std::filesystem::copy_options::overwrite_existing, error);
+  // Another file system: written beside its name and renamed, so a full disk
+  // never leaves an empty or cut page under the final name.
+  std::string bytes;
+  return ReadBinary(rendered, bytes) && WriteBinary(kept, bytes);
 }
 
 }  // namespace

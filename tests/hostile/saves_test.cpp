@@ -62,13 +62,13 @@ TEST(HostileSaves, ASaveFailingBetweenItsRenamesLeavesTheOldPairWhole) {
   EXPECT_FALSE(SaveGame(true));
   EXPECT_EQ(ReadFileBytes(s.SaveFolder() + "Boss.sa1"), oldRecord);
   EXPECT_EQ(ReadFileBytes(s.SaveFolder() + "Boss.sa2"), oldWords);
-  EXPECT_TRUE(s.OtherFiles({"Boss.sa1", "Boss.sa2"}).empty()) << "a temporary file stayed";
+  EXPECT_TRUE(s.OtherFiles({"Boss.sa1", "Boss.sa2", "Boss.sac"}).empty()) << "a temporary file stayed";
 
   FailRenamesAfter(-1);
   EXPECT_TRUE(SaveGame(true));
   EXPECT_NE(ReadFileBytes(s.SaveFolder() + "Boss.sa1"), oldRecord);
   EXPECT_EQ(ReadFileBytes(s.SaveFolder() + "Boss.sa2"), "NEUF\r\n");
-  EXPECT_TRUE(s.OtherFiles({"Boss.sa1", "Boss.sa2"}).empty());
+  EXPECT_TRUE(s.OtherFiles({"Boss.sa1", "Boss.sa2", "Boss.sac"}).empty());
 }
 
 TEST(HostileSaves, AFirstSaveFailingBetweenItsRenamesLeavesNoHalfPair) {
