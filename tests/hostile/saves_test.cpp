@@ -3,6 +3,10 @@
 // failed quick save keeps the program running, and a damaged save changes
 // nothing.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
 
 #include <filesystem>
 #include <random>
@@ -185,4 +189,39 @@ TEST(HostileSaves, ControlCharactersNeverReachASaveName) {
   const std::string name = G.listBoxes[listSaves].items[G.listBoxes[listSaves].itemCount];
   for (char c : name) EXPECT_FALSE(static_cast<unsigned char>(c) < 32 || c == 127) << name;
   EXPECT_TRUE(fs::exists(s.SaveFolder() + name + ".sa1"));
+}
+
+TEST(HostileSaves, AnInterruptedSaveIsFinishedAtTheNextStartLeftoversGoAndASecondProgramIsRefused) {
+  Saves s;
+  const std::string prefix = s.dataPrefix;
+  s.StartGame("ANCIENNE", {"VIEUX"});
+  ASSERT_TRUE(SaveGame(true));
+  s.StartGame("NOUVELLE", {"NEUF"});
+  FailRenamesAfter(3);  // both files and the note written, neither moved into place
+  EXPECT_FALSE(SaveGame(true));
+  FailRenamesAfter(-1);
+  WriteFileBytes(s.SaveFolder() + "Autre.sa1.nouveau", "sans note");
+  WriteFileBytes(s.SaveFolder() + "Seule.sa2", "sans enregistrement");
+  WriteFileBytes(prefix + "CFG/favoris.vlk.tmp-AbCdEf", "reste");
+  Form1.Close();  // as a kill would leave it: no quick save at the close
+  Harness next;
+  next.dataPrefix = prefix;
+  ASSERT_TRUE(next.Start());
+  EXPECT_EQ(G.gameTitle.str(), "NOUVELLE");
+  EXPECT_EQ(G.wordList, std::vector<std::string>{"NEUF"});
+  std::vector<std::string> names;
+  for (const char* folder : {"SAVE", "CFG"})
+    for (const auto& entry : fs::directory_iterator(prefix + folder)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (std::vector<std::string>{"Boss.sa1", "Boss.sa2", "Boss.sac", "favoris.vlk", "lettrarium.verrou"}));
+  // A second program on the folder says so and ends with status 1.
+  const pid_t second = fork();
+  if (second == 0) {
+    Harness other;
+    other.dataPrefix = prefix;
+    _exit(other.Start() ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(second, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
 }

@@ -7,6 +7,7 @@
 
 #include "harness/harness.h"
 #include "persistence/saved_games.h"
+#include "platform/ini_file.h"
 #include "platform/keys.h"
 #include "state/forms.h"
 #include "state/game_state.h"
@@ -97,4 +98,46 @@ TEST(QuickSave, AGameGivenUpBeforeSavingEndsOnceItsTenSecondsHavePassedInTheNext
     next.Run(5000);
     EXPECT_TRUE(G.gameTitle.empty());
   }
+}
+
+TEST(QuickSave, KeptWhileTheResumedGameRunsGoneOnceWonWhoseScoreIsWrittenAtTheWinAndNeverCountedTwice) {
+  const std::string prefix = MakeTempFolder("rapide") + "player/";
+  {
+    Harness first;
+    first.dataPrefix = prefix;
+    ASSERT_TRUE(first.Start());
+    first.Run(4100);
+    G.gameTitle = "PENDU  8 lettres";
+    G.currentScreen = 0;
+    first.Tick();
+    ASSERT_TRUE(SaveGame(true));
+  }
+  std::string kept[3];
+  {
+    Harness next;
+    next.dataPrefix = prefix;
+    ASSERT_TRUE(next.Start());
+    next.Run(1000);
+    ASSERT_EQ(G.gameTitle.str(), "PENDU  8 lettres");
+    ASSERT_TRUE(fs::exists(prefix + "SAVE/Boss.sa1"));
+    for (int i = 0; i < 3; ++i) kept[i] = ReadFileBytes(prefix + "SAVE/Boss.sa" + "12c"[i]);
+    G.playerName = "GAGNANT";
+    G.gameWon = 1;
+    next.Tick(2);
+    // On disk before any click: the score, and the quick save gone.
+    EXPECT_EQ(IniFile(prefix + "CFG/favoris.vlk").ReadString("SCORES", "N1", "").rfind("GAGNANT", 0), 0u);
+    EXPECT_FALSE(fs::exists(prefix + "SAVE/Boss.sa1"));
+    EXPECT_FALSE(fs::exists(prefix + "SAVE/Boss.sac"));
+    next.Click(400, 300);
+    EXPECT_TRUE(G.listBoxes[listScores].items[2].empty()) << "the click recorded the win again";
+  }
+  // A kill between the score's write and the removal: the quick save is back.
+  for (int i = 0; i < 3; ++i) WriteFileBytes(prefix + "SAVE/Boss.sa" + "12c"[i], kept[i]);
+  Harness last;
+  last.dataPrefix = prefix;
+  ASSERT_TRUE(last.Start());
+  EXPECT_TRUE(G.gameTitle.empty()) << "a counted win resumed";
+  EXPECT_FALSE(fs::exists(prefix + "SAVE/Boss.sa1"));
+  EXPECT_EQ(G.listBoxes[listScores].items[1].rfind("GAGNANT", 0), 0u);
+  EXPECT_TRUE(G.listBoxes[listScores].items[2].empty());
 }
