@@ -86,8 +86,7 @@ static void TellUnwritableFolder() {
 static bool OnlyProgramOnFolder() {
   if (!G.dataFoldersReady || TakeFolderLock(DataFolderPrefix() + "CFG\\lettrarium.verrou")) return true;
   const std::string line = "Lettrarium est déjà ouvert sur ce dossier de joueur (" + DataFolderPrefix() + ").";
-  LogProblem(line);
-  std::fputs(Latin1ToUtf8(line + "\n").c_str(), stderr);
+  LogProblem(line);  // on the terminal too
   ScreenMessageBox("Lettrarium", line);
   G.dataFoldersReady = 0;
   Form1.Close();
