@@ -11,6 +11,7 @@
 #include "display/drawing.h"
 #include "display/sound.h"
 #include "games/framework.h"
+#include "persistence/printing.h"
 #include "platform/clock.h"
 #include "platform/frame_log.h"
 #include "platform/page.h"
@@ -85,6 +86,7 @@ static void DrawStatusLine() {
 void TForm1::DXTimer1Timer() {
   FrameBegin();
   KeepWhatWasEarned();
+  FollowPrinting();
   if (G.splashShowing && TimedOut(G.launchTick, 4000, Now())) {
     G.splashShowing = 0;
     LoadBackground(52);

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <filesystem>
 
+#include "app/program.h"
 #include "display/drawing.h"
 #include "harness/harness.h"
 #include "persistence/commentary.h"
 #include "persistence/printing.h"
 #include "platform/printer.h"
+#include "state/forms.h"
 #include "state/game_state.h"
 #include "display/resets.h"
 
@@ -81,4 +85,29 @@ TEST(Printing, WithoutAPrinterThePageIsKeptAsAPdfAndThePlayerIsTold) {
   ShowTimedMessage(2, 520, "court");
   h.Run(1600);
   EXPECT_EQ(G.messageShowing, 0);
+}
+
+TEST(Printing, ASilentPrintSystemHoldsUpNeitherTheTickNorTheCloseAndThePageIsKeptAfterItsTimeOut) {
+  Harness h;
+  ASSERT_TRUE(h.Start());
+  h.Run(4100);
+  ResetBoard();
+  G.gameTitle = "PENDU\n\x1b[2J 8";  // a crafted title: no control character reaches the file name
+  PrinterSilent(true);
+  const auto start = std::chrono::steady_clock::now();
+  Imprimegrille();
+  const int frames = TimersFired().frames;
+  h.Run(kPrintTimeOutMs - 500);
+  EXPECT_GE(TimersFired().frames - frames, int(kPrintTimeOutMs / 10) - 60) << "the tick stopped";
+  const std::string folder = h.dataPrefix + "IMPRESSIONS/";
+  EXPECT_FALSE(std::filesystem::exists(folder));
+  h.Run(1000);
+  std::string kept;
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) kept = entry.path().filename().string();
+  EXPECT_EQ(kept.rfind("PENDU--[2J 8 20", 0), 0u) << kept;
+  EXPECT_NE(G.messageText.find("Pas d'imprimante"), std::string::npos);
+  Imprimegrille();  // the next page is also held: the close does not wait for it
+  Form1.Close();
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
+  PrinterSilent(false);
 }
