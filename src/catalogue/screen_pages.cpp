@@ -152,7 +152,9 @@ void DrawSavesPage() {
   ListBox& saves = G.listBoxes[listSaves];
   if (saves.selected > 0 && saves.selected <= 600) {
     const std::string name = saves.items[saves.selected];
-    if (PageButton(R() - 150, B - 20, 43) && IsSafeFileName(name)) {
+    const bool removeAsked = PageButton(R() - 150, B - 20, 43);
+    if (removeAsked && !IsSafeFileName(name)) ShowTimedMessage(2, 520, "Sauvegarde au nom inutilisable : " + name);
+    if (removeAsked && IsSafeFileName(name)) {
       const std::string base = DataFolderPrefix() + "SAVE\\" + name;
       if (RemoveSavePair(base)) {
         saves.itemCount -= 1;

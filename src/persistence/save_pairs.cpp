@@ -97,8 +97,9 @@ bool SavePairMatchesNote(const std::string& base, const std::string& record, con
 }
 
 std::string SavePairStamp(const std::string& base) {
-  const Note note = ReadNote(base);
-  return note.present ? Checksum(note.lines[0] + note.lines[1]) : "";
+  std::string record;
+  if (FileSize(base + ".sa1") > (1 << 20) || !ReadBinary(base + ".sa1", record)) return "";
+  return Checksum(record);
 }
 
 bool RemoveSavePair(const std::string& base) {

@@ -15,7 +15,7 @@ bool WriteSavePair(const std::string& base, const std::string& record, const std
 // there is no note); `why` says what differs.
 bool SavePairMatchesNote(const std::string& base, const std::string& record, const std::string& words,
                          std::string& why);
-// The checksum the note gives the pair ("" without a note).
+// The checksum of the pair's record ("" when it cannot be read).
 std::string SavePairStamp(const std::string& base);
 // Removes the record first (the save leaves the list at once), then the rest.
 bool RemoveSavePair(const std::string& base);

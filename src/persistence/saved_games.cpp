@@ -125,7 +125,13 @@ bool SaveGame(bool quick) {
 void LoadGame(const std::string& name) {
   if (G.letterFlying) return;
   const std::string path = DataFolderPrefix() + "SAVE\\" + name + ".sa";
-  if (!IsSafeFileName(name + ".sa1") || !FileExists(path + "1")) {
+  if (!IsSafeFileName(name + ".sa1")) {
+    // A file the system let through with a separator or a control character
+    // in its name: listed, but never opened; the player is told why.
+    ShowTimedMessage(2, 520, "Sauvegarde au nom inutilisable : " + name);
+    return;
+  }
+  if (!FileExists(path + "1")) {
     ResetGame();
     ResetBoard();
     return;
@@ -159,6 +165,7 @@ void LoadGame(const std::string& name) {
   static_cast<TravelRecord&>(G) = image->travel;
   static_cast<ClockRecord&>(G) = image->clock;
   if (haveLines) G.wordList = lines;
+  LeaveResumedQuickSave();  // another game: the quick save stays for the next start
   ShowTimedMessage(2, 520, Comment(62));
   if (G.currentVariant >= 1 && G.currentVariant <= 150) ChargeAide(static_cast<uint8_t>(G.currentVariant));
   if (G.travelMapShowing) LoadBackground(51);

@@ -101,43 +101,27 @@ TEST(QuickSave, AGameGivenUpBeforeSavingEndsOnceItsTenSecondsHavePassedInTheNext
 }
 
 TEST(QuickSave, KeptWhileTheResumedGameRunsGoneOnceWonWhoseScoreIsWrittenAtTheWinAndNeverCountedTwice) {
-  const std::string prefix = MakeTempFolder("rapide") + "player/";
-  {
-    Harness first;
-    first.dataPrefix = prefix;
-    ASSERT_TRUE(first.Start());
-    first.Run(4100);
-    G.gameTitle = "PENDU  8 lettres";
-    G.currentScreen = 0;
-    first.Tick();
-    ASSERT_TRUE(SaveGame(true));
-  }
-  std::string kept[3];
-  {
-    Harness next;
-    next.dataPrefix = prefix;
-    ASSERT_TRUE(next.Start());
-    next.Run(1000);
-    ASSERT_EQ(G.gameTitle.str(), "PENDU  8 lettres");
-    ASSERT_TRUE(fs::exists(prefix + "SAVE/Boss.sa1"));
-    for (int i = 0; i < 3; ++i) kept[i] = ReadFileBytes(prefix + "SAVE/Boss.sa" + "12c"[i]);
-    G.playerName = "GAGNANT";
-    G.gameWon = 1;
-    next.Tick(2);
-    // On disk before any click: the score, and the quick save gone.
-    EXPECT_EQ(IniFile(prefix + "CFG/favoris.vlk").ReadString("SCORES", "N1", "").rfind("GAGNANT", 0), 0u);
-    EXPECT_FALSE(fs::exists(prefix + "SAVE/Boss.sa1"));
-    EXPECT_FALSE(fs::exists(prefix + "SAVE/Boss.sac"));
-    next.Click(400, 300);
-    EXPECT_TRUE(G.listBoxes[listScores].items[2].empty()) << "the click recorded the win again";
-  }
+  const QuickSave save = SaveAndQuit(100000, false, 0);
+  Harness next;
+  PutBack(next, save);
+  ASSERT_TRUE(next.Start());
+  next.Run(1000);
+  ASSERT_EQ(G.gameTitle.str(), "PENDU  8 lettres");
+  G.playerName = "GAGNANT";
+  G.gameWon = 1;
+  next.Tick(2);
+  // On disk before any click: the score, and the quick save gone.
+  EXPECT_EQ(IniFile(next.dataPrefix + "CFG/favoris.vlk").ReadString("SCORES", "N1", "").rfind("GAGNANT", 0), 0u);
+  EXPECT_FALSE(fs::exists(next.dataPrefix + "SAVE/Boss.sa1"));
+  next.Click(400, 300);
+  EXPECT_TRUE(G.listBoxes[listScores].items[2].empty()) << "the click recorded the win again";
   // A kill between the score's write and the removal: the quick save is back.
-  for (int i = 0; i < 3; ++i) WriteFileBytes(prefix + "SAVE/Boss.sa" + "12c"[i], kept[i]);
+  PutBack(next, save);
+  Form1.Close();
   Harness last;
-  last.dataPrefix = prefix;
+  last.dataPrefix = next.dataPrefix;
   ASSERT_TRUE(last.Start());
   EXPECT_TRUE(G.gameTitle.empty()) << "a counted win resumed";
-  EXPECT_FALSE(fs::exists(prefix + "SAVE/Boss.sa1"));
-  EXPECT_EQ(G.listBoxes[listScores].items[1].rfind("GAGNANT", 0), 0u);
+  EXPECT_FALSE(fs::exists(next.dataPrefix + "SAVE/Boss.sa1"));
   EXPECT_TRUE(G.listBoxes[listScores].items[2].empty());
 }
