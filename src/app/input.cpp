@@ -5,6 +5,7 @@
 #include "catalogue/screen_actions.h"
 #include "catalogue/puzzle_codes.h"
 #include "catalogue/screen_pages.h"
+#include "app/keeping.h"
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
@@ -35,9 +36,12 @@ static void EndJourney() {
 static void AcknowledgeWin() {
   G.winHandled = 1;
   StopPlayClock();
-  // The puzzle of the day records itself and shows its own page.
-  if (DailyPuzzlePlaying()) FinishDailyPuzzle();
-  else RecordWin();
+  // The score line is made (and written) when the game is won; a click in
+  // the same frame as the win makes it here. The puzzle of the day then
+  // shows its own page.
+  const bool recorded = TakeWinRecorded();
+  if (DailyPuzzlePlaying()) FinishDailyPuzzle(recorded);
+  else if (!recorded) RecordWin();
   G.gameTitle.clear();
 }
 

@@ -5,11 +5,13 @@
 
 #include "app/main_tick.h"
 
+#include "app/keeping.h"
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
 #include "display/sound.h"
 #include "games/framework.h"
+#include "persistence/printing.h"
 #include "platform/clock.h"
 #include "platform/frame_log.h"
 #include "platform/page.h"
@@ -86,6 +88,8 @@ static void DrawStatusLine() {
 
 void TForm1::DXTimer1Timer() {
   FrameBegin();
+  KeepWhatWasEarned();
+  FollowPrinting();
   if (G.splashShowing && TimedOut(G.launchTick, 4000, Now())) {
     G.splashShowing = 0;
     LoadBackground(52);

@@ -162,6 +162,7 @@ bool StartProgram(Backend backend, const std::string& programDir) {
   if (Form1.closed) return false;
   AudioInit(backend);
   Form2.FormCreate();
+  if (Form1.closed) return false;  // another program has the player's folder
   FormCreateur.Timer1Enabled = true;
   Form1.FormActivate();
   RunDueTimers();  // the enabled timers count from now

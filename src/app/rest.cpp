@@ -39,7 +39,7 @@ struct Fingerprint {
 // read it, or the loop would rest through its change), then write the new
 // size. Checked on 64-bit builds, where the size is known; the name tables,
 // which grow with the variant table, are left out.
-static_assert(sizeof(void*) != 8 || sizeof(GameState) - sizeof(GameState::variantName) - sizeof(GameState::familyName) == 270568,
+static_assert(sizeof(void*) != 8 || sizeof(GameState) - sizeof(GameState::variantName) - sizeof(GameState::familyName) == 270656,
               "GameState changed: weigh the new field for StateFingerprint, then update this size");
 
 // Everything a tick reads or writes that may change from one tick to the
@@ -89,6 +89,10 @@ uint64_t StateFingerprint() {
   f.Add(static_cast<uint32_t>(G.dailyDay));
   f.Add(G.codeProblem);
   for (const std::string& line : G.dailyResult) f.Add(line);
+  f.Add(G.settingsWritten);
+  f.Add(static_cast<uint64_t>(G.winRecorded) << 1 | G.quickSaveResumed);
+  f.Add(G.resumedQuickSaveStamp);
+  f.Add(G.countedQuickSaveStamp);
   f.Add(G.programDir);
   for (const CheckBox& box : G.checkBoxes) {
     f.AddPlace(box.x, box.y);

@@ -6,16 +6,21 @@
 
 #include "app/command_line.h"
 #include "catalogue/puzzle_codes.h"
+#include "app/keeping.h"
 #include "app/main_tick.h"
 #include "catalogue/catalogue.h"
 #include "display/assets.h"
 #include "display/drawing.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
+#include "games/saved_words.h"
+#include "persistence/quick_save.h"
+#include "persistence/save_pairs.h"
 #include "persistence/saved_games.h"
 #include "persistence/settings.h"
 #include "platform/clock.h"
 #include "platform/files.h"
+#include "platform/folder_lock.h"
 #include "platform/paths.h"
 #include "platform/screen.h"
 #include "platform/utf8.h"
@@ -29,7 +34,10 @@ TForm1 Form1;
 TForm2 Form2;
 TFormCreateur FormCreateur;
 
-void TForm1::FormCreate() { G.programDir = ProgramDataFolder(); }
+void TForm1::FormCreate() {
+  G.programDir = ProgramDataFolder();
+  SetOversizedFileReporter(LogProblem);
+}
 
 void TForm1::DXInitialize(bool canDraw) {
   if (canDraw) return;
@@ -58,6 +66,34 @@ static void Premierlancement() {
   G.dataFoldersReady = ok ? 1 : 0;
 }
 
+// A player folder that takes no file is said once, when the splash is gone:
+// the games of this run will not be kept.
+static void TellUnwritableFolder() {
+  const std::string probe = DataFolderPrefix() + "SAVE\\essai-ecriture";
+  std::string why = "dossier " + DataFolderPrefix() + " impossible à créer";
+  if (G.dataFoldersReady) {
+    if (WriteBinary(probe, "-")) {
+      RemoveFile(probe);
+      return;
+    }
+    why = "dossier " + DataFolderPrefix() + "SAVE protégé ou plein";
+  }
+  LogProblem("Vos parties ne pourront pas être sauvegardées : " + why);
+  ShowTimedMessageAfterSplash(2, 520, "Vos parties ne pourront pas être sauvegardées : " + why);
+}
+
+// A second program on the same player folder would overwrite the first's
+// saves and scores: it says so and stops before it touches anything.
+static bool OnlyProgramOnFolder() {
+  if (!G.dataFoldersReady || TakeFolderLock(DataFolderPrefix() + "CFG\\lettrarium.verrou")) return true;
+  const std::string line = "Lettrarium est déjà ouvert sur ce dossier de joueur (" + DataFolderPrefix() + ").";
+  LogProblem(line);  // on the terminal too
+  ScreenMessageBox("Lettrarium", line);
+  G.dataFoldersReady = 0;
+  Form1.Close();
+  return false;
+}
+
 void TForm2::FormCreate() {
   G.endSoundPlayed = 0;
   G.panelX = 800;
@@ -79,6 +115,10 @@ void TForm2::FormCreate() {
   ChargeCommentaires();
   Chargepays();
   Premierlancement();
+  if (!OnlyProgramOnFolder()) return;
+  if (G.dataFoldersReady) FinishInterruptedWrites(DataFolderPrefix());
+  TellUnwritableFolder();
+  SetWordListCheck(SavedWordsFit);
   for (int list = 1; list <= 9; ++list) {
     ListBox& box = G.listBoxes[list];
     box.x = 1;
@@ -112,6 +152,7 @@ void TForm2::FormCreate() {
     LogProblem("Dictionnaire absent : " + G.programDir + "bin\\");
     ShowTimedMessageAfterSplash(2, 520, Comment(97));
   }
+  G.settingsWritten = SettingsFingerprint();
 }
 
 void TFormCreateur::Timer1Timer() { G.blinkPhase = G.blinkPhase ? 0 : 1; }
@@ -150,21 +191,17 @@ void TForm1::Lancejeu() {
   G.launchTick = Now();
   DXTimer1Enabled = true;
   if (StartPuzzleOfCommandLine()) return;
-  const std::string quickSave = DataFolderPrefix() + "SAVE\\Boss.sa1";
-  if (FileExists(quickSave)) {
-    LoadGame("boss");
-    RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa1");
-    RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa2");
-    RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa3");
-    // The saved-games list was filled while the quick save was still there.
-    FillSaveList();
-  }
+  ResumeQuickSave();
 }
 
 static void Quittelejeu() {
-  if (G.dataFoldersReady) SauveFavoris();
+  if (G.dataFoldersReady) {
+    if (G.gameWon && !G.winHandled && !G.winRecorded) KeepWhatWasEarned();
+    SauveFavoris();
+  }
   G.wordList.clear();
   G.wordList.shrink_to_fit();
+  ReleaseFolderLock();
 }
 
 void TForm1::FormClose() { Quittelejeu(); }

@@ -4,6 +4,7 @@
 #include "display/assets.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
+#include "persistence/quick_save.h"
 #include "display/resets.h"
 #include "state/game_state.h"
 #include "state/variants.h"
@@ -41,6 +42,7 @@ void StartVariant(uint8_t n) {
     Log("Variante inconnue : " + std::to_string(n));
     return;
   }
+  LeaveResumedQuickSave();
   G.currentVariant = 0;
   G.currentScreen = kScreenBoard;
   if (G.travelMapShowing || G.travelModeActive) {

@@ -35,13 +35,13 @@ void OpenImportDialog(uint8_t kind) {
   ImportPicture(chosen);
 }
 
-// First free name among base, base1 ... base20; the last one is reused when
-// all exist.
+// First free name among base, base1, base2 ...: an import never writes over
+// a picture ("" when ten thousand are taken).
 static std::string FreePictureName(const std::string& folder, const std::string& base, std::string& suffix) {
-  for (int i = 0; i <= 20; ++i) {
+  for (int i = 0; i < 10000; ++i) {
     suffix = i == 0 ? "" : std::to_string(i);
     const std::string path = folder + base + suffix + ".bmp";
-    if (!FileExists(path) || i == 20) return path;
+    if (!FileExists(path)) return path;
   }
   return "";
 }
@@ -55,6 +55,10 @@ void ImportPicture(const std::string& chosenPath) {
     if (std::string why; !LoadPicture(chosenPath, importedPicture, &why)) {
       G.statusTip = Comment(87);
       LogProblem("Import de " + chosenPath + " impossible (" + why + ")");
+      // A refused picture is refused: the one chosen before is not saved again.
+      ShowTimedMessage(2, 520, Comment(87) + " (" + why + ")");
+      G.importKind = 0;
+      return;
     }
   }
   if (kind == 1) {
@@ -62,7 +66,7 @@ void ImportPicture(const std::string& chosenPath) {
     Picture resized = StretchedCopy(importedPicture, 80, 90);
     std::string suffix;
     const std::string path = FreePictureName(DataFolderPrefix() + "TETE\\", base, suffix);
-    if (!SavePictureBmp(path, resized)) {
+    if (path.empty() || !SavePictureBmp(path, resized)) {
       // A head that could not be saved is neither listed nor worn.
       ShowTimedMessage(2, 520, Comment(54));
     } else {
@@ -76,7 +80,7 @@ void ImportPicture(const std::string& chosenPath) {
     Picture resized = StretchedCopy(importedPicture, 800, 600);
     std::string suffix;
     const std::string path = FreePictureName(DataFolderPrefix() + "FONDS\\", base, suffix);
-    if (!SavePictureBmp(path, resized)) {
+    if (path.empty() || !SavePictureBmp(path, resized)) {
       ShowTimedMessage(2, 520, Comment(54));
     } else {
       ShowTimedMessage(2, 520, Comment(55));

@@ -145,11 +145,11 @@ std::string PlayTimeInWords() {
   return text + std::to_string(s / 60 % 60) + " min " + std::to_string(s % 60) + " s";
 }
 
-void FinishDailyPuzzle() {
+void FinishDailyPuzzle(bool scoreRecorded) {
   const DailyPuzzle puzzle = DailyPuzzleOf(G.dailyDay);
   const bool recorded = G.dailyRecording;
-  if (recorded) RecordWin();
-  else G.lastScore = 0;
+  if (recorded && !scoreRecorded) RecordWin();
+  else if (!recorded) G.lastScore = 0;
   const std::string time = PlayTimeInWords();
   if (recorded) {
     std::vector<std::string> lines = RecordLines();

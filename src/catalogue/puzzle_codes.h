@@ -31,6 +31,7 @@ void StartDailyPuzzle();
 bool DailyPuzzlePlaying();
 // The won puzzle of the day: records it when this run holds the day's record,
 // copies the share line to the clipboard and opens the result page.
-void FinishDailyPuzzle();
+// `scoreRecorded`: the score line was already made on the frame of the win.
+void FinishDailyPuzzle(bool scoreRecorded);
 // "4 min 12 s" of the play clock.
 std::string PlayTimeInWords();

@@ -11,6 +11,7 @@
 #include "display/play_clock.h"
 #include "display/sound.h"
 #include "display/list_entries.h"
+#include "persistence/save_pairs.h"
 #include "persistence/saved_games.h"
 #include "persistence/scores.h"
 #include "platform/files.h"
@@ -152,10 +153,11 @@ void DrawSavesPage() {
   ListBox& saves = G.listBoxes[listSaves];
   if (saves.selected > 0 && saves.selected <= 600) {
     const std::string name = saves.items[saves.selected];
-    if (PageButton(R() - 150, B - 20, 43) && IsSafeFileName(name)) {
+    const bool removeAsked = PageButton(R() - 150, B - 20, 43);
+    if (removeAsked && !IsSafeFileName(name)) ShowTimedMessage(2, 520, "Sauvegarde au nom inutilisable : " + name);
+    if (removeAsked && IsSafeFileName(name)) {
       const std::string base = DataFolderPrefix() + "SAVE\\" + name;
-      if (RemoveFile(base + ".sa1") && RemoveFile(base + ".sa2")) {
-        RemoveFile(base + ".sa3");  // the puzzle's code, absent from older saves
+      if (RemoveSavePair(base)) {
         saves.itemCount -= 1;
         ShowTimedMessage(2, 520, Comment(58));
         RemoveSelected(listSaves);

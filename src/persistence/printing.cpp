@@ -10,6 +10,7 @@
 #include "display/log.h"
 #include "persistence/commentary.h"
 #include "persistence/saved_games.h"
+#include "platform/paths.h"
 #include "platform/printer.h"
 #include "state/game_state.h"
 #include "state/variants.h"
@@ -30,13 +31,39 @@ static std::string KeptPagePath() {
   const std::time_t now = std::time(nullptr);
   char stamp[32];
   std::strftime(stamp, sizeof stamp, "%Y-%m-%d %Hh%Mm%S", std::localtime(&now));
-  std::string title = ShortTitle(G.gameTitle.str());
-  for (char& c : title)
-    if (c == '/' || c == '\\' || c == ':') c = '-';
+  // No separator, ':' or control character (a line break, an escape) of a
+  // title reaches the file name.
+  const std::string title = FileNameFrom(ShortTitle(G.gameTitle.str()));
   return DataFolderPrefix() + "IMPRESSIONS\\" + (title.empty() ? "" : title + " ") + stamp + ".pdf";
 }
 
+// The page sent to the printer, and where it is kept if it cannot be printed.
+static bool pageSending = false;
+static std::string keptPage;
+
+static void TellPrintOutcome(PrintJob::Outcome outcome) {
+  switch (outcome) {
+    case PrintJob::Printed:
+    case PrintJob::Sending:
+      break;
+    case PrintJob::KeptAsPdf: {
+      std::string shown = keptPage;
+      for (char& c : shown)
+        if (c == '\\') c = '/';
+      Log("pas d'imprimante, page gardée : " + shown);
+      ShowLastingMessage(2, 520, "Pas d'imprimante : page gardée dans " + shown);
+      break;
+    }
+    case PrintJob::Failed:
+      LogProblem("impression impossible");
+      ShowTimedMessage(2, 520, "Impression impossible.");
+      break;
+  }
+}
+
 void Imprimegrille() {
+  // One page at a time: the one on its way is followed first.
+  if (pageSending) return;
   PrintJob job;
   const int h = job.pageWidth() / 2, c = h / 12;
   job.SetFontSize(16);
@@ -70,21 +97,20 @@ void Imprimegrille() {
     const std::string text = PrintedListLine(G.currentVariant, G.wordList[j]);
     if (!text.empty()) job.TextOut(job.pageWidth() - h / 2, static_cast<int>(j) * h / 25 + 100, text);
   }
-  const std::string kept = KeptPagePath();
-  switch (job.End(kept)) {
-    case PrintJob::Printed:
-      break;
-    case PrintJob::KeptAsPdf: {
-      std::string shown = kept;
-      for (char& c : shown)
-        if (c == '\\') c = '/';
-      Log("pas d'imprimante, page gardée : " + shown);
-      ShowLastingMessage(2, 520, "Pas d'imprimante : page gardée dans " + shown);
-      break;
-    }
-    case PrintJob::Failed:
-      LogProblem("impression impossible");
-      ShowTimedMessage(2, 520, "Impression impossible.");
-      break;
+  keptPage = KeptPagePath();
+  const PrintJob::Outcome outcome = job.End(keptPage);
+  if (outcome == PrintJob::Sending) {
+    pageSending = true;
+    ShowTimedMessage(2, 520, "Impression en cours...");
+    return;
   }
+  TellPrintOutcome(outcome);
+}
+
+void FollowPrinting() {
+  if (!pageSending) return;
+  const PrintJob::Outcome outcome = FollowPrint();
+  if (outcome == PrintJob::Sending) return;
+  pageSending = false;
+  TellPrintOutcome(outcome);
 }

@@ -6,3 +6,6 @@
 // A word-list line as the printed page shows it: nothing for the coded grids,
 // without its five-character position prefix for the hidden-word games.
 std::string PrintedListLine(unsigned variant, const std::string& line);
+// The print button's page on its way to the printer: the player is told how
+// it went once the print system has answered (or kept silent too long).
+void FollowPrinting();

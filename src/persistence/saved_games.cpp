@@ -16,6 +16,8 @@
 #include "display/log.h"
 #include "persistence/commentary.h"
 #include "display/list_entries.h"
+#include "persistence/quick_save.h"
+#include "persistence/save_pairs.h"
 #include "persistence/saved_record_check.h"
 #include "platform/files.h"
 #include "platform/paths.h"
@@ -31,16 +33,27 @@ void Append(std::string& bytes, const Record& record) {
   bytes.append(reinterpret_cast<const char*>(&record), sizeof(Record));
 }
 
-// A damaged quick save is kept aside under a name the saved-games list does
-// not show, so that nothing of it is lost and it is not resumed again.
-void SetAside(const std::string& path) {
-  const std::time_t now = std::time(nullptr);
-  char stamp[32];
-  std::strftime(stamp, sizeof stamp, "%Y%m%d-%H%M%S", std::localtime(&now));
-  for (const char* ending : {"1", "2"}) {
-    const std::string real = ResolvePath(path + ending);
-    if (FileExists(path + ending)) std::rename(real.c_str(), (real + ".endommage-" + stamp).c_str());
-  }
+// A word list longer than any game makes is refused before it is read.
+constexpr long long kMostWordListBytes = 1 << 20;
+constexpr size_t kMostWordListLines = 60000;
+
+WordListCheck wordListCheck = nullptr;
+
+// The word list beside a sound record, checked against the record's note and
+// against what the record's game needs; false with `why` when it does not fit.
+bool ReadWordList(const std::string& path, const std::string& record, const SavedImage& image, bool& present,
+                  std::vector<std::string>& lines, std::string& why) {
+  const std::string base = path.substr(0, path.size() - 3);
+  present = FileExists(path + "2");
+  const long long size = present ? FileSize(path + "2") : 0;
+  std::string bytes;
+  if (size > kMostWordListBytes) why = "liste de mots de " + std::to_string(size) + " octets";
+  else if (present && (!ReadBinary(path + "2", bytes) || !ReadLines(path + "2", lines))) why = "liste de mots illisible";
+  else if (lines.size() > kMostWordListLines) why = "liste de " + std::to_string(lines.size()) + " mots";
+  else if (!SavePairMatchesNote(base, record, bytes, why)) return false;
+  else if (wordListCheck && !wordListCheck(image, present, lines, why)) return false;
+  else return true;
+  return false;
 }
 
 // The day and the time, short enough for the saved-games list to show the
@@ -91,6 +104,8 @@ void ReadPuzzleLines(const std::string& path) {
 
 }  // namespace
 
+void SetWordListCheck(WordListCheck check) { wordListCheck = check; }
+
 std::string ShortTitle(const std::string& title) {
   std::vector<std::string> words;
   size_t at = 0;
@@ -121,10 +136,8 @@ bool SaveGame(bool quick) {
   Append(bytes, static_cast<const MainRecord&>(G));
   Append(bytes, static_cast<const TravelRecord&>(G));
   Append(bytes, static_cast<const ClockRecord&>(G));
-  // The word list is renamed into place first and the record last: a record
-  // on disk always has its own word list beside it.
   const bool saved = IsSafeFileName(base + ".sa1") &&
-                     WriteFilesTogether({{path + "2", LinesText(G.wordList)}, {path + "3", PuzzleLines()}, {path + "1", bytes}});
+                     WriteSavePair(DataFolderPrefix() + "SAVE\\" + base, bytes, LinesText(G.wordList), PuzzleLines());
   if (!saved) {
     LogProblem("sauvegarde impossible : " + path);
     // The quick save is followed by leaving: the player must know the game stays.
@@ -133,13 +146,20 @@ bool SaveGame(bool quick) {
   }
   AddEntry(listSaves, name);
   ShowTimedMessage(2, 520, Comment(61));
+  if (!quick) EndResumedQuickSave();
   return true;
 }
 
 void LoadGame(const std::string& name) {
   if (G.letterFlying) return;
   const std::string path = DataFolderPrefix() + "SAVE\\" + name + ".sa";
-  if (!IsSafeFileName(name + ".sa1") || !FileExists(path + "1")) {
+  if (!IsSafeFileName(name + ".sa1")) {
+    // A file the system let through with a separator or a control character
+    // in its name: listed, but never opened; the player is told why.
+    ShowTimedMessage(2, 520, "Sauvegarde au nom inutilisable : " + name);
+    return;
+  }
+  if (!FileExists(path + "1")) {
     ResetGame();
     ResetBoard();
     return;
@@ -149,16 +169,19 @@ void LoadGame(const std::string& name) {
   // game in progress as it was.
   std::string bytes, why = "lecture impossible";
   std::unique_ptr<SavedImage> image;
-  if (ReadBinary(path + "1", bytes)) image = CheckedSavedImage(bytes, why);
+  std::vector<std::string> lines;
+  bool haveLines = false;
+  const long long size = FileSize(path + "1");
+  if (size > static_cast<long long>(sizeof(SavedImage))) why = "taille " + std::to_string(size);
+  else if (ReadBinary(path + "1", bytes)) image = CheckedSavedImage(bytes, why);
+  if (image && !ReadWordList(path, bytes, *image, haveLines, lines, why)) image.reset();
   if (!image) {
     LogProblem("sauvegarde illisible : " + path + "1 (" + why + ")");
     const bool quick = SameTextNoCase(name, "Boss");
-    if (quick) SetAside(path);
+    if (quick) SetSavePairAside(path.substr(0, path.size() - 3));
     ShowTimedMessageAfterSplash(2, 520, Comment(quick ? 94 : 93));
     return;
   }
-  std::vector<std::string> lines;
-  const bool haveLines = FileExists(path + "2") && ReadLines(path + "2", lines);
   ResetGame();
   ResetBoard();
   // The texts of the save come back, but the player's folder stays where the
@@ -171,6 +194,7 @@ void LoadGame(const std::string& name) {
   static_cast<ClockRecord&>(G) = image->clock;
   if (haveLines) G.wordList = lines;
   ReadPuzzleLines(path + "3");
+  LeaveResumedQuickSave();  // another game: the quick save stays for the next start
   ShowTimedMessage(2, 520, Comment(62));
   if (Variant(G.currentVariant).game != Game::None) ChargeAide(static_cast<uint8_t>(G.currentVariant));
   if (G.travelMapShowing) LoadBackground(51);

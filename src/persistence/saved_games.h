@@ -2,6 +2,9 @@
 // Saved games and the quick save.
 #pragma once
 #include <string>
+#include <vector>
+
+struct SavedImage;
 
 // Writes a save (the quick save "Boss" when `quick`); false, with a message
 // to the player, when it could not be written.
@@ -14,3 +17,9 @@ void LoadGame(const std::string& name);
 // the " / " before a theme and the unit after a count ("PENDU  8 Lettres /
 // ARBRES" gives "PENDU 8 ARBRES"). Save names and kept pages use it.
 std::string ShortTitle(const std::string& title);
+// What the games ask of a saved word list beside its record (set by the
+// program at start; the games stand above this layer): false, with `why`,
+// when the record's game cannot be played with it.
+using WordListCheck = bool (*)(const SavedImage& image, bool present, const std::vector<std::string>& lines,
+                               std::string& why);
+void SetWordListCheck(WordListCheck check);

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// The settings and favourites file: read once at start-up, written once when
-// the main window closes.
+// The settings and favourites file: read once at start-up, written whenever
+// what it holds changes (a score, the name, an option) and when the main
+// window closes.
 #include "persistence/settings.h"
 
 #include <string>
 
 #include "display/assets.h"
+#include "display/drawing.h"
 #include "display/log.h"
 #include "display/list_entries.h"
 #include "platform/files.h"
@@ -68,9 +70,11 @@ void ChargeFavoris() {
   G.listBoxes[listCardBacks].selected = G.cardBackIndex;
   G.listBoxes[listScores].itemCount = ReadNumberedLines(ini, "SCORES", listScores, false);
   ReadNumberedLines(ini, "FAVORIS", listAnagram, true);
+  G.countedQuickSaveStamp = ini.ReadString("PARAMETRES", "PartieRapideComptee", "");
 }
 
 bool SauveFavoris() {
+  ForceDirectories(DataFolderPrefix() + "CFG");  // made again if it went while the program ran
   IniFile ini(SettingsPath());
   const int count = CountEntries(listScores);
   for (int n = 0; n <= 100; ++n)
@@ -90,12 +94,38 @@ bool SauveFavoris() {
   }
   const ListBox& heads = G.listBoxes[listHeads];
   if (heads.selected > 0 && heads.selected <= 600) ini.WriteString("PARAMETRES", "ImgTete", heads.items[heads.selected]);
+  // A resumed quick save won and counted here, in case the program stops
+  // before it is removed: it is not resumed (and counted) again.
+  ini.WriteString("PARAMETRES", "PartieRapideComptee", G.countedQuickSaveStamp);
+  G.settingsWritten = SettingsFingerprint();
   if (ini.Save()) return true;
   LogProblem("Impossible d'écrire " + SettingsPath());
-  // The player is told once: the settings of this run are lost.
+  // The player is told once, on the screen: no box may hold up a close the
+  // system asked for.
   if (!G.settingsFailureTold) {
     G.settingsFailureTold = true;
-    ScreenMessageBox("Lettrarium", Comment(96));
+    ShowTimedMessage(2, 520, Comment(96));
   }
   return false;
+}
+
+uint64_t SettingsFingerprint() {
+  uint64_t h = 1469598103934665603ull;
+  auto add = [&h](const std::string& text) {
+    for (unsigned char c : text) h = (h ^ c) * 1099511628211ull;
+    h = (h ^ 0xff) * 1099511628211ull;
+  };
+  for (int n = 0; n <= 100; ++n) add(G.listBoxes[listScores].items[n]);
+  add(G.playerName.str());
+  add(G.countedQuickSaveStamp);
+  const ListBox& heads = G.listBoxes[listHeads];
+  if (heads.selected > 0 && heads.selected <= 600) add(heads.items[heads.selected]);
+  for (int value : {G.backgroundIndex, G.cardBackIndex, int{G.checkBoxes[1].checked}, int{G.checkBoxes[2].checked},
+                    int{G.checkBoxes[3].checked}})
+    add(std::to_string(value));
+  return h;
+}
+
+void SaveSettingsWhenChanged() {
+  if (G.dataFoldersReady && SettingsFingerprint() != G.settingsWritten) SauveFavoris();
 }

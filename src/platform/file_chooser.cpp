@@ -7,6 +7,7 @@
 #include <filesystem>
 
 #include "platform/paths.h"
+#include "platform/quit_signals.h"
 #include "platform/screen.h"
 #include "platform/utf8.h"
 
@@ -53,6 +54,12 @@ void FlushGtk() {
   while (gtk_events_pending()) gtk_main_iteration();
 }
 
+gboolean GiveWayToQuit(gpointer native) {
+  if (!QuitSignalWaiting()) return G_SOURCE_CONTINUE;
+  gtk_native_dialog_hide(GTK_NATIVE_DIALOG(native));
+  return G_SOURCE_CONTINUE;
+}
+
 std::string RunGtkChooser(const FileChoice& choice) {
   GtkFileChooserNative* native = gtk_file_chooser_native_new(Latin1ToUtf8(choice.title).c_str(), nullptr,
                                                               GTK_FILE_CHOOSER_ACTION_OPEN, "_Ouvrir", "_Annuler");
@@ -67,7 +74,12 @@ std::string RunGtkChooser(const FileChoice& choice) {
   }
   gtk_file_chooser_set_current_folder(chooser, choice.startFolder.c_str());
   std::string chosen;
-  if (gtk_native_dialog_run(GTK_NATIVE_DIALOG(native)) == GTK_RESPONSE_ACCEPT) {
+  // Told to end (SIGTERM, SIGINT, SIGHUP) while the chooser is open: it is
+  // cancelled within a tenth of a second and the program closes as asked.
+  const guint watch = g_timeout_add(100, GiveWayToQuit, native);
+  const int response = gtk_native_dialog_run(GTK_NATIVE_DIALOG(native));
+  g_source_remove(watch);
+  if (response == GTK_RESPONSE_ACCEPT && !QuitSignalWaiting()) {
     if (char* name = gtk_file_chooser_get_filename(chooser)) {
       chosen = name;
       g_free(name);

@@ -66,16 +66,32 @@ bool ForceDirectories(const std::string& path) {
   return StatIs(real, S_IFDIR);
 }
 
-bool ReadBinary(const std::string& path, std::string& bytes) {
+namespace {
+void (*oversizedReporter)(const std::string&) = nullptr;
+
+bool RefuseOversized(const std::string& real, long long size) {
+  if (oversizedReporter)
+    oversizedReporter("fichier trop gros, non lu : " + real + " (" + std::to_string(size) + " octets)");
+  return false;
+}
+}  // namespace
+
+void SetOversizedFileReporter(void (*report)(const std::string& text)) { oversizedReporter = report; }
+
+bool ReadBinary(const std::string& path, std::string& bytes, long long maxBytes) {
   std::string real = ResolvePath(path);
-  if (!StatIs(real, S_IFREG)) return false;
+  struct stat st;
+  if (real.empty() || stat(real.c_str(), &st) != 0 || (st.st_mode & S_IFMT) != S_IFREG) return false;
+  if (st.st_size > maxBytes) return RefuseOversized(real, st.st_size);
   FILE* f = std::fopen(real.c_str(), "rb");
   if (!f) return false;
   std::string data;
   char buffer[65536];
   size_t n;
-  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0) data.append(buffer, n);
-  bool ok = !std::ferror(f);
+  // A file that grows while it is read is cut at the cap all the same.
+  while ((n = std::fread(buffer, 1, sizeof buffer, f)) > 0 && static_cast<long long>(data.size()) <= maxBytes)
+    data.append(buffer, n);
+  bool ok = !std::ferror(f) && static_cast<long long>(data.size()) <= maxBytes;
   std::fclose(f);
   if (ok) bytes.swap(data);
   return ok;
@@ -130,6 +146,20 @@ std::string WriteTemporary(const std::string& real, const std::string& bytes) {
 }  // namespace
 
 void FailRenamesAfter(int renames) { renamesBeforeFailure = renames; }
+
+long long FileSize(const std::string& path) {
+  struct stat st;
+  const std::string real = ResolvePath(path);
+  if (real.empty() || stat(real.c_str(), &st) != 0 || (st.st_mode & S_IFMT) != S_IFREG) return -1;
+  return static_cast<long long>(st.st_size);
+}
+
+bool MoveFile(const std::string& from, const std::string& to) {
+  const std::string realFrom = ResolvePath(from), realTo = ResolvePath(to);
+  if (realFrom.empty() || realTo.empty() || !RenameFile(realFrom, realTo)) return false;
+  SyncFolder(FolderOf(realTo));
+  return true;
+}
 
 bool WriteFilesTogether(const std::vector<std::pair<std::string, std::string>>& files) {
   struct Pending {
@@ -191,9 +221,9 @@ bool WriteFilesTogether(const std::vector<std::pair<std::string, std::string>>& 
 
 bool WriteBinary(const std::string& path, const std::string& bytes) { return WriteFilesTogether({{path, bytes}}); }
 
-bool ReadLines(const std::string& path, std::vector<std::string>& lines) {
+bool ReadLines(const std::string& path, std::vector<std::string>& lines, long long maxBytes) {
   std::string bytes;
-  if (!ReadBinary(path, bytes)) return false;
+  if (!ReadBinary(path, bytes, maxBytes)) return false;
   std::vector<std::string> result;
   size_t start = 0;
   for (size_t i = 0; i < bytes.size(); ++i) {

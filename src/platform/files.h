@@ -10,13 +10,24 @@ bool FolderExists(const std::string& path);
 bool RemoveFile(const std::string& path);
 // Creates the folder and any missing parents; true when it exists afterwards.
 bool ForceDirectories(const std::string& path);
-// Text lines; CR LF, LF or CR line ends. False when the file cannot be read.
-bool ReadLines(const std::string& path, std::vector<std::string>& lines);
+// Files larger than this are not read (the largest the program ships, the
+// French dictionary, takes 4 MB); the refusal is reported, naming the file.
+constexpr long long kMostFileBytes = 64LL << 20;
+// Who is told of a file refused for its size (the log, set at start).
+void SetOversizedFileReporter(void (*report)(const std::string& text));
+// Text lines; CR LF, LF or CR line ends. False when the file cannot be read
+// or is larger than `maxBytes`.
+bool ReadLines(const std::string& path, std::vector<std::string>& lines, long long maxBytes = kMostFileBytes);
 // The lines as the text of a file, each ended by CR LF.
 std::string LinesText(const std::vector<std::string>& lines);
 // Writes lines with CR LF through a temporary name and a rename.
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines);
-bool ReadBinary(const std::string& path, std::string& bytes);
+bool ReadBinary(const std::string& path, std::string& bytes, long long maxBytes = kMostFileBytes);
+// The file's size in bytes; -1 when it is not a readable regular file.
+long long FileSize(const std::string& path);
+// Renames a file over another and syncs its folder, so the rename survives a
+// power cut.
+bool MoveFile(const std::string& from, const std::string& to);
 // Writes through a unique temporary name beside the file, synced to disk,
 // then renamed over it.
 bool WriteBinary(const std::string& path, const std::string& bytes);

@@ -66,7 +66,10 @@ long FindKey(const std::vector<std::string>& lines, const std::string& section, 
 
 }  // namespace
 
-IniFile::IniFile(const std::string& path) : path_(path) { exists_ = ReadLines(path_, lines_); }
+// The settings and the commentary take some tens of kilobytes.
+constexpr long long kMostIniBytes = 1 << 20;
+
+IniFile::IniFile(const std::string& path) : path_(path) { exists_ = ReadLines(path_, lines_, kMostIniBytes); }
 
 std::string IniFile::ReadString(const std::string& section, const std::string& key, const std::string& fallback) const {
   long at = FindKey(lines_, section, key);

@@ -55,7 +55,7 @@ bool ReadPictureFile(const std::string& path, std::string& bytes, std::string* w
   const auto size = real.empty() ? 0 : std::filesystem::file_size(real, error);
   if (real.empty() || error) return Refuse(why, "fichier introuvable");
   if (size > uint64_t(kMaxFileBytes)) return Refuse(why, "fichier trop gros (" + std::to_string(size) + " octets)");
-  if (!ReadBinary(path, bytes)) return Refuse(why, "lecture impossible");
+  if (!ReadBinary(path, bytes, kMaxFileBytes)) return Refuse(why, "lecture impossible");
   return true;
 }
 

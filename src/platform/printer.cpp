@@ -6,11 +6,16 @@
 #include <cups/cups.h>
 #include <unistd.h>
 
+#include <condition_variable>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <memory>
+#include <mutex>
 #include <system_error>
+#include <thread>
 
+#include "platform/clock.h"
 #include "platform/files.h"
 #include "platform/paths.h"
 #include "platform/utf8.h"
@@ -28,6 +33,19 @@ constexpr int kHatchSpacing = 40;
 
 bool dryRun = false;
 bool printerMissing = false;
+
+// A page on its way to the print system, shared with the worker thread.
+struct PageOnItsWay {
+  std::mutex lock;
+  bool answered = false, printed = false;
+  std::string pdf, kept;
+  uint32_t since = 0;
+};
+std::shared_ptr<PageOnItsWay> sending;
+// Tests: a silent print system holds every page until it speaks again.
+std::mutex silenceLock;
+std::condition_variable silenceEnds;
+bool silent = false;
 std::string lastPdf;
 
 std::string TemporaryPdf() {
@@ -58,8 +76,10 @@ bool KeepPdf(const std::string& rendered, const std::string& kept) {
   std::error_code error;
   std::filesystem::rename(rendered, real, error);
   if (!error) return true;
-  // Another file system: copy, then let the caller remove the temporary.
-  return std::filesystem::copy_file(rendered, real, std::filesystem::copy_options::overwrite_existing, error);
+  // Another file system: written beside its name and renamed, so a full disk
+  // never leaves an empty or cut page under the final name.
+  std::string bytes;
+  return ReadBinary(rendered, bytes) && WriteBinary(kept, bytes);
 }
 
 }  // namespace
@@ -151,8 +171,27 @@ PrintJob::Outcome PrintJob::End(const std::string& keptPdf) {
     lastPdf = rendered ? impl_->path : "";
     return rendered ? Printed : Failed;
   }
+  if (rendered && !printerMissing && !sending) {
+    sending = std::make_shared<PageOnItsWay>();
+    sending->pdf = impl_->path;
+    sending->kept = keptPdf;
+    sending->since = Now();
+    std::thread([page = sending] {
+      {
+        std::unique_lock<std::mutex> quiet(silenceLock);
+        silenceEnds.wait(quiet, [] { return !silent; });
+      }
+      const std::string printer = DefaultPrinter();
+      const bool printed =
+          !printer.empty() && cupsPrintFile(printer.c_str(), page->pdf.c_str(), "Lettrarium", 0, nullptr) > 0;
+      std::lock_guard<std::mutex> hold(page->lock);
+      page->answered = true;
+      page->printed = printed;
+    }).detach();
+    return Sending;
+  }
   Outcome outcome = Failed;
-  if (rendered) {
+  if (rendered && !sending) {
     const std::string printer = DefaultPrinter();
     if (!printer.empty() && cupsPrintFile(printer.c_str(), impl_->path.c_str(), "Lettrarium", 0, nullptr) > 0)
       outcome = Printed;
@@ -161,6 +200,27 @@ PrintJob::Outcome PrintJob::End(const std::string& keptPdf) {
   }
   if (!impl_->path.empty()) std::remove(impl_->path.c_str());
   return outcome;
+}
+
+PrintJob::Outcome FollowPrint() {
+  if (!sending) return PrintJob::Failed;
+  std::unique_lock<std::mutex> hold(sending->lock);
+  const bool timedOut = Now() - sending->since >= kPrintTimeOutMs;
+  if (!sending->answered && !timedOut) return PrintJob::Sending;
+  PrintJob::Outcome outcome = PrintJob::Printed;
+  // Unanswered: the page moves to its kept name; a late worker finds nothing
+  // left to send.
+  if (!sending->printed) outcome = KeepPdf(sending->pdf, sending->kept) ? PrintJob::KeptAsPdf : PrintJob::Failed;
+  if (sending->answered) std::remove(sending->pdf.c_str());
+  hold.unlock();
+  sending = nullptr;
+  return outcome;
+}
+
+void PrinterSilent(bool on) {
+  std::lock_guard<std::mutex> quiet(silenceLock);
+  silent = on;
+  silenceEnds.notify_all();
 }
 
 std::string LastPrintedPdf() { return lastPdf; }

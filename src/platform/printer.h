@@ -17,14 +17,24 @@ class PrintJob {
   void HatchCross(int x1, int y1, int x2, int y2);  // diagonal cross-hatch
   // Sends the page to the default printer. Without one, or when the print
   // system refuses the job, the page is kept as a PDF at `keptPdf` (a program
-  // path; its folders are made).
-  enum Outcome { Printed, KeptAsPdf, Failed };
+  // path; its folders are made). The print system is asked on a worker
+  // thread, so a slow or silent one never holds up the game: End gives
+  // Sending, and FollowPrint the outcome once it is known.
+  enum Outcome { Printed, KeptAsPdf, Failed, Sending };
   Outcome End(const std::string& keptPdf);
 
  private:
   struct Impl;
   Impl* impl_;
 };
+// The page being sent: Sending while the print system has not answered;
+// after kPrintTimeOutMs without an answer the page is kept as a PDF instead
+// (KeptAsPdf) and the worker is left to end on its own. Failed when no page
+// is being sent.
+constexpr unsigned kPrintTimeOutMs = 15000;
+PrintJob::Outcome FollowPrint();
+// Tests: a print system that never answers (until set back to false).
+void PrinterSilent(bool on);
 // Tests: the page of the last dry run, kept as a PDF.
 std::string LastPrintedPdf();
 // Tests: keep the PDF and do not send it to a printer.

@@ -23,6 +23,8 @@ void CatchQuitSignals() {
   for (int signal : {SIGTERM, SIGINT, SIGHUP}) sigaction(signal, &action, nullptr);
 }
 
+bool QuitSignalWaiting() { return quitSignalled != 0; }
+
 bool TakeQuitSignal() {
   if (!quitSignalled) return false;
   quitSignalled = 0;

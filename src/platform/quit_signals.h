@@ -9,3 +9,5 @@
 void CatchQuitSignals();
 // True when one of those signals came since the last call.
 bool TakeQuitSignal();
+// True when one came and has not been taken yet (a dialog gives way to it).
+bool QuitSignalWaiting();

@@ -329,6 +329,11 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   CheckBox checkBoxes[5];  // slots 1-4: sounds, music, right button, (spare)
   uint8_t dataFoldersReady = 0;
   bool settingsFailureTold = false;  // a failed settings write was reported
+  uint64_t settingsWritten = 0;      // the fingerprint of what the settings file holds
+  bool winRecorded = false;          // the win on show has its score line already
+  bool quickSaveResumed = false;     // the game in play came from the quick save, still on disk
+  std::string resumedQuickSaveStamp;  // that quick save's checksum
+  std::string countedQuickSaveStamp;  // a resumed quick save whose win the settings count
   // The window as the settings file keeps it: full screen, or a window of
   // this size (0 x 0: none kept yet, the first window's size).
   bool windowFullScreen = true;

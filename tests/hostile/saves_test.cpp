@@ -3,6 +3,8 @@
 // failed quick save keeps the program running, and a damaged save changes
 // nothing.
 #include <gtest/gtest.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <random>
@@ -62,13 +64,13 @@ TEST(HostileSaves, ASaveFailingBetweenItsRenamesLeavesTheOldPairWhole) {
   EXPECT_FALSE(SaveGame(true));
   EXPECT_EQ(ReadFileBytes(s.SaveFolder() + "Boss.sa1"), oldRecord);
   EXPECT_EQ(ReadFileBytes(s.SaveFolder() + "Boss.sa2"), oldWords);
-  EXPECT_TRUE(s.OtherFiles({"Boss.sa1", "Boss.sa2", "Boss.sa3"}).empty()) << "a temporary file stayed";
+  EXPECT_TRUE(s.OtherFiles({"Boss.sa1", "Boss.sa2", "Boss.sa3", "Boss.sac"}).empty()) << "a temporary file stayed";
 
   FailRenamesAfter(-1);
   EXPECT_TRUE(SaveGame(true));
   EXPECT_NE(ReadFileBytes(s.SaveFolder() + "Boss.sa1"), oldRecord);
   EXPECT_EQ(ReadFileBytes(s.SaveFolder() + "Boss.sa2"), "NEUF\r\n");
-  EXPECT_TRUE(s.OtherFiles({"Boss.sa1", "Boss.sa2", "Boss.sa3"}).empty());
+  EXPECT_TRUE(s.OtherFiles({"Boss.sa1", "Boss.sa2", "Boss.sa3", "Boss.sac"}).empty());
 }
 
 TEST(HostileSaves, AFirstSaveFailingBetweenItsRenamesLeavesNoHalfPair) {
@@ -185,4 +187,17 @@ TEST(HostileSaves, ControlCharactersNeverReachASaveName) {
   const std::string name = G.listBoxes[listSaves].items[G.listBoxes[listSaves].itemCount];
   for (char c : name) EXPECT_FALSE(static_cast<unsigned char>(c) < 32 || c == 127) << name;
   EXPECT_TRUE(fs::exists(s.SaveFolder() + name + ".sa1"));
+}
+
+TEST(HostileSaves, ASecondProgramOnTheFolderSaysSoAndEndsWithStatusOne) {
+  Saves s;
+  const pid_t second = fork();
+  if (second == 0) {
+    Harness other;
+    other.dataPrefix = s.dataPrefix;
+    _exit(other.Start() ? 0 : 1);
+  }
+  int status = 0;
+  waitpid(second, &status, 0);
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << status;
 }

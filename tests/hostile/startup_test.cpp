@@ -10,6 +10,8 @@
 #include <optional>
 
 #include "harness/harness.h"
+#include "largest_allocation.h"
+#include "persistence/saved_games.h"
 #include "persistence/settings.h"
 #include "platform/paths.h"
 #include "state/forms.h"
@@ -91,4 +93,21 @@ TEST(HostileStart, AFailedSettingsWriteIsToldOnce) {
   h.CloseWindow();
   EXPECT_TRUE(Form1.closed);
   EXPECT_TRUE(G.settingsFailureTold);
+}
+
+TEST(HostileStart, FourGigabyteFilesInEveryPlaceAreNotReadAndTheStartGoesOn) {
+  Harness h;
+  for (const std::string& file :
+       {h.dataPrefix + "CFG/favoris.vlk", h.dataPrefix + "SAVE/Boss.sa1", h.dataPrefix + "SAVE/Gros.sa1",
+        h.dataPrefix + "TETE/Gros.bmp", h.programDir + "bin/DicoFrancais.txt", h.programDir + "txt/voyage.dta"}) {
+    WriteFileBytes(file, "");
+    fs::resize_file(file, 4ull << 30);  // sparse: no disk is used
+  }
+  StartWatchingAllocations();
+  ASSERT_TRUE(h.Start());
+  LoadGame("Gros");
+  ChargeFavoris();  // the log keeps its last lines: the start's are read again
+  EXPECT_LT(LargestAllocation(), 16u << 20);
+  EXPECT_TRUE(h.LogHas("fichier trop gros, non lu : " + h.dataPrefix + "CFG/favoris.vlk (4294967296 octets)"));
+  EXPECT_TRUE(h.LogHas("Gros.sa1 (taille 4294967296)"));
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include <gtest/gtest.h>
 
+#include <chrono>
+
 #include <filesystem>
 
 #include "display/drawing.h"
@@ -8,6 +10,7 @@
 #include "persistence/commentary.h"
 #include "persistence/printing.h"
 #include "platform/printer.h"
+#include "state/forms.h"
 #include "state/game_state.h"
 #include "display/resets.h"
 
@@ -81,4 +84,27 @@ TEST(Printing, WithoutAPrinterThePageIsKeptAsAPdfAndThePlayerIsTold) {
   ShowTimedMessage(2, 520, "court");
   h.Run(1600);
   EXPECT_EQ(G.messageShowing, 0);
+}
+
+TEST(Printing, ASilentPrintSystemHoldsUpNeitherTheTickNorTheCloseAndThePageIsKeptAfterItsTimeOut) {
+  Harness h;
+  ASSERT_TRUE(h.Start());
+  h.Run(4100);
+  G.gameTitle = "PENDU\n\x1b[2J 8";  // a crafted title: no control character reaches the file name
+  PrinterSilent(true);
+  Imprimegrille();  // a print that waited for the silent system would never return
+  const std::string folder = h.dataPrefix + "IMPRESSIONS/";
+  h.Run(kPrintTimeOutMs - 500);
+  EXPECT_FALSE(std::filesystem::exists(folder));
+  h.Run(1000);
+  ASSERT_TRUE(std::filesystem::exists(folder));
+  EXPECT_EQ(std::filesystem::directory_iterator(folder)->path().filename().string().rfind("PENDU--[2J 8 20", 0), 0u);
+  EXPECT_NE(G.messageText.find("Pas d'imprimante"), std::string::npos);
+  Imprimegrille();  // the next page is held too: the close does not wait for it
+  const auto closing = std::chrono::steady_clock::now();
+  Form1.Close();
+  const std::chrono::duration<double, std::milli> closed = std::chrono::steady_clock::now() - closing;
+  EXPECT_LT(closed.count(), 1000.0);
+  std::printf("close during a silent print: %.3f ms\n", closed.count());
+  PrinterSilent(false);
 }

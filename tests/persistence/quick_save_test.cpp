@@ -7,6 +7,7 @@
 
 #include "harness/harness.h"
 #include "persistence/saved_games.h"
+#include "platform/ini_file.h"
 #include "platform/keys.h"
 #include "state/forms.h"
 #include "state/game_state.h"
@@ -62,7 +63,7 @@ TEST(QuickSave, AResumedQuickSaveLeavesNoBossLineAndShowsItsGamesHelp) {
   PutBack(next, save);
   ASSERT_TRUE(next.Start());
   EXPECT_EQ(G.gameTitle.str(), "PENDU  8 lettres");
-  EXPECT_FALSE(fs::exists(next.dataPrefix + "SAVE/Boss.sa1"));
+  EXPECT_TRUE(fs::exists(next.dataPrefix + "SAVE/Boss.sa1")) << "kept until the resumed game ends";
   const ListBox& saves = G.listBoxes[listSaves];
   for (int i = 0; i <= 600; ++i) EXPECT_NE(saves.items[i], "Boss") << i;
   EXPECT_EQ(G.listBoxes[listHelp].items[1], "Le pendu");
@@ -97,4 +98,30 @@ TEST(QuickSave, AGameGivenUpBeforeSavingEndsOnceItsTenSecondsHavePassedInTheNext
     next.Run(5000);
     EXPECT_TRUE(G.gameTitle.empty());
   }
+}
+
+TEST(QuickSave, KeptWhileTheResumedGameRunsGoneOnceWonWhoseScoreIsWrittenAtTheWinAndNeverCountedTwice) {
+  const QuickSave save = SaveAndQuit(100000, false, 0);
+  Harness next;
+  PutBack(next, save);
+  ASSERT_TRUE(next.Start());
+  next.Run(1000);
+  ASSERT_EQ(G.gameTitle.str(), "PENDU  8 lettres");
+  G.playerName = "GAGNANT";
+  G.gameWon = 1;
+  next.Tick(2);
+  // On disk before any click: the score, and the quick save gone.
+  EXPECT_EQ(IniFile(next.dataPrefix + "CFG/favoris.vlk").ReadString("SCORES", "N1", "").rfind("GAGNANT", 0), 0u);
+  EXPECT_FALSE(fs::exists(next.dataPrefix + "SAVE/Boss.sa1"));
+  next.Click(400, 300);
+  EXPECT_TRUE(G.listBoxes[listScores].items[2].empty()) << "the click recorded the win again";
+  // A kill between the score's write and the removal: the quick save is back.
+  PutBack(next, save);
+  Form1.Close();
+  Harness last;
+  last.dataPrefix = next.dataPrefix;
+  ASSERT_TRUE(last.Start());
+  EXPECT_TRUE(G.gameTitle.empty()) << "a counted win resumed";
+  EXPECT_FALSE(fs::exists(next.dataPrefix + "SAVE/Boss.sa1"));
+  EXPECT_TRUE(G.listBoxes[listScores].items[2].empty());
 }
