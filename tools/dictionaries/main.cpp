@@ -18,12 +18,13 @@ namespace {
 constexpr size_t kWordsPerLength = 60000;
 
 void Usage() {
-  std::cerr << "usage: make_dictionary [--lower-only] SOURCE DEST\n"
+  std::cerr << "usage: make_dictionary [--lower-only] [--refused LEFT_OUT] SOURCE DEST\n"
                "       make_dictionary --common RANKED DICTIONARY DEST [REFUSED WIDER KNOWN_DEST]\n"
                "  --lower-only  keep only words written in lower case (no proper nouns)\n"
+               "  --refused     leave out the words of LEFT_OUT (\"WORD\" or \"PREFIX*\", '#' comments)\n"
                "  --common      the words of a ranked list (\"WORD count\" lines, most frequent\n"
                "                first) that the folded DICTIONARY holds, in rank order, less the\n"
-               "                REFUSED words; the lengths from 14 letters on are topped up to 300\n"
+               "                REFUSED words and the rare verb forms; the lengths from 14 letters on are topped up to 300\n"
                "                words from the WIDER ranked list, whose other words go to KNOWN_DEST\n"
                "       make_dictionary --strip-comments SOURCE DEST\n"
                "  --strip-comments  the lines of SOURCE but the empty ones and '#' comments, CR LF\n";
@@ -78,6 +79,33 @@ Refused ReadRefused(const std::vector<std::string>& lines) {
   return refused;
 }
 
+// True for the imperfect subjunctive and the passe simple plural of a verb
+// of the first group (DONNASSIONS, DONNASSIEZ, DONNAMES, DONNATES) or of a
+// verb in -U- (EUSSIONS, FUSSENT): words of books, that the games should not
+// ask for, though the dictionary keeps them for the player who finds them.
+// The dictionary must hold the verb (STEM + ER and STEM + AIT, or STEM + UMES
+// and STEM + UT), and no verb the word could be a present form or a
+// participle of (RAMASSE: RAMASSER, ENTAMES: ENTAMER).
+bool RareVerbForm(const std::string& w, const std::unordered_set<std::string>& dictionary) {
+  struct Form {
+    const char* ending;
+    const char* verb;  // the verb of the -SSER, -AMER ... reading
+  };
+  static const Form forms[] = {{"ASSIONS", "ASSER"}, {"ASSIEZ", "ASSER"}, {"ASSENT", "ASSER"}, {"ASSES", "ASSER"},
+                               {"ASSE", "ASSER"},    {"AMES", "AMER"},    {"ATES", "ATER"},    {"USSIONS", "USSER"},
+                               {"USSIEZ", "USSER"},  {"USSENT", "USSER"},  {"USSES", "USSER"},  {"USSE", "USSER"}};
+  for (const Form& form : forms) {
+    const std::string ending = form.ending;
+    if (w.size() <= ending.size() || w.compare(w.size() - ending.size(), ending.size(), ending) != 0) continue;
+    const std::string stem = w.substr(0, w.size() - ending.size());
+    const bool firstGroup = ending[0] == 'A';
+    const bool verb = firstGroup ? dictionary.count(stem + "ER") && dictionary.count(stem + "AIT")
+                                 : dictionary.count(stem + "UMES") && dictionary.count(stem + "UT");
+    if (verb && !dictionary.count(stem + form.verb)) return true;
+  }
+  return false;
+}
+
 // The first word of every line of a ranked list, each once, in rank order.
 std::vector<std::string> RankedWords(const std::vector<std::string>& lines) {
   std::unordered_set<std::string> seen;
@@ -117,7 +145,7 @@ int CommonTier(const std::vector<std::string>& paths) {
   size_t unknown = 0;
   for (const std::string& word : RankedWords(inputs[0])) {
     if (!known.count(word)) ++unknown;
-    else if (!refused.Holds(word)) {
+    else if (!refused.Holds(word) && !RareVerbForm(word, known)) {
       words.push_back(word);
       ++perLength[word.size()];
     }
@@ -125,7 +153,8 @@ int CommonTier(const std::vector<std::string>& paths) {
   if (wider) {
     std::unordered_set<std::string> taken(words.begin(), words.end());
     for (const std::string& word : RankedWords(inputs[3])) {
-      if (!known.count(word) || refused.Holds(word) || !taken.insert(word).second) continue;
+      if (!known.count(word) || refused.Holds(word) || RareVerbForm(word, known) || !taken.insert(word).second)
+        continue;
       size_t& count = perLength[word.size()];
       if (word.size() >= kLongWordLength && count < kLongWordsWanted) {
         words.push_back(word);
@@ -158,10 +187,12 @@ int StripComments(const std::string& source, const std::string& dest) {
 
 int main(int argc, char** argv) {
   bool lowerOnly = false, common = false, strip = false;
+  std::string leftOut;
   std::vector<std::string> paths;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--lower-only") lowerOnly = true;
+    else if (arg == "--refused" && i + 1 < argc) leftOut = argv[++i];
     else if (arg == "--common") common = true;
     else if (arg == "--strip-comments") strip = true;
     else paths.push_back(arg);
@@ -179,8 +210,20 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  // English words, abbreviations and made-up forms the source list holds.
+  Refused refused;
+  if (!leftOut.empty()) {
+    bool ok = false;
+    refused = ReadRefused(ReadLines(leftOut, ok));
+    if (!ok) {
+      std::cerr << leftOut << ": cannot read\n";
+      return 1;
+    }
+  }
+  std::vector<std::string> folded = FoldList(lines, lowerOnly);
+  std::erase_if(folded, [&](const std::string& w) { return refused.Holds(w); });
   std::map<size_t, size_t> dropped;
-  std::vector<std::string> words = CapPerLength(FoldList(lines, lowerOnly), kWordsPerLength, dropped);
+  std::vector<std::string> words = CapPerLength(folded, kWordsPerLength, dropped);
   for (auto [length, count] : dropped)
     std::cerr << paths[1] << ": " << count << " words of " << length << " letters left out\n";
 
