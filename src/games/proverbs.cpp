@@ -44,3 +44,21 @@ void AbandonGame(const std::string& reason) {
   G.gameTitle.clear();
   ResetGame();
 }
+
+std::string LayOutOnWords(const std::string& text, size_t width, size_t rows) {
+  std::string out;
+  for (size_t i = 0; i < text.size();) {
+    if (text[i] == ' ') {
+      if (out.empty() || out.size() % width != 0) out += ' ';
+      ++i;
+      continue;
+    }
+    const size_t end = std::min(text.find(' ', i), text.size());
+    const size_t column = out.size() % width, length = end - i;
+    if (column > 0 && column + length > width && length <= width) out.append(width - column, '*');
+    out += text.substr(i, length);
+    i = end;
+  }
+  if (out.size() > width * rows) return "";
+  return out;
+}

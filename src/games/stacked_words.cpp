@@ -3,6 +3,7 @@
 // from column 1; their first letters, read downwards, spell a hidden word,
 // but they are shuffled and the player moves them back.
 #include <string>
+#include <unordered_set>
 #include <vector>
 
 #include "display/drawing.h"
@@ -24,10 +25,33 @@ constexpr int kMostTries = 200;
 
 enum class Try { noWord, failed, built };
 
+// The words this run of the program has stacked: a few long words start with
+// each letter, so a plain draw showed the same ones game after game.
+std::unordered_set<std::string> stackedThisRun;
+
+// A candidate not stacked yet in this run, known words first; any known
+// word once all are used, any word when none is known.
+std::string FreshRowWord(const std::vector<std::string>& list) {
+  std::vector<std::string> fresh, known;
+  for (const std::string& word : list)
+    if (IsFairWord(word)) (stackedThisRun.count(word) ? known : fresh).push_back(word);
+  return RandomChoice(!fresh.empty() ? fresh : !known.empty() ? known : list);
+}
+
+// The hidden word, drawn again (a few times) while it was stacked before.
+std::string FreshHiddenWord(int rows) {
+  std::string hidden;
+  for (int draw = 0; draw < 20; ++draw) {
+    hidden = DrawLetterWord(rows, 100);
+    if (hidden.empty() || !stackedThisRun.count(hidden)) break;
+  }
+  return hidden;
+}
+
 // One try with a new hidden word; failed when a row has fewer than two
 // candidate words (the next call tries again).
 Try TryBuild(int rows) {
-  const std::string hidden = DrawLetterWord(rows, 100);
+  const std::string hidden = FreshHiddenWord(rows);
   if (hidden.empty()) return Try::noWord;
   G.wordSlots[0] = hidden;
   PlaceWord(1, 1, hidden, 0, G.boardLetters, 1);
@@ -40,9 +64,11 @@ Try TryBuild(int rows) {
     // letter completes it.
     MatchPattern(list, hidden[k - 1] + std::string(k, '?'));
     if (list.size() < 2) return Try::failed;
-    // The row shows a common word when the list has one for it.
-    PlaceAcross(1, k, RandomChoice(list));
+    // The row shows a known word not stacked yet when the list has one.
+    PlaceAcross(1, k, FreshRowWord(list));
   }
+  stackedThisRun.insert(hidden);
+  for (int k = 1; k <= rows; ++k) stackedThisRun.insert(ReadBoardRun(1, k, k + 1, 1));
   PlaceAcross(1, rows + 1, " ");
   G.boardPlayable[CellIndex(1, rows + 1)] = 1;
   G.boardPickable[CellIndex(1, rows + 1)] = 1;

@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/word_draws.h"
 
+#include "platform/clock.h"
 #include "words/word_routines.h"
+#include "words/word_store.h"
 
 bool SpeltWithLetters(const std::string& word) {
   for (char c : word)
@@ -15,6 +17,22 @@ std::string DrawLetterWord(int length, int draws) {
     const std::string word = RandomWord(static_cast<uint8_t>(length));
     if (word.empty()) return "";
     if (SpeltWithLetters(word)) return word;
+  }
+  return "";
+}
+
+bool IsFairWord(const std::string& word) { return SpeltWithLetters(word) && IsKnownWord(word); }
+
+std::string FirstFairWord(int length, const std::function<bool(const std::string&)>& fits) {
+  if (length < 1 || length > 30) return "";
+  for (const bool tier : {true, false}) {
+    const int count = tier ? commonCount[length] : wordCount[length];
+    const int start = count > 0 ? Random(count) : 0;
+    for (int n = 0; n < count; ++n) {
+      const int slot = (start + n) % count + 1;
+      const std::string word = tier ? CommonWord(length, slot) : StoredWord(length, slot);
+      if (IsFairWord(word) && fits(word)) return word;
+    }
   }
   return "";
 }
