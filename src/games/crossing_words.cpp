@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -66,20 +67,24 @@ class Middles {
   std::bitset<27 * 27 * 27> seen_;
 };
 
-// One build: two random words across, the third drawn among the known words
-// whose letters complete in each middle column three letters met in the middle
-// of a known word; then for each middle column a known vertical word drawn
-// among those that cross them, or the no-result marker.
+// One build: two everyday words across, the third drawn among the known
+// words (everyday ones first) whose letters complete in each middle column
+// three letters met in the middle of a known word; then for each middle
+// column a known vertical word (everyday ones first) drawn among those that
+// cross them, or the no-result marker.
 bool TryOnce(int n, const Middles& middles) {
   const int c0 = BlockColumn(n), q = Wildcards(n);
   const int from = c0 - kFirstColumn;
-  std::string rows[3] = {RandomWord(static_cast<uint8_t>(n)), RandomWord(static_cast<uint8_t>(n)), ""};
-  if (rows[0].size() == static_cast<size_t>(n) && rows[1].size() == rows[0].size())
-    rows[2] = FirstFairWord(n, [&](const std::string& z) {
-      for (int i = from; i < from + 3; ++i)
-        if (!middles.Has({rows[0][i], rows[1][i], z[i]})) return false;
-      return true;
-    });
+  std::string rows[3] = {EverydayWord(n), EverydayWord(n), ""};
+  auto completes = [&](const std::string& z) {
+    for (int i = from; i < from + 3; ++i)
+      if (!middles.Has({rows[0][i], rows[1][i], z[i]})) return false;
+    return true;
+  };
+  if (rows[0].size() == static_cast<size_t>(n) && rows[1].size() == rows[0].size()) {
+    rows[2] = FirstFairWord(n, [&](const std::string& z) { return IsEverydayWord(z) && completes(z); });
+    if (rows[2].empty()) rows[2] = FirstFairWord(n, completes);
+  }
   if (rows[2].empty()) rows[2] = RandomWord(static_cast<uint8_t>(n));
   for (int row = 0; row < 3; ++row) {
     PlaceAcross(kFirstColumn, kFirstRow + row, rows[row]);
@@ -96,6 +101,9 @@ bool TryOnce(int n, const Middles& middles) {
     MatchPattern(candidates, wildcards + ReadBoardRun(c, kFirstRow, 3, 2) + wildcards);
     // Known words only: the whole list would give rare verb forms.
     std::erase_if(candidates, [](const std::string& word) { return !IsFairWord(word); });
+    std::vector<std::string> everyday;
+    std::copy_if(candidates.begin(), candidates.end(), std::back_inserter(everyday), IsEverydayWord);
+    if (!everyday.empty()) candidates.swap(everyday);
     const std::string down = candidates.empty() ? NoResultMarker(2 * q + 3) : RandomChoice(candidates);
     PlaceWord(c, VerticalTop(n), down, 2, G.boardLetters, 1);
   }

@@ -21,7 +21,7 @@ std::string DrawLetterWord(int length, int draws) {
   return "";
 }
 
-bool IsFairWord(const std::string& word) { return SpeltWithLetters(word) && IsKnownWord(word); }
+bool IsFairWord(const std::string& word) { return SpeltWithLetters(word) && IsWord(word) && IsKnownWord(word); }
 
 std::string FirstFairWord(int length, const std::function<bool(const std::string&)>& fits) {
   if (length < 1 || length > 30) return "";
@@ -31,8 +31,25 @@ std::string FirstFairWord(int length, const std::function<bool(const std::string
     for (int n = 0; n < count; ++n) {
       const int slot = (start + n) % count + 1;
       const std::string word = tier ? CommonWord(length, slot) : StoredWord(length, slot);
-      if (IsFairWord(word) && fits(word)) return word;
+      if (fits(word) && IsFairWord(word)) return word;
     }
   }
   return "";
+}
+
+namespace {
+int EverydaySlots(int length) { return commonCount[length] * 3 / 5; }
+}  // namespace
+
+bool IsEverydayWord(const std::string& word) {
+  if (!IsFairWord(word)) return false;
+  const int length = static_cast<int>(word.size());
+  if (length > 30 || commonCount[length] < kCommonTierMinimum) return true;
+  const int rank = CommonRank(word);
+  return rank > 0 && rank <= EverydaySlots(length);
+}
+
+std::string EverydayWord(int length) {
+  if (length < 1 || length > 30 || commonCount[length] < kCommonTierMinimum) return RandomWord(static_cast<uint8_t>(length));
+  return CommonWord(length, Random(EverydaySlots(length)) + 1);
 }

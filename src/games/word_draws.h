@@ -11,10 +11,18 @@ bool SpeltWithLetters(const std::string& word);
 // character outside A-Z, `draws` times at most; "" when none came.
 std::string DrawLetterWord(int length, int draws);
 // A word the player may be asked to find or be shown as a clue: spelt with
-// A-Z and known (common tier or known list; any word of a themed list).
+// A-Z, a word of the list loaded, and known (common tier or known list; any
+// word of a themed list).
 bool IsFairWord(const std::string& word);
 // The first fair word of the length that `fits`, walking the common tier
 // from a random word on (round to where it began), then the whole list the
 // same way; "" when none fits. A walk from the first stored word would give
 // words starting with A nearly every time.
 std::string FirstFairWord(int length, const std::function<bool(const std::string&)>& fits);
+// A fair word among the words said most often: the first three fifths of
+// the common words of its length (the rest holds CREEL, NONCE, SNAFU), or
+// any fair word of a length or list without a common tier.
+bool IsEverydayWord(const std::string& word);
+// A word of the length drawn among those first three fifths, as RandomWord
+// draws from the whole tier.
+std::string EverydayWord(int length);

@@ -79,29 +79,31 @@ Refused ReadRefused(const std::vector<std::string>& lines) {
   return refused;
 }
 
-// True for the imperfect subjunctive and the passe simple plural of a verb
-// of the first group (DONNASSIONS, DONNASSIEZ, DONNAMES, DONNATES) or of a
-// verb in -U- (EUSSIONS, FUSSENT): words of books, that the games should not
-// ask for, though the dictionary keeps them for the player who finds them.
-// The dictionary must hold the verb (STEM + ER and STEM + AIT, or STEM + UMES
-// and STEM + UT), and no verb the word could be a present form or a
-// participle of (RAMASSE: RAMASSER, ENTAMES: ENTAMER).
+// True for the first and second persons plural of the imperfect subjunctive
+// and of the passe simple of a verb of the first group (DONNASSIONS,
+// DONNASSIEZ, DONNAMES, DONNATES) and for the -USS- subjunctive (EUSSIONS,
+// FUSSENT): words of books, that the games should not ask for, though the
+// dictionary keeps them for the player who finds them. The dictionary must
+// hold the verb's other forms (STEM + ER, AIT, AMES and ATES, or STEM + UMES
+// and UT); a word whose singular is a word (TOMATES, PERCUSSIONS) or that is
+// a form of a verb in -AMER, -ATER, -ASSER, -USSER (ENTAMES) is kept.
 bool RareVerbForm(const std::string& w, const std::unordered_set<std::string>& dictionary) {
   struct Form {
     const char* ending;
-    const char* verb;  // the verb of the -SSER, -AMER ... reading
+    const char* verb;  // the verb of the other reading
   };
-  static const Form forms[] = {{"ASSIONS", "ASSER"}, {"ASSIEZ", "ASSER"}, {"ASSENT", "ASSER"}, {"ASSES", "ASSER"},
-                               {"ASSE", "ASSER"},    {"AMES", "AMER"},    {"ATES", "ATER"},    {"USSIONS", "USSER"},
-                               {"USSIEZ", "USSER"},  {"USSENT", "USSER"},  {"USSES", "USSER"},  {"USSE", "USSER"}};
+  static const Form forms[] = {{"ASSIONS", "ASSER"}, {"ASSIEZ", "ASSER"}, {"AMES", "AMER"},   {"ATES", "ATER"},
+                               {"USSIONS", "USSER"}, {"USSIEZ", "USSER"}, {"USSENT", "USSER"}};
+  auto has = [&dictionary](const std::string& word) { return dictionary.count(word) > 0; };
   for (const Form& form : forms) {
     const std::string ending = form.ending;
     if (w.size() <= ending.size() || w.compare(w.size() - ending.size(), ending.size(), ending) != 0) continue;
     const std::string stem = w.substr(0, w.size() - ending.size());
-    const bool firstGroup = ending[0] == 'A';
-    const bool verb = firstGroup ? dictionary.count(stem + "ER") && dictionary.count(stem + "AIT")
-                                 : dictionary.count(stem + "UMES") && dictionary.count(stem + "UT");
-    if (verb && !dictionary.count(stem + form.verb)) return true;
+    const bool verb = ending[0] == 'A'
+                          ? has(stem + "ER") && has(stem + "AIT") && has(stem + "AMES") && has(stem + "ATES")
+                          : has(stem + "UMES") && has(stem + "UT");
+    const bool otherReading = has(stem + form.verb) || (w.back() == 'S' && has(w.substr(0, w.size() - 1)));
+    if (verb && !otherReading) return true;
   }
   return false;
 }
