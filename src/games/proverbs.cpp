@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/proverbs.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "display/drawing.h"
@@ -53,7 +54,10 @@ std::string LayOutOnWords(const std::string& text, size_t width, size_t rows) {
       ++i;
       continue;
     }
-    const size_t end = std::min(text.find(' ', i), text.size());
+    // A piece runs to the next space, or through the next hyphen: a hyphen
+    // may end a row, as in print (SAINT- / GREGOIRE).
+    size_t end = text.find_first_of(" -", i);
+    end = end == std::string::npos ? text.size() : text[end] == '-' ? end + 1 : end;
     const size_t column = out.size() % width, length = end - i;
     if (column > 0 && column + length > width && length <= width) out.append(width - column, '*');
     out += text.substr(i, length);

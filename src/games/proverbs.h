@@ -14,7 +14,8 @@ bool ChooseProverb(const std::string& path, std::string& text);
 void AbandonGame(const std::string& reason);
 
 // The text laid out on rows of `width` characters without cutting a word (a
-// run of characters other than spaces) across two rows: a word that would
+// run of characters other than spaces, or such a run up to a hyphen) across
+// two rows: a word that would
 // run past the end of a row starts the next one, the row's end padded with
 // '*' (an empty cell), and the spaces that would open a row are dropped. A
 // word longer than a row is cut. "" when more than `rows` rows are needed.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "games/word_draws.h"
 
+#include <algorithm>
+
 #include "platform/clock.h"
 #include "words/word_routines.h"
 #include "words/word_store.h"
@@ -38,7 +40,9 @@ std::string FirstFairWord(int length, const std::function<bool(const std::string
 }
 
 namespace {
-int EverydaySlots(int length) { return commonCount[length] * 3 / 5; }
+// Three fifths of the tier, but never fewer than 500 words (the whole tier
+// when it is smaller), so that the long lengths keep their variety.
+int EverydaySlots(int length) { return std::min(commonCount[length], std::max(commonCount[length] * 3 / 5, 500)); }
 }  // namespace
 
 bool IsEverydayWord(const std::string& word) {

@@ -20,8 +20,8 @@ bool IsFairWord(const std::string& word);
 // words starting with A nearly every time.
 std::string FirstFairWord(int length, const std::function<bool(const std::string&)>& fits);
 // A fair word among the words said most often: the first three fifths of
-// the common words of its length (the rest holds CREEL, NONCE, SNAFU), or
-// any fair word of a length or list without a common tier.
+// the common words of its length (the rest holds CREEL, NONCE, SNAFU), at
+// least 500 of them, or any fair word of a length or list without a tier.
 bool IsEverydayWord(const std::string& word);
 // A word of the length drawn among those first three fifths, as RandomWord
 // draws from the whole tier.
