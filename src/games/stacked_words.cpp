@@ -22,6 +22,9 @@ namespace {
 // gives every row two candidates would otherwise restart for ever. Each try
 // takes one tick.
 constexpr int kMostTries = 200;
+// Tries that ask every row for a word not stacked yet in this run; the later
+// ones take a known word again where a row has no fresh one.
+constexpr int kFreshTries = 30;
 
 enum class Try { noWord, failed, built };
 
@@ -29,12 +32,13 @@ enum class Try { noWord, failed, built };
 // each letter, so a plain draw showed the same ones game after game.
 std::unordered_set<std::string> stackedThisRun;
 
-// A candidate not stacked yet in this run, known words first; any known
-// word once all are used, any word when none is known.
-std::string FreshRowWord(const std::vector<std::string>& list) {
+// A known candidate not stacked yet in this run; unless `freshOnly` is set
+// ("" then), any known word once all are used, any word when none is known.
+std::string FreshRowWord(const std::vector<std::string>& list, bool freshOnly) {
   std::vector<std::string> fresh, known;
   for (const std::string& word : list)
     if (IsFairWord(word)) (stackedThisRun.count(word) ? known : fresh).push_back(word);
+  if (freshOnly && fresh.empty()) return "";
   return RandomChoice(!fresh.empty() ? fresh : !known.empty() ? known : list);
 }
 
@@ -49,7 +53,8 @@ std::string FreshHiddenWord(int rows) {
 }
 
 // One try with a new hidden word; failed when a row has fewer than two
-// candidate words (the next call tries again).
+// candidate words, or during the first tries no fresh known one (the next
+// call tries again).
 Try TryBuild(int rows) {
   const std::string hidden = FreshHiddenWord(rows);
   if (hidden.empty()) return Try::noWord;
@@ -65,7 +70,9 @@ Try TryBuild(int rows) {
     MatchPattern(list, hidden[k - 1] + std::string(k, '?'));
     if (list.size() < 2) return Try::failed;
     // The row shows a known word not stacked yet when the list has one.
-    PlaceAcross(1, k, FreshRowWord(list));
+    const std::string word = FreshRowWord(list, G.gameSize < kFreshTries);
+    if (word.empty()) return Try::failed;
+    PlaceAcross(1, k, word);
   }
   stackedThisRun.insert(hidden);
   for (int k = 1; k <= rows; ++k) stackedThisRun.insert(ReadBoardRun(1, k, k + 1, 1));
