@@ -26,25 +26,32 @@ constexpr int kMostDraws = 3000;
 // Shared words that found no partner before the game gives up; they are kept
 // in wordList while the game builds.
 constexpr size_t kMostSearches = 50;
-// Stored words examined per tick by the partner search: the walk shows the
-// hourglass and still ends well within a second.
-constexpr int kWordsPerTick = 4000;
 // Rows the board shows.
 constexpr int kTopRow = 1, kBottomRow = 16;
 
-// Phase 0: an across word with a three-letter word inside, from its third
-// letter on. False when the list has no word of the length.
+// The first known three-letter word among the pieces of the word starting at
+// its 3rd to 6th letters, and its position (1-based); 0 when none. Only known
+// words: the dictionary's first piece is often an abbreviation or an English
+// word (END, ANT, TIN).
+int SharedWordIn(const std::string& w) {
+  for (size_t at = 2; at <= 5 && at + 3 <= w.size(); ++at)
+    if (IsFairWord(w.substr(at, 3))) return static_cast<int>(at) + 1;
+  return 0;
+}
+
+// Phase 0: a known across word with a known three-letter word inside, from
+// its third letter on. False when the list has no word of the length.
 bool DrawAcrossWord(int length) {
   for (int draw = 0; draw < kMostDraws; ++draw) {
     const std::string w = RandomWord(static_cast<uint8_t>(length));
     if (w.empty()) return false;
     G.wordSlots[20] = w;
-    const std::string t = FindWordInside(w);
-    if (t.size() < 3 || !SpeltWithLetters(t)) continue;
-    G.wordSlots[kSharedSlot] = t;
+    const int p = IsFairWord(w) ? SharedWordIn(w) : 0;
+    if (p == 0) continue;
+    G.wordSlots[kSharedSlot] = w.substr(p - 1, 3);
     G.gamePhase = 1;
     G.gameSize = 0;
-    G.gameLength = static_cast<int>(w.find(t, 2)) + 1;
+    G.gameLength = p;
     return true;
   }
   return false;
@@ -82,28 +89,23 @@ void LayOut(int q) {
     }
 }
 
-// Phase 1: a few thousand stored words per tick, from the first, for another
-// word holding the shared word where the board can show it. A walk that
-// finds none draws a new across word.
+// Phase 1: another known word holding the shared word where the board can
+// show it, walked from a random word on so that the partners spread over the
+// alphabet. When none fits a new across word is drawn on the next tick.
 void SearchPartner(int length) {
   const std::string w = G.wordSlots[20].str(), t = G.wordSlots[kSharedSlot].str();
-  for (int n = 0; n < kWordsPerTick; ++n) {
-    if (G.gameSize >= wordCount[length]) {
-      G.wordList.push_back(t);
-      G.gamePhase = 0;
-      return;
-    }
-    G.gameSize += 1;
-    const std::string v = StoredWord(length, G.gameSize);
-    const int q = v == w ? 0 : FittingPosition(v, t);
-    if (q == 0) continue;
-    G.wordSlots[0] = v;
-    LayOut(q);
-    G.wordList.clear();
-    G.boardReady = 1;
-    PlaySound(kSoundBoardReady);
+  const std::string v = FirstFairWord(length, [&](const std::string& v) { return v != w && FittingPosition(v, t) > 0; });
+  if (v.empty()) {
+    G.wordList.push_back(t);
+    G.gamePhase = 0;
     return;
   }
+  G.gameSize = wordCount[length];
+  G.wordSlots[0] = v;
+  LayOut(FittingPosition(v, t));
+  G.wordList.clear();
+  G.boardReady = 1;
+  PlaySound(kSoundBoardReady);
 }
 
 }  // namespace

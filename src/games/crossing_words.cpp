@@ -7,6 +7,7 @@
 
 #include <algorithm>
 #include <bitset>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,7 @@
 #include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
+#include "games/word_draws.h"
 #include "platform/clock.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
@@ -45,14 +47,15 @@ bool BoardHoldsMarker() {
   return false;
 }
 
-// The three letters found in the middle of the stored words of one length:
+// The three letters found in the middle of the known words of one length:
 // a column whose block letters are not among them has no vertical word, and
 // the build fails without searching the list.
 class Middles {
  public:
   Middles(int length, int from) {
     for (int slot = 1; slot <= wordCount[length]; ++slot)
-      if (const char* word = StoredWordBytes(length, slot)) seen_.set(Code(word + from));
+      if (const char* word = StoredWordBytes(length, slot))
+        if (IsFairWord(std::string(word, length))) seen_.set(Code(word + from));
   }
   bool Has(const std::string& three) const { return seen_.test(Code(three.data())); }
 
@@ -64,14 +67,29 @@ class Middles {
   std::bitset<27 * 27 * 27> seen_;
 };
 
-// One build: three random words across, then for each middle column the
-// vertical word drawn among those that cross them, or the no-result marker.
+// One build: two everyday words across, the third drawn among the known
+// words (everyday ones first) whose letters complete in each middle column
+// three letters met in the middle of a known word; then for each middle
+// column a known vertical word (everyday ones first) drawn among those that
+// cross them, or the no-result marker.
 bool TryOnce(int n, const Middles& middles) {
+  const int c0 = BlockColumn(n), q = Wildcards(n);
+  const int from = c0 - kFirstColumn;
+  std::string rows[3] = {EverydayWord(n), EverydayWord(n), ""};
+  auto completes = [&](const std::string& z) {
+    for (int i = from; i < from + 3; ++i)
+      if (!middles.Has({rows[0][i], rows[1][i], z[i]})) return false;
+    return true;
+  };
+  if (rows[0].size() == static_cast<size_t>(n) && rows[1].size() == rows[0].size()) {
+    rows[2] = FirstFairWord(n, [&](const std::string& z) { return IsEverydayWord(z) && completes(z); });
+    if (rows[2].empty()) rows[2] = FirstFairWord(n, completes);
+  }
+  if (rows[2].empty()) rows[2] = RandomWord(static_cast<uint8_t>(n));
   for (int row = 0; row < 3; ++row) {
-    PlaceAcross(kFirstColumn, kFirstRow + row, RandomWord(static_cast<uint8_t>(n)));
+    PlaceAcross(kFirstColumn, kFirstRow + row, rows[row]);
     G.wordSlots[row] = ReadBoardRun(kFirstColumn, kFirstRow + row, n, 1);
   }
-  const int c0 = BlockColumn(n), q = Wildcards(n);
   for (int c = c0; c < c0 + 3; ++c)
     if (!middles.Has(ReadBoardRun(c, kFirstRow, 3, 2))) {
       PlaceWord(c, VerticalTop(n), NoResultMarker(2 * q + 3), 2, G.boardLetters, 1);
@@ -81,8 +99,13 @@ bool TryOnce(int n, const Middles& middles) {
   std::vector<std::string> candidates;
   for (int c = c0; c < c0 + 3; ++c) {
     MatchPattern(candidates, wildcards + ReadBoardRun(c, kFirstRow, 3, 2) + wildcards);
-    // A common word when one crosses, any word of the list otherwise.
-    PlaceWord(c, VerticalTop(n), RandomChoice(candidates), 2, G.boardLetters, 1);
+    // Known words only: the whole list would give rare verb forms.
+    std::erase_if(candidates, [](const std::string& word) { return !IsFairWord(word); });
+    std::vector<std::string> everyday;
+    std::copy_if(candidates.begin(), candidates.end(), std::back_inserter(everyday), IsEverydayWord);
+    if (!everyday.empty()) candidates.swap(everyday);
+    const std::string down = candidates.empty() ? NoResultMarker(2 * q + 3) : RandomChoice(candidates);
+    PlaceWord(c, VerticalTop(n), down, 2, G.boardLetters, 1);
   }
   return !BoardHoldsMarker();
 }

@@ -93,6 +93,21 @@ void HangmanTick(double step, void (*layOut)(const std::string&)) {
   if (G.gameSize >= 1) DrawCard(20, 150, G.gameSize);
 }
 
+// A proverb of the file laid out on word boundaries over the five rows (a
+// few draws, for the long ones that need a sixth row that way; the last one
+// is then cut where it must be). False when the file gives none.
+bool ChooseLaidOutProverb(const std::string& path, std::string& text) {
+  for (int draw = 0; draw < 20; ++draw) {
+    if (!ChooseProverb(path, text)) return false;
+    const std::string laidOut = LayOutOnWords(text, 20, 5);
+    if (!laidOut.empty()) {
+      text = laidOut;
+      return true;
+    }
+  }
+  return true;
+}
+
 void LayOutWord(const std::string& text) { PlaceAcross(7, 10, text); }
 void LayOutProverb(const std::string& text) { LayOutInRows(text, 10); }
 
@@ -108,8 +123,9 @@ void PlayHangman(int length) {
       return;
     }
     std::string solution = word, shown(word.size(), '-');
+    // A space or a hyphen is an empty cell, an apostrophe shows as itself.
     for (size_t i = 0; i < solution.size(); ++i)
-      if (!IsLetter(solution[i])) solution[i] = shown[i] = '*';
+      if (!IsLetter(solution[i])) solution[i] = shown[i] = solution[i] == '\'' ? '\'' : '*';
     G.wordSlots[kSolutionSlot] = solution;
     G.wordSlots[kShownSlot] = shown;
     StartScan();
@@ -120,14 +136,17 @@ void PlayHangman(int length) {
 void PlayProverbHangman(int nation) {
   if (!G.boardReady) {
     std::string text;
-    if (nation < 1 || nation > 8 || !ChooseProverb(G.programDir + kNationFiles[nation - 1], text)) {
+    if (nation < 1 || nation > 8 || !ChooseLaidOutProverb(G.programDir + kNationFiles[nation - 1], text)) {
       AbandonGame("Le fichier des proverbes est absent ou incomplet.");
       return;
     }
+    // An apostrophe is shown as it is, the padding at a row's end is an empty
+    // cell, any other sign a blank tile.
     std::string solution, shown;
     for (char c : text) {
-      solution += IsLetter(c) ? c : ' ';
-      shown += IsLetter(c) ? '-' : ' ';
+      const char sign = c == '\'' || c == '*' ? c : ' ';
+      solution += IsLetter(c) ? c : sign;
+      shown += IsLetter(c) ? '-' : sign;
     }
     G.wordSlots[kSolutionSlot] = solution;
     G.wordSlots[kShownSlot] = shown;
@@ -140,14 +159,15 @@ void PlayProverbHangman(int nation) {
 void PlayMonthProverbs(int month) {
   if (!G.boardReady) {
     std::string text;
-    if (month < 1 || month > 12 || !ChooseProverb(G.programDir + kMonthFiles[month - 1], text)) {
+    if (month < 1 || month > 12 || !ChooseLaidOutProverb(G.programDir + kMonthFiles[month - 1], text)) {
       AbandonGame("Le fichier des proverbes est absent ou incomplet.");
       return;
     }
     std::string solution, layout;
     for (char c : text) {
-      solution += IsLetter(c) ? c : '*';
-      layout += !IsLetter(c) ? '*' : (Random(100) > 25 ? c : ' ');
+      const char sign = c == '\'' ? c : '*';
+      solution += IsLetter(c) ? c : sign;
+      layout += !IsLetter(c) ? sign : (Random(100) > 25 ? c : ' ');
     }
     G.wordSlots[kSolutionSlot] = solution;
     G.wordSlots[2] = layout;

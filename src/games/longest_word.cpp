@@ -12,6 +12,7 @@
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/nine_letters.h"
+#include "games/word_draws.h"
 #include "state/game_state.h"
 
 using namespace nine_letters;
@@ -22,11 +23,17 @@ constexpr int kAnswerRow = 6;
 constexpr int kShownWords = 5;  // on giving up, from row 10
 
 // One draw; false when the letters spell no word at all (a list without short
-// words), which is drawn again on the next tick.
+// words) or when no known word reaches the greatest length they allow (only
+// a rare word would win): the letters are drawn again on the next tick. The
+// known words of each length come first, so that giving up shows them.
 bool TryLetters() {
   const std::string letters = DrawLetters(true);
-  const std::vector<std::string> words = WordsSpeltWith(letters);
-  if (words.empty()) return false;
+  std::vector<std::string> words = WordsSpeltWith(letters);
+  std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) {
+    if (a.size() != b.size()) return a.size() > b.size();
+    return IsFairWord(a) && !IsFairWord(b);
+  });
+  if (words.empty() || !IsFairWord(words[0])) return false;
   G.wordSlots[0] = letters;
   G.gameLength = static_cast<int32_t>(words[0].size());
   LayOutLetters(letters, kAnswerRow, G.gameLength, kFirstColumn);

@@ -9,6 +9,7 @@
 #include "games/board.h"
 #include "games/framework.h"
 #include "games/game_routines.h"
+#include "games/word_draws.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
 
@@ -24,13 +25,19 @@ const std::string kNoClue = "?????";
 
 int ClueColumn(int k) { return k % 2 == 1 ? 5 : 13; }
 
-// A five-letter word holding the letter; the hundredth draw gives up.
+// An everyday five-letter word holding the letter: drawn 99 times at most,
+// then (letters like X or Q seldom come so) the first known one holding it
+// from a random word on, everyday ones first. The no-clue marker only when
+// the list has none at all.
 std::string DrawClue(char letter) {
   for (int draw = 1; draw < 100; ++draw) {
-    const std::string word = RandomWord(5);
-    if (word.find(letter) != std::string::npos) return word;
+    const std::string word = EverydayWord(5);
+    if (word.find(letter) != std::string::npos && IsFairWord(word)) return word;
   }
-  return kNoClue;
+  auto holds = [letter](const std::string& w) { return w.find(letter) != std::string::npos; };
+  std::string word = FirstFairWord(5, [&](const std::string& w) { return holds(w) && IsEverydayWord(w); });
+  if (word.empty()) word = FirstFairWord(5, holds);
+  return word.empty() ? kNoClue : word;
 }
 
 // Where the clue's gap lies: its first occurrence of the letter. A clue that

@@ -31,9 +31,9 @@ const VariantEntry variantTable[kVariantCount + 1] = {
     {"LETTRE EN PLUS  4 Mots", "LA LETTRE EN PLUS.txt", 8, Game::ExtraLetter, 4},  // 19
     {"LETTRE EN PLUS  3 Mots", "LA LETTRE EN PLUS.txt", 8, Game::ExtraLetter, 3},  // 20
     {"LETTRE EN PLUS  2 Mots", "LA LETTRE EN PLUS.txt", 8, Game::ExtraLetter, 2},  // 21
-    {"DE l'UN A L'AUTRE 11 Lettres", "DE LUN A LAUTRE.txt", 9, Game::CrossedPair, 11},  // 22
-    {"DE l'UN A L'AUTRE  9 Lettres", "DE LUN A LAUTRE.txt", 9, Game::CrossedPair, 9},  // 23
-    {"DE l'UN A L'AUTRE  7 Lettres", "DE LUN A LAUTRE.txt", 9, Game::CrossedPair, 7},  // 24
+    {"DE L'UN A L'AUTRE 11 Lettres", "DE LUN A LAUTRE.txt", 9, Game::CrossedPair, 11},  // 22
+    {"DE L'UN A L'AUTRE  9 Lettres", "DE LUN A LAUTRE.txt", 9, Game::CrossedPair, 9},  // 23
+    {"DE L'UN A L'AUTRE  7 Lettres", "DE LUN A LAUTRE.txt", 9, Game::CrossedPair, 7},  // 24
     {"TROISIEME MOT", "TROISIEME MOT.txt", 10, Game::ThirdWord, 0},  // 25
     {"MOTS COUPES 10 mots", "LES MOTS COUPES.txt", 11, Game::CutWords, 10},  // 26
     {"MOTS COUPES  8 mots", "LES MOTS COUPES.txt", 11, Game::CutWords, 8},  // 27
@@ -76,7 +76,7 @@ const VariantEntry variantTable[kVariantCount + 1] = {
     {"LETTRES TRES EFFACEES 12x12", "EFFACEES.txt", 21, Game::ErasedLetters, 12, kFrenchWords, GridLanguage::French},  // 64
     {"LETTRES TRES EFFACEES 10x10", "EFFACEES.txt", 21, Game::ErasedLetters, 10, kFrenchWords, GridLanguage::French},  // 65
     {"LETTRES PEU EFFACEES  12x12", "EFFACEES.txt", 21, Game::ErasedLetters, 8, kFrenchWords, GridLanguage::French},  // 66
-    {"LETTRES PEU EFFACEES  10x12", "EFFACEES.txt", 21, Game::ErasedLetters, 6, kFrenchWords, GridLanguage::French},  // 67
+    {"LETTRES PEU EFFACEES  10x10", "EFFACEES.txt", 21, Game::ErasedLetters, 6, kFrenchWords, GridLanguage::French},  // 67
     {"PENDU PROVERBES ANGLAIS", "PROVERBES.txt", 22, Game::ProverbHangman, 1},  // 68
     {"PENDU PROVERBES FRANCAIS", "PROVERBES.txt", 22, Game::ProverbHangman, 2},  // 69
     {"PENDU PROVERBES ECOSSAIS", "PROVERBES.txt", 22, Game::ProverbHangman, 3},  // 70

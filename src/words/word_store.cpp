@@ -5,6 +5,7 @@
 #include <array>
 #include <cstring>
 #include <string_view>
+#include <unordered_map>
 #include <unordered_set>
 #include <vector>
 
@@ -38,8 +39,8 @@ struct WordTable {
 std::array<WordTable, longestWord + 1> tables;
 // The common tier of each length, laid out as the tables are.
 std::array<std::string, longestWord + 1> commonTables;
-// The same words, for IsCommonWord.
-std::unordered_set<std::string> commonSet;
+// The same words and their slots, for IsCommonWord and CommonRank.
+std::unordered_map<std::string, int32_t> commonSet;
 // The wider known words (encyclopedic list), for IsKnownWord.
 std::unordered_set<std::string> knownSet;
 // The prepared anagram puzzles of the French list.
@@ -196,7 +197,7 @@ void LoadCommonTier(uint8_t code) {
       table += static_cast<char>(i + 1 < line.size() ? foldTables.foldUpper[c] : foldTables.upper[c]);
     }
     ++commonCount[L];
-    commonSet.emplace(table, table.size() - line.size(), line.size());
+    commonSet.emplace(std::string(table, table.size() - line.size(), line.size()), commonCount[L]);
     return true;
   });
   ReadDataLines(knownFiles[code], [](std::string_view line) {
@@ -297,6 +298,11 @@ std::string CommonWord(int length, int slot) {
 }
 
 bool IsCommonWord(const std::string& text) { return commonSet.count(text) > 0; }
+
+int32_t CommonRank(const std::string& text) {
+  const auto found = commonSet.find(text);
+  return found == commonSet.end() ? 0 : found->second;
+}
 
 bool IsKnownWord(const std::string& text) {
   return commonSet.empty() || commonSet.count(text) > 0 || knownSet.count(text) > 0;

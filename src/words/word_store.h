@@ -41,6 +41,9 @@ constexpr int32_t kCommonTierMinimum = 20;
 std::string CommonWord(int length, int slot);
 // True when the folded upper-case text is a word of the common tier.
 bool IsCommonWord(const std::string& text);
+// The common word's slot among the common words of its length (1 = said
+// most often); 0 for a word outside the tier.
+int32_t CommonRank(const std::string& text);
 // True for a common word or a word of the wider known list that the grids
 // use too (the encyclopedic words, "bin\ConnusFrancais.txt",
 // "bin\ConnusAnglais.txt"): the words a player may be asked to find. Any

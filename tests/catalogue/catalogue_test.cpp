@@ -15,12 +15,12 @@ TEST(Catalogue, NamesKeepTheirInnerSpaces) {
   EXPECT_EQ(G.variantName[1], "MOTS  CODES 12x12");
   EXPECT_EQ(G.variantName[3], "MOTS CODES    8x8");
   EXPECT_EQ(G.variantName[7], "MOTS EN CROIX   9 Lettres");
-  EXPECT_EQ(G.variantName[22], "DE l'UN A L'AUTRE 11 Lettres");
+  EXPECT_EQ(G.variantName[22], "DE L'UN A L'AUTRE 11 Lettres");
   EXPECT_EQ(G.variantName[49], "MOTS COMMENCANT PAR...100/100");
   EXPECT_EQ(G.variantName[50], "MOTS COMMENCANT PAR... 50/100");
   EXPECT_EQ(G.variantName[51], "ZERUZE 6  lettres");
   EXPECT_EQ(G.variantName[55], "ZERUZE 10 lettres");
-  EXPECT_EQ(G.variantName[67], "LETTRES PEU EFFACEES  10x12");
+  EXPECT_EQ(G.variantName[67], "LETTRES PEU EFFACEES  10x10");
   EXPECT_EQ(G.variantName[106], "MOTS COUPES 8  mots / ARBRES");
   EXPECT_EQ(G.variantName[144], "PENDU  8 Lettres / PAYS");
   EXPECT_EQ(G.variantName[150], "9 MOTS EMPILES");

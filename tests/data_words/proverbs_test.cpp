@@ -6,6 +6,7 @@
 #include <set>
 
 #include "built_files.h"
+#include "games/proverbs.h"
 #include "words/word_store.h"
 
 namespace {
@@ -60,6 +61,7 @@ TEST(ProverbFiles, EveryStartLineGivesAWholeProverbThatFitsTheBoard) {
       Choice choice = ChooseFrom(file.lines, start);
       ASSERT_FALSE(choice.ranPastTheEnd) << "start line " << start;
       EXPECT_LE(choice.text.size(), 99u) << choice.text;
+      EXPECT_FALSE(LayOutOnWords(choice.text, 20, 5).empty()) << "no word cut across rows: " << choice.text;
       // Letters to guess, and nothing the boards would show as a gap by mistake.
       EXPECT_TRUE(AllOf(choice.text, " '.,;:!?-")) << choice.text;
       EXPECT_NE(choice.text.find_first_of("ABCDEFGHIJKLMNOPQRSTUVWXYZ"), std::string::npos) << "start " << start;

@@ -138,12 +138,13 @@ TEST(HangmanGame, EscapeShowsTheSolutionAndTheGameClosesTenSecondsLater) {
   EXPECT_EQ(h.Played(12), 1);
 }
 
-TEST(ProverbHangman, TheProverbIsLaidOutInRowsWithBlankSeparators) {
+TEST(ProverbHangman, TheProverbIsLaidOutInRowsOnWordBoundariesWithBlankSeparatorsAndItsApostrophe) {
   Hangman h;
   h.StartGame(69);
   const std::string solution = G.wordSlots[0].str();
-  EXPECT_EQ(solution, " PETIT A PETIT L OISEAU FAIT SON NID ");
-  EXPECT_EQ(G.wordSlots[1].str(), " ----- - ----- - ------ ---- --- --- ");
+  EXPECT_EQ(solution, " PETIT A PETIT *****L'OISEAU FAIT SON **NID ");
+  EXPECT_EQ(G.wordSlots[1].str(), " ----- - ----- *****-'------ ---- --- **--- ");
+  EXPECT_EQ(G.boardLetters[CellIndex(2, 11)], '\'');
   EXPECT_EQ(G.boardLetters[CellIndex(1, 10)], ' ');
   EXPECT_EQ(G.boardLetters[CellIndex(2, 10)], '-');
 }

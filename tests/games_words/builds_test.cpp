@@ -120,8 +120,9 @@ TEST(WordGameBuilds, StackedWordsHideTheirWordInTheShuffledFirstLetters) {
   }
 }
 
-TEST(WordGameBuilds, CrossedPairsShareAWordOfTheListAndStandOnTheBoard) {
+TEST(WordGameBuilds, CrossedPairsShareAKnownWordAndStandOnTheBoard) {
   RealLists h;
+  std::set<char> partnerInitials;  // the partners spread over the alphabet
   for (int variant = 22; variant <= 24; ++variant) {
     const int length = 11 - 2 * (variant - 22);
     for (int game = 0; game < kGames; ++game) {
@@ -131,7 +132,8 @@ TEST(WordGameBuilds, CrossedPairsShareAWordOfTheListAndStandOnTheBoard) {
       ASSERT_EQ(w.size(), static_cast<size_t>(length));
       ASSERT_EQ(v.size(), static_cast<size_t>(length));
       EXPECT_NE(v, w);
-      EXPECT_TRUE(IsWord(w) && IsWord(v) && IsWord(t)) << w << " " << v << " " << t;
+      EXPECT_TRUE(IsKnownWord(w) && IsKnownWord(v) && IsKnownWord(t) && t.size() == 3) << w << " " << v << " " << t;
+      partnerInitials.insert(v[0]);
       EXPECT_TRUE(p >= 3 && p <= 6);
       EXPECT_EQ(w.substr(p - 1, 3), t);
       // The down word's top and bottom letters lie on rows 1-16.
@@ -144,10 +146,12 @@ TEST(WordGameBuilds, CrossedPairsShareAWordOfTheListAndStandOnTheBoard) {
       EXPECT_LE(top + length - 1, 16);
     }
   }
+  EXPECT_GE(partnerInitials.size(), 10u);
 }
 
-TEST(ThirdWords, EveryWordOfTheChainIsAWordOfTheList) {
+TEST(ThirdWords, EveryWordOfTheChainIsAKnownWord) {
   RealLists h;
+  std::set<std::string> thirdWords;
   for (int game = 0; game < kGames; ++game) {
     h.BuildWithinBound(25);
     const std::string a = G.wordSlots[10].str(), b = G.wordSlots[9].str(), c = G.wordSlots[1].str();
@@ -156,7 +160,9 @@ TEST(ThirdWords, EveryWordOfTheChainIsAWordOfTheList) {
     EXPECT_GT(c.size(), 2u);
     EXPECT_EQ(G.wordSlots[19].str(), a + b);
     EXPECT_EQ(G.wordSlots[0].str(), b + c);
-    for (const std::string& word : {a, b, c, a + b, b + c}) EXPECT_TRUE(IsWord(word)) << word;
+    for (const std::string& word : {a, b, c, a + b, b + c}) EXPECT_TRUE(IsWord(word) && IsKnownWord(word)) << word;
+    thirdWords.insert(c);
     EXPECT_EQ(std::string("BHQSWYZ").find(b.back()), std::string::npos) << b;
   }
+  EXPECT_GE(thirdWords.size(), 5u);
 }

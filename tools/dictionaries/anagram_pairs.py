@@ -7,8 +7,9 @@
 # the player rebuilds is a word a French reader knows: a word of the common
 # or encyclopedic lists of data/words/, or a plain form (present, imperfect,
 # future, conditional, participles) of a verb whose infinitive is a common
-# word. The other word of the pair is the one shown. Refused words are never
-# answers.
+# word. The other word of the pair, the one shown, must be such a word too:
+# a prompt nobody knows (RONSARDISAIENT) gives the game away to no one.
+# Refused words are never answers nor shown.
 # Run by hand when the dictionary or the lists change; the build copies the
 # result (data/words/anagrammes.txt) into the program folder.
 #   tools/dictionaries/anagram_pairs.py build/game/bin/DicoFrancais.txt data 14
@@ -80,14 +81,15 @@ def main():
         if len(members) != 2:
             continue
         for shown, answer in (members, members[::-1]):
-            if not is_refused(answer) and (answer in known or answer in forms):
+            fair = [not is_refused(w) and (w in known or w in forms) for w in (shown, answer)]
+            if all(fair):
                 pairs.append((len(answer), answer, shown))
     pairs.sort()
     with open(f'{data}/words/anagrammes.txt', 'w', encoding='ascii', newline='\n') as out:
         out.write('# Anagram puzzles prepared by tools/dictionaries/anagram_pairs.py from the folded\n'
                   '# French dictionary (wfrench) and the word lists of this folder (see LICENCE.txt):\n'
                   '# "SHOWN ANSWER", two words that are each other\'s only anagram, the answer a\n'
-                  '# known word or a plain form of a common verb.\n')
+                  '# known word or a plain form of a common verb, and so is the word shown.\n')
         for _, answer, shown in pairs:
             out.write(f'{shown} {answer}\n')
     print(len(pairs), 'pairs', collections.Counter(n for n, _, _ in pairs))

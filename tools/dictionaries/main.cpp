@@ -18,12 +18,13 @@ namespace {
 constexpr size_t kWordsPerLength = 60000;
 
 void Usage() {
-  std::cerr << "usage: make_dictionary [--lower-only] SOURCE DEST\n"
+  std::cerr << "usage: make_dictionary [--lower-only] [--refused LEFT_OUT] SOURCE DEST\n"
                "       make_dictionary --common RANKED DICTIONARY DEST [REFUSED WIDER KNOWN_DEST]\n"
                "  --lower-only  keep only words written in lower case (no proper nouns)\n"
+               "  --refused     leave out the words of LEFT_OUT (\"WORD\" or \"PREFIX*\", '#' comments)\n"
                "  --common      the words of a ranked list (\"WORD count\" lines, most frequent\n"
                "                first) that the folded DICTIONARY holds, in rank order, less the\n"
-               "                REFUSED words; the lengths from 14 letters on are topped up to 300\n"
+               "                REFUSED words and the rare verb forms; the lengths from 14 letters on are topped up to 300\n"
                "                words from the WIDER ranked list, whose other words go to KNOWN_DEST\n"
                "       make_dictionary --strip-comments SOURCE DEST\n"
                "  --strip-comments  the lines of SOURCE but the empty ones and '#' comments, CR LF\n";
@@ -78,6 +79,35 @@ Refused ReadRefused(const std::vector<std::string>& lines) {
   return refused;
 }
 
+// True for the first and second persons plural of the imperfect subjunctive
+// and of the passe simple of a verb of the first group (DONNASSIONS,
+// DONNASSIEZ, DONNAMES, DONNATES) and for the -USS- subjunctive (EUSSIONS,
+// FUSSENT): words of books, that the games should not ask for, though the
+// dictionary keeps them for the player who finds them. The dictionary must
+// hold the verb's other forms (STEM + ER, AIT, AMES and ATES, or STEM + UMES
+// and UT); a word whose singular is a word (TOMATES, PERCUSSIONS) or that is
+// a form of a verb in -AMER, -ATER, -ASSER, -USSER (ENTAMES) is kept.
+bool RareVerbForm(const std::string& w, const std::unordered_set<std::string>& dictionary) {
+  struct Form {
+    const char* ending;
+    const char* verb;  // the verb of the other reading
+  };
+  static const Form forms[] = {{"ASSIONS", "ASSER"}, {"ASSIEZ", "ASSER"}, {"AMES", "AMER"},   {"ATES", "ATER"},
+                               {"USSIONS", "USSER"}, {"USSIEZ", "USSER"}, {"USSENT", "USSER"}};
+  auto has = [&dictionary](const std::string& word) { return dictionary.count(word) > 0; };
+  for (const Form& form : forms) {
+    const std::string ending = form.ending;
+    if (w.size() <= ending.size() || w.compare(w.size() - ending.size(), ending.size(), ending) != 0) continue;
+    const std::string stem = w.substr(0, w.size() - ending.size());
+    const bool verb = ending[0] == 'A'
+                          ? has(stem + "ER") && has(stem + "AIT") && has(stem + "AMES") && has(stem + "ATES")
+                          : has(stem + "UMES") && has(stem + "UT");
+    const bool otherReading = has(stem + form.verb) || (w.back() == 'S' && has(w.substr(0, w.size() - 1)));
+    if (verb && !otherReading) return true;
+  }
+  return false;
+}
+
 // The first word of every line of a ranked list, each once, in rank order.
 std::vector<std::string> RankedWords(const std::vector<std::string>& lines) {
   std::unordered_set<std::string> seen;
@@ -117,7 +147,7 @@ int CommonTier(const std::vector<std::string>& paths) {
   size_t unknown = 0;
   for (const std::string& word : RankedWords(inputs[0])) {
     if (!known.count(word)) ++unknown;
-    else if (!refused.Holds(word)) {
+    else if (!refused.Holds(word) && !RareVerbForm(word, known)) {
       words.push_back(word);
       ++perLength[word.size()];
     }
@@ -125,7 +155,8 @@ int CommonTier(const std::vector<std::string>& paths) {
   if (wider) {
     std::unordered_set<std::string> taken(words.begin(), words.end());
     for (const std::string& word : RankedWords(inputs[3])) {
-      if (!known.count(word) || refused.Holds(word) || !taken.insert(word).second) continue;
+      if (!known.count(word) || refused.Holds(word) || RareVerbForm(word, known) || !taken.insert(word).second)
+        continue;
       size_t& count = perLength[word.size()];
       if (word.size() >= kLongWordLength && count < kLongWordsWanted) {
         words.push_back(word);
@@ -158,10 +189,12 @@ int StripComments(const std::string& source, const std::string& dest) {
 
 int main(int argc, char** argv) {
   bool lowerOnly = false, common = false, strip = false;
+  std::string leftOut;
   std::vector<std::string> paths;
   for (int i = 1; i < argc; ++i) {
     std::string arg = argv[i];
     if (arg == "--lower-only") lowerOnly = true;
+    else if (arg == "--refused" && i + 1 < argc) leftOut = argv[++i];
     else if (arg == "--common") common = true;
     else if (arg == "--strip-comments") strip = true;
     else paths.push_back(arg);
@@ -179,8 +212,20 @@ int main(int argc, char** argv) {
     return 1;
   }
 
+  // English words, abbreviations and made-up forms the source list holds.
+  Refused refused;
+  if (!leftOut.empty()) {
+    bool ok = false;
+    refused = ReadRefused(ReadLines(leftOut, ok));
+    if (!ok) {
+      std::cerr << leftOut << ": cannot read\n";
+      return 1;
+    }
+  }
+  std::vector<std::string> folded = FoldList(lines, lowerOnly);
+  std::erase_if(folded, [&](const std::string& w) { return refused.Holds(w); });
   std::map<size_t, size_t> dropped;
-  std::vector<std::string> words = CapPerLength(FoldList(lines, lowerOnly), kWordsPerLength, dropped);
+  std::vector<std::string> words = CapPerLength(folded, kWordsPerLength, dropped);
   for (auto [length, count] : dropped)
     std::cerr << paths[1] << ": " << count << " words of " << length << " letters left out\n";
 
