@@ -140,7 +140,7 @@ void TForm1::Lancejeu() {
   DXTimer1Enabled = true;
   const std::string quickSave = DataFolderPrefix() + "SAVE\\Boss.sa1";
   if (FileExists(quickSave)) {
-    LoadGame("boss");
+    ResumeSavedGame("boss");
     RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa1");
     RemoveFile(DataFolderPrefix() + "SAVE\\Boss.sa2");
     // The saved-games list was filled while the quick save was still there.
