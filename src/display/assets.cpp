@@ -129,6 +129,9 @@ void LoadHead(const std::string& name) {
   head.transparentColour = kPureBlue;
   if (TryHead(G.programDir + "bitmaps\\tete\\" + name + ".bmp", "Chargement tete sur CD ROM ")) return;
   if (TryHead(DataFolderPrefix() + "TETE\\" + name + ".bmp", "Chargement tete Perso sur DDur ")) return;
+  // Heads imported before their names lost the trailing space ("Mon
+  // portrait .bmp"), named in the settings without it.
+  if (!name.empty() && TryHead(DataFolderPrefix() + "TETE\\" + name + " .bmp", "Chargement tete Perso sur DDur ")) return;
   if (!name.empty()) LogProblem("Tete " + name + " introuvable");
 }
 
