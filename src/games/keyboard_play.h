@@ -16,6 +16,10 @@ void PlayTypedText(const std::string& latin1);
 // A left click on the board, before its pick-up: a click on a cell the cursor
 // may stand on puts it there; a second click on the cursor's cell turns it.
 void KeyCursorClicked();
+// After a letter carried by the mouse is let go: when it stayed on a cell the
+// cursor may stand on, the cursor goes on from that cell, as after a typed
+// letter.
+void KeyCursorAfterDrop();
 // Once per tick after the game: places the cursor when the game starts or
 // its cell stops being one to type on, and draws its frame.
 void KeepKeyCursor();
