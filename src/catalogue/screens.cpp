@@ -126,7 +126,11 @@ bool DrawToolbar() {
   if (Button(440, 540, 33)) SaveGame(false);
   if (Button(500, 540, 3)) ScreenAction(8);
   if (Button(560, 540, 5)) ScreenAction(9);
-  if (!onMap && Button(620, 540, 17)) ScreenAction(5);
+  if (Button(620, 540, 17)) {
+    // The map has a help page of its own: the journey, the costs, the purse.
+    if (onMap) ChargeAide(kTravelHelp);
+    ScreenAction(5);
+  }
   if (Button(680, 540, 35)) ScreenAction(3);
   const bool giveUpHit = ImageButtonHit({740, 540}, G.mousePos);
   if (giveUpHit && G.clickPending == 1) {
@@ -161,16 +165,24 @@ void MarkCheckBoxHovered() { checkBoxHovered = true; }
 
 bool PageButton(int x, int y, int image) { return Button(x, y, image); }
 
+// True from a press's first scroll step until its release.
+static bool scrollStepped = false;
+
 void ScrollList(ListBox& list, int direction) {
   G.listScrollHeld = 1;
   const uint32_t now = Now();
-  if (static_cast<int64_t>(now) <= static_cast<int64_t>(G.clickTick) + 50) return;
+  // A click steps one line at once: the first step used to wait 50 ms, past
+  // the release of a quick click, so a click did nothing at all.
+  const bool firstStep = !scrollStepped;
+  scrollStepped = true;
+  if (!firstStep && static_cast<int64_t>(now) <= static_cast<int64_t>(G.clickTick) + 50) return;
   G.clickTick = now;
   if (direction < 0 && list.top > 0) list.top -= 1;
   if (direction > 0 && list.top + list.visibleLines < list.itemCount) list.top += 1;
 }
 
 void RunScreen(int screen) {
+  if (G.clickPending != 1) scrollStepped = false;
   G.listScrollHeld = 0;
   G.hoverHot = 0;
   checkBoxHovered = false;

@@ -32,6 +32,16 @@ static std::string KeptPagePath() {
   return DataFolderPrefix() + "IMPRESSIONS\\" + (title.empty() ? "" : title + " ") + stamp + ".pdf";
 }
 
+// A path of the player's folder as the player reads it: slashes, and
+// cut in its middle when the message would not fit one line.
+static std::string FolderShown(std::string path) {
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  constexpr size_t kRoom = 46;
+  if (path.size() > kRoom) path = path.substr(0, 12) + "..." + path.substr(path.size() - (kRoom - 15));
+  return path;
+}
+
 void Imprimegrille() {
   PrintJob job;
   const int h = job.pageWidth() / 2, c = h / 12;
@@ -69,7 +79,10 @@ void Imprimegrille() {
       for (char& c : shown)
         if (c == '\\') c = '/';
       Log("pas d'imprimante, page gardée : " + shown);
-      ShowLastingMessage(2, 520, "Pas d'imprimante : page gardée dans " + shown);
+      // The folder inside the player's, on one line: a message of two lines
+      // went up over the game's own texts ("MOTS RESTANTS").
+      const std::string inFolder = kept.substr(DataFolderPrefix().size());
+      ShowLastingMessage(2, 520, "Pas d'imprimante, page dans " + FolderShown(inFolder));
       break;
     }
     case PrintJob::Failed:
