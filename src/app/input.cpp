@@ -87,8 +87,9 @@ void TForm1::DXMouseDown(int button) {
 void TForm1::DXMouseUp(int button) {
   if (G.letterFlying) return;
   const bool carrying = G.lettersHeld != 0;
+  const Point from = G.heldOriginCell;
   BoardMouseUp(button);
-  if (carrying) KeyCursorAfterDrop();
+  if (carrying) KeyCursorAfterDrop(from);
   G.clickPending = 0;
 }
 

@@ -361,9 +361,9 @@ void KeyCursorClicked() {
   k.clicked = true;
 }
 
-void KeyCursorAfterDrop() {
+void KeyCursorAfterDrop(Point from) {
   const Point cell{static_cast<uint8_t>(G.hoverCellX), static_cast<uint8_t>(G.hoverCellY)};
-  if (!KeyboardPlays() || !G.keyCursor.placed || !IsTarget(cell) || IsEmpty(cell)) return;
+  if (cell == from || !KeyboardPlays() || !G.keyCursor.placed || !IsTarget(cell) || IsEmpty(cell)) return;
   MoveCursorTo(cell);
   MoveOn();
 }
