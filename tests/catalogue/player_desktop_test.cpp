@@ -53,7 +53,9 @@ struct PlayerPage : MenuProgram {
 
 TEST(PictureChooser, TheHeadButtonImportsTheChosenPictureAndWearsIt) {
   PlayerPage p;
-  p.answer = p.programDir + "photo.bmp";
+  // Any name the chooser gives, accents included (UTF-8 on the disk).
+  p.answer = p.programDir + "\xc3\x89t\xc3\xa9 photo.bmp";
+  fs::copy_file(p.programDir + "photo.bmp", p.answer);
   const int heads = G.listBoxes[listHeads].itemCount;
   p.ClickImportHead();
   ASSERT_EQ(p.asked, 1);
@@ -70,6 +72,13 @@ TEST(PictureChooser, TheHeadButtonImportsTheChosenPictureAndWearsIt) {
   EXPECT_EQ(G.messageText, "Portrait importé");
   EXPECT_EQ(G.importKind, 0);
   EXPECT_EQ(G.currentScreen, 6);
+  // Worn again at the next start, from the settings' name.
+  p.CloseWindow();
+  Form1.DXImageList2[1] = Picture{};
+  MenuProgram next;
+  next.dataPrefix = p.dataPrefix;
+  next.Open();
+  EXPECT_EQ(Form1.DXImageList2[1].width, 80);
 }
 
 TEST(PictureChooser, TheBackgroundButtonAddsTheChosenPictureToTheBackgrounds) {

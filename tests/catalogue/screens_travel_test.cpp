@@ -43,6 +43,11 @@ TEST(JourneyToolbar, OnTheMapOnlyTheJourneyButtonsWorkAndGivingUpLeavesIt) {
   h.ClickAt(Toolbar(620));
   EXPECT_EQ(G.currentScreen, 5);
   EXPECT_EQ(G.listBoxes[listHelp].items[1], "voyage ligne 1");
+  // Every help page's lines (45 characters at most, tests/data_texts) end
+  // inside the frame's gold border, 10 px in from its right edge.
+  h.Settle();
+  const ListBox& help = G.listBoxes[listHelp];
+  EXPECT_LE(help.x + 10 * (help.widthPx / 11) + 11, G.panelX - 30 + 584 - 10);
   h.Key(kVkEscape);
   EXPECT_EQ(G.currentScreen, 0);
   const int beeps = h.Played(2);
