@@ -131,7 +131,8 @@ void LoadHead(const std::string& name) {
   if (TryHead(DataFolderPrefix() + "TETE\\" + name + ".bmp", "Chargement tete Perso sur DDur ")) return;
   // Heads imported before their names lost the trailing space ("Mon
   // portrait .bmp"), named in the settings without it.
-  if (!name.empty() && TryHead(DataFolderPrefix() + "TETE\\" + name + " .bmp", "Chargement tete Perso sur DDur ")) return;
+  const std::string older = DataFolderPrefix() + "TETE\\" + name + " .bmp";
+  if (!name.empty() && FileExists(older) && TryHead(older, "Chargement tete Perso sur DDur ")) return;
   if (!name.empty()) LogProblem("Tete " + name + " introuvable");
 }
 
