@@ -258,14 +258,19 @@ void TakeBack() {
   if (!StepBack()) Refuse();
 }
 
-// Ctrl+Backspace: back to the first cell, every letter that can be taken
-// taken back.
+// Ctrl+Backspace: back along the cursor's row (its column when it goes
+// down), every letter that can be taken taken back.
 void ClearRow() {
+  const KeyCursor& k = G.keyCursor;
+  const auto line = [&k](Point c) { return k.down ? c.x : c.y; };
+  const int row = line(k.cell);
   if (!StepBack()) {
     Refuse();
     return;
   }
-  for (int i = 0; i < 40 && KeyboardPlays() && StepBack(); ++i) {
+  for (int i = 0; i < 40 && KeyboardPlays(); ++i) {
+    const std::optional<Point> before = StepTarget(k.cell, -1, k.down);
+    if (!before || line(*before) != row || !StepBack()) return;
   }
 }
 
