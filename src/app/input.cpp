@@ -95,7 +95,10 @@ void TForm1::DXMouseDown(int button) {
 
 void TForm1::DXMouseUp(int button) {
   if (G.letterFlying) return;
+  const bool carrying = G.lettersHeld != 0;
+  const Point from = G.heldOriginCell;
   BoardMouseUp(button);
+  if (carrying) KeyCursorAfterDrop(from);
   G.clickPending = 0;
 }
 
@@ -158,13 +161,32 @@ void TForm1::FormKeyDown(int key) {
   else if (key != kVkEscape && !TypeCodeKey(key)) PlayKey(key);
 }
 
+// A name is no search: "Hélène" keeps its accents, in capitals (HÉLÈNE), as
+// Latin-1 letters the fonts draw.
+static void TypeNameText(const std::string& latin1) {
+  for (char ch : latin1) {
+    uint8_t c = static_cast<uint8_t>(ch);
+    if (c >= 'a' && c <= 'z') c = static_cast<uint8_t>(c - 32);
+    else if (c >= 0xE0 && c <= 0xFE && c != 0xF7) c = static_cast<uint8_t>(c - 32);
+    else if (c == 0xFF) c = 'Y';
+    const bool letter = c >= 0xC0 && c <= 0xDE && c != 0xD7;
+    const bool typed = c == ' ' || (c >= '0' && c <= ':') || (c >= 'A' && c <= 'Z') || letter;
+    if (typed && G.typedText.size() < 16) G.typedText += static_cast<char>(c);
+  }
+}
+
 // Typed text, whatever the keyboard layout: "Hélène" gives HELENE. It feeds
 // the same pages and limit as the typed keys; the searches' jokers '*' and
-// '?' come however the layout types them. Off those pages it plays the game.
+// '?' come however the layout types them (the name keeps its accents, above).
+// Off those pages it plays the game.
 void TForm1::FormKeyPress(const std::string& latin1) {
   if (TypeCodeText(latin1)) return;
   if (G.currentScreen != kScreenPlayer && G.currentScreen != kScreenAnagramSearch && G.currentScreen != kScreenIncompleteSearch) {
     PlayTypedText(latin1);
+    return;
+  }
+  if (G.currentScreen == 6) {
+    TypeNameText(latin1);
     return;
   }
   for (char c : FoldTypedText(latin1)) {

@@ -112,6 +112,9 @@ void TForm1::DXTimer1Timer() {
   if (G.travelMapShowing) {
     DrawTravelMap();
     RunScreen(G.currentScreen);
+    // A save made on the map is confirmed there too, as in a game.
+    ShowMessagesAfterSplash();
+    if (G.messageShowing) DrawTimedMessage(16);
     if (G.hoverHot) G.cursorShape = kCursorHand;
     ScreenSetCursor(G.cursorShape);
     ScreenFlip(ThePage());

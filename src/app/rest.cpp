@@ -73,6 +73,7 @@ uint64_t StateFingerprint() {
   const KeyCursor& cursor = G.keyCursor;
   f.AddPlace(cursor.cell.x, cursor.cell.y);
   f.Add(cursor.variant);
+  f.Add(cursor.refusedAt);
   for (bool on : {cursor.placed, cursor.down, cursor.movedOn, cursor.atEnd, cursor.clicked}) f.Add(on);
   f.Add(G.windowFullScreen);
   f.AddPlace(G.windowWidth, G.windowHeight);
@@ -120,11 +121,13 @@ uint64_t StateFingerprint() {
 // What moves or waits on the clock while the state stays as it is: a letter
 // or the pawn in flight, letters or a scroll button held, a click not yet
 // seen, a board being built, a timed message, a win or loss banner (and the
-// given-up game's time-out), the splash.
+// given-up game's time-out), the splash, the keyboard cursor's refusal mark.
 bool SomethingUnderWay() {
   const bool building = !G.boardReady && !G.gameTitle.empty() && !G.gameLost;
+  const bool refusalShown = G.keyCursor.refusedAt != 0 && Now() - G.keyCursor.refusedAt < 1000;
   return G.letterFlying || G.lettersHeld || G.listScrollHeld || G.clickPending || G.travelMapClicked || building ||
-         G.messageShowing || !G.messagesAfterSplash.empty() || G.gameWon || G.gameLost || G.splashShowing;
+         G.messageShowing || !G.messagesAfterSplash.empty() || G.gameWon || G.gameLost || G.splashShowing ||
+         refusalShown;
 }
 
 uint64_t lastFingerprint = 0;

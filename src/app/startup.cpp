@@ -191,7 +191,8 @@ void TForm1::Lancejeu() {
   G.launchTick = Now();
   DXTimer1Enabled = true;
   if (StartPuzzleOfCommandLine()) return;
-  ResumeQuickSave();
+  // The quick save loads as a saved game does, with its own word list.
+  ResumeQuickSave(ResumeSavedGame);
 }
 
 static void Quittelejeu() {

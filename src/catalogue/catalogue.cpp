@@ -5,6 +5,8 @@
 #include "display/log.h"
 #include "persistence/commentary.h"
 #include "persistence/quick_save.h"
+#include "persistence/saved_games.h"
+#include "state/game_state.h"
 #include "display/resets.h"
 #include "state/game_state.h"
 #include "state/variants.h"
@@ -17,6 +19,7 @@ void FillCatalogue() {
     G.helpFileName[n] = variantTable[n].helpFile;
   }
   for (int f = 1; f <= kFamilyCount; ++f) G.familyName[f] = familyTable[f].name;
+  G.helpFileName[kTravelHelp] = "VOYAGE.txt";
 }
 
 int FamilyFirstVariant(int family) {
@@ -64,4 +67,19 @@ void StartVariant(uint8_t n) {
   if (list != kFrenchWords) LoadWordList(list);
   G.gameTitle = G.variantName[n];  // cut to 100 characters by the short string
   ChargeAide(n);
+}
+
+// A save holds the games' own word list but not the store the game checks
+// its guesses against: the store is brought to the list the resumed game
+// plays with (a travel stage, and the map, play on the French words), read
+// again only when another list is in memory.
+void ResumeSavedGame(const std::string& name) {
+  LoadGame(name);
+  // The name page edits a copy of the name, made when the page opens.
+  if (G.currentScreen == kScreenPlayer) G.typedText = G.playerName.str();
+  const bool travelling = G.travelModeActive || G.travelMapShowing;
+  const uint8_t list = travelling || G.gameTitle.empty() ? kFrenchWords : VariantWordList(static_cast<int>(G.currentVariant));
+  if (loadedWordList == list) return;
+  LoadWordList(kFrenchWords);
+  if (list != kFrenchWords) LoadWordList(list);
 }

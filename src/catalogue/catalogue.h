@@ -2,12 +2,19 @@
 // The 150 variants and 30 families, and the start of a variant.
 #pragma once
 #include <cstdint>
+#include <string>
 
+#include "state/variants.h"
+
+// The help page of the travel map, after the variants' own.
+constexpr uint8_t kTravelHelp = kVariantCount + 1;  // the first help index past the variants
 // Fills variantName, helpFileName (1-150; 0 is the general help) and
 // familyName from the constant tables.
 void FillCatalogue();
 // Starts variant n (1-150): resets, word lists, title and help.
 void StartVariant(uint8_t n);
+// Loads the save `name` and the word list its game plays with.
+void ResumeSavedGame(const std::string& name);
 
 // The family table: first variant and number of variants its menu lists
 // (family 1-30). Used by the game list and the variant menus.

@@ -9,6 +9,8 @@ namespace {
 
 // Set when the pointer is over a check box in this frame.
 bool checkBoxHovered = false;
+// True from a press's first scroll step until its release.
+bool scrollStepped = false;
 
 }  // namespace
 
@@ -25,8 +27,16 @@ void ForgetCheckBoxHovered() { checkBoxHovered = false; }
 void ScrollList(ListBox& list, int direction) {
   G.listScrollHeld = 1;
   const uint32_t now = Now();
-  if (static_cast<int64_t>(now) <= static_cast<int64_t>(G.clickTick) + 50) return;
+  // A click steps one line at once: the first step used to wait 50 ms, past
+  // the release of a quick click, so a click did nothing at all.
+  const bool firstStep = !scrollStepped;
+  scrollStepped = true;
+  if (!firstStep && static_cast<int64_t>(now) <= static_cast<int64_t>(G.clickTick) + 50) return;
   G.clickTick = now;
   if (direction < 0 && list.top > 0) list.top -= 1;
   if (direction > 0 && list.top + list.visibleLines < list.itemCount) list.top += 1;
+}
+
+void EndScrollPressWhenReleased() {
+  if (G.clickPending != 1) scrollStepped = false;
 }

@@ -13,3 +13,5 @@ bool CheckBoxHovered();
 void ForgetCheckBoxHovered();
 // One step of a held scroll button, every 50 ms at the most.
 void ScrollList(ListBox& list, int direction);
+// Once per frame: a press that ended lets the next one step at once.
+void EndScrollPressWhenReleased();

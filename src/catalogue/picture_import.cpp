@@ -35,12 +35,23 @@ void OpenImportDialog(uint8_t kind) {
   ImportPicture(chosen);
 }
 
-// First free name among base, base1, base2 ...: an import never writes over
-// a picture ("" when ten thousand are taken).
-static std::string FreePictureName(const std::string& folder, const std::string& base, std::string& suffix) {
+// A file name from a commentary text, without the spaces a settings value
+// would lose.
+static std::string TrimmedName(const std::string& text) {
+  std::string name = FileNameFrom(text);
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  while (!name.empty() && name.front() == ' ') name.erase(0, 1);
+  return name.empty() ? "Image" : name;
+}
+
+// First free name among base, "base 1", "base 2" ...: an import never writes
+// over a picture ("" when ten thousand are taken). The name carries no
+// trailing space: the settings file trims its values, so "Mon portrait .bmp"
+// was never found again.
+static std::string FreePictureName(const std::string& folder, const std::string& base, std::string& name) {
   for (int i = 0; i < 10000; ++i) {
-    suffix = i == 0 ? "" : std::to_string(i);
-    const std::string path = folder + base + suffix + ".bmp";
+    name = i == 0 ? base : base + " " + std::to_string(i);
+    const std::string path = folder + name + ".bmp";
     if (!FileExists(path)) return path;
   }
   return "";
@@ -62,24 +73,24 @@ void ImportPicture(const std::string& chosenPath) {
     }
   }
   if (kind == 1) {
-    const std::string base = FileNameFrom(Comment(86)) + " ";
+    const std::string base = TrimmedName(Comment(86));
     Picture resized = StretchedCopy(importedPicture, 80, 90);
-    std::string suffix;
-    const std::string path = FreePictureName(DataFolderPrefix() + "TETE\\", base, suffix);
+    std::string name;
+    const std::string path = FreePictureName(DataFolderPrefix() + "TETE\\", base, name);
     if (path.empty() || !SavePictureBmp(path, resized)) {
       // A head that could not be saved is neither listed nor worn.
       ShowTimedMessage(2, 520, Comment(54));
     } else {
-      AddEntry(listHeads, base + suffix);
+      AddEntry(listHeads, name);
       ShowTimedMessage(2, 520, Comment(53));
-      LoadHead(base + suffix);
+      LoadHead(name);
       G.listBoxes[listHeads].selected = G.listBoxes[listHeads].itemCount;
     }
   } else if (kind == 2) {
-    const std::string base = FileNameFrom(Comment(85)) + " ";
+    const std::string base = TrimmedName(Comment(85));
     Picture resized = StretchedCopy(importedPicture, 800, 600);
-    std::string suffix;
-    const std::string path = FreePictureName(DataFolderPrefix() + "FONDS\\", base, suffix);
+    std::string name;
+    const std::string path = FreePictureName(DataFolderPrefix() + "FONDS\\", base, name);
     if (path.empty() || !SavePictureBmp(path, resized)) {
       ShowTimedMessage(2, 520, Comment(54));
     } else {

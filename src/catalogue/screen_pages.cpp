@@ -5,6 +5,7 @@
 
 #include "catalogue/page_widgets.h"
 #include "catalogue/screen_actions.h"
+#include "catalogue/catalogue.h"
 #include "display/assets.h"
 #include "display/drawing.h"
 #include "catalogue/picture_import.h"
@@ -106,8 +107,10 @@ void DrawScoresPage() {
 void DrawHelpPage() {
   DrawWindowFrame(G.panelX, G.panelY);
   Text(L() + 150, T + 60, Comment(77) + " " + G.gameTitle.str());
-  PlaceList(listHelp, L() + 90, T + 100, false);
-  ScrollButtons(listHelp, L() + 45, T + 90, L() + 45, T + 300);
+  // Lines of 45 characters end inside the frame's gold border only from
+  // here: at L() + 90 their last five characters ran over it.
+  PlaceList(listHelp, L() + 75, T + 100, false);
+  ScrollButtons(listHelp, L() + 22, T + 90, L() + 22, T + 300);
   if (PageButton(R() - 30, B - 10, 7)) ScreenAction(33);
 }
 
@@ -165,7 +168,7 @@ void DrawSavesPage() {
     }
     if (saves.selected > 0 && PageButton(R() - 90, B - 20, 31)) {
       G.currentScreen = kScreenBoard;
-      LoadGame(saves.items[saves.selected]);
+      ResumeSavedGame(saves.items[saves.selected]);
     }
   }
   if (PageButton(R() - 30, B - 20, 7)) G.currentScreen = kScreenBoard;

@@ -118,7 +118,11 @@ bool DrawToolbar() {
   if (PageButton(440, 540, 33)) SaveGame(false);
   if (PageButton(500, 540, 3)) ScreenAction(8);
   if (PageButton(560, 540, 5)) ScreenAction(9);
-  if (!onMap && PageButton(620, 540, 17)) ScreenAction(5);
+  if (PageButton(620, 540, 17)) {
+    // The map has a help page of its own: the journey, the costs, the purse.
+    if (onMap) ChargeAide(kTravelHelp);
+    ScreenAction(5);
+  }
   if (PageButton(680, 540, 35)) ScreenAction(3);
   const bool giveUpHit = ImageButtonHit({740, 540}, G.mousePos);
   if (giveUpHit && G.clickPending == 1) {
@@ -150,6 +154,7 @@ void DrawMainButtons() {
 }  // namespace
 
 void RunScreen(int screen) {
+  EndScrollPressWhenReleased();
   G.listScrollHeld = 0;
   G.hoverHot = 0;
   ForgetCheckBoxHovered();

@@ -129,6 +129,10 @@ void LoadHead(const std::string& name) {
   head.transparentColour = kPureBlue;
   if (TryHead(G.programDir + "bitmaps\\tete\\" + name + ".bmp", "Chargement tete sur CD ROM ")) return;
   if (TryHead(DataFolderPrefix() + "TETE\\" + name + ".bmp", "Chargement tete Perso sur DDur ")) return;
+  // Heads imported before their names lost the trailing space ("Mon
+  // portrait .bmp"), named in the settings without it.
+  const std::string older = DataFolderPrefix() + "TETE\\" + name + " .bmp";
+  if (!name.empty() && FileExists(older) && TryHead(older, "Chargement tete Perso sur DDur ")) return;
   if (!name.empty()) LogProblem("Tete " + name + " introuvable");
 }
 

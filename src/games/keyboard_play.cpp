@@ -6,12 +6,15 @@
 // each game offers its letters and which cells the cursor may stand on.
 #include "games/keyboard_play.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <optional>
 
 #include "display/drawing.h"
 #include "games/framework.h"
+#include "display/sound.h"
 #include "platform/canvas.h"
+#include "platform/clock.h"
 #include "platform/keys.h"
 #include "platform/page.h"
 #include "state/game_state.h"
@@ -21,6 +24,8 @@
 namespace {
 
 constexpr uint32_t kFrameColour = 0x00FFFF;  // yellow
+constexpr uint32_t kRefusedColour = 0x0000FF;  // red
+constexpr uint32_t kRefusedMarkMs = 300;
 
 uint8_t Letter(Point c) { return G.boardLetters[CellIndex(c.x, c.y)]; }
 bool IsEmpty(Point c) { return Letter(c) == ' '; }
@@ -165,24 +170,57 @@ void MoveOn() {
   k.clicked = false;
 }
 
+// A key that cannot act says so: the refusal sound, and the cursor's frame
+// red for a moment. A key that did nothing without a sign left the player
+// pressing keys at a board that no longer listened.
+void Refuse() {
+  PlaySound(2);
+  G.keyCursor.refusedAt = Now() | 1;
+}
+
+// After a refused drop the cursor goes on to the next empty cell, so the
+// next letter has somewhere to go.
+void MoveOnToEmpty() {
+  KeyCursor& k = G.keyCursor;
+  for (std::optional<Point> c = StepTarget(k.cell, 1, k.down); c; c = StepTarget(*c, 1, k.down))
+    if (IsEmpty(*c)) {
+      MoveCursorTo(*c);
+      return;
+    }
+}
+
 // A typed letter (or '*', a black tile): taken from the offer and dropped on
-// the cursor's cell; a letter the offer lacks moves nothing.
+// the cursor's cell; a letter the offer lacks moves nothing and is refused.
 void TypeLetter(char letter) {
   const std::optional<Point> from = OfferedLetter(letter);
   if (TypesOnAlphabet()) {
     // A click on the letter's key.
-    if (from) {
-      PickUpAt(*from);
-      DropAt(*from);
+    if (!from) {
+      Refuse();
+      return;
     }
+    PickUpAt(*from);
+    DropAt(*from);
     return;
   }
-  if (!G.keyCursor.placed || !from) return;
+  if (!G.keyCursor.placed || !from) {
+    Refuse();
+    return;
+  }
   PickUpAt(*from);
-  if (!G.lettersHeld) return;
+  if (!G.lettersHeld) {
+    Refuse();
+    return;
+  }
   const Point to = G.keyCursor.cell;
   DropAt(to);
-  if (!G.lettersHeld && !G.letterFlying && Letter(to) == static_cast<uint8_t>(letter)) MoveOn();
+  if (!G.lettersHeld && !G.letterFlying && Letter(to) == static_cast<uint8_t>(letter)) {
+    MoveOn();
+  } else if (G.letterFlying) {
+    // The cell keeps its letter: the typed one flies home.
+    Refuse();
+    MoveOnToEmpty();
+  }
 }
 
 void PutBlackTile() {
@@ -190,24 +228,67 @@ void PutBlackTile() {
 }
 
 // Backspace: the letter before the cursor, or the one under it when the
-// cursor did not move on from it, goes back where a drag back takes it.
-void TakeBack() {
+// cursor did not move on from it, goes back where a drag back takes it. A
+// letter the game keeps (given, or judged) is passed over: the cursor never
+// lands on a letter it cannot take away. False when there is nothing to go
+// back to.
+bool StepBack() {
   const KeyCursor& k = G.keyCursor;
-  if (!k.placed) return;
-  Point at = k.cell;
-  if (k.movedOn || IsEmpty(at)) {
-    const std::optional<Point> before = StepTarget(at, -1, k.down);
-    if (!before) return;
-    at = *before;
+  if (!k.placed) return false;
+  std::optional<Point> at = k.cell;
+  if (k.movedOn || IsEmpty(*at)) at = StepTarget(*at, -1, k.down);
+  for (; at; at = StepTarget(*at, -1, k.down)) {
+    if (IsEmpty(*at)) {
+      MoveCursorTo(*at);
+      return true;
+    }
+    PickUpAt(*at);
+    if (!G.lettersHeld) continue;
+    MoveCursorTo(*at);
+    DropAt(ReturnCell());
+    return true;
   }
-  MoveCursorTo(at);
-  if (IsEmpty(at)) return;
-  PickUpAt(at);
-  if (G.lettersHeld) DropAt(ReturnCell());
+  return false;
+}
+
+void TakeBack() {
+  if (!StepBack()) Refuse();
+}
+
+// Ctrl+Backspace: back along the cursor's row (its column when it goes
+// down), every letter that can be taken taken back.
+void ClearRow() {
+  const KeyCursor& k = G.keyCursor;
+  const auto line = [&k](Point c) { return k.down ? c.x : c.y; };
+  const int row = line(k.cell);
+  if (!StepBack()) {
+    Refuse();
+    return;
+  }
+  for (int i = 0; i < 40 && KeyboardPlays(); ++i) {
+    const std::optional<Point> before = StepTarget(k.cell, -1, k.down);
+    if (!before || line(*before) != row || !StepBack()) return;
+  }
 }
 
 void TurnCursor() {
   if (Keys() == KeyPlay::Grid) G.keyCursor.down = !G.keyCursor.down;
+  else Refuse();
+}
+
+// Return. The word hunts count a word as soon as it is spelt: Return then
+// clears the answer row for the next one; a word that does not count is
+// refused and stays. The other games judge their cells themselves.
+void Submit() {
+  if (CurrentGame() != Game::MaxiWords && CurrentGame() != Game::WordsStartingWith) {
+    Refuse();
+    return;
+  }
+  const std::string answer = G.wordSlots[1].str();
+  const bool counted =
+      !answer.empty() && std::find(G.wordList.begin(), G.wordList.end(), " " + answer) != G.wordList.end();
+  if (counted) ClearRow();
+  else Refuse();
 }
 
 void MoveCursor(int key) {
@@ -216,6 +297,7 @@ void MoveCursor(int key) {
   if (key == kVkRight || key == kVkLeft) to = StepTarget(from, key == kVkRight ? 1 : -1, false);
   else to = NearestInNextRow(from, key == kVkDown ? 1 : -1);
   if (to) MoveCursorTo(*to);
+  else Refuse();
 }
 
 void PlaceCursor() {
@@ -232,7 +314,8 @@ void DrawCursorFrame(Point cell) {
   const Point p = PointOfCell(cell);
   Canvas canvas(ThePage());
   canvas.SetBrushClear();
-  canvas.SetPen(kFrameColour, 3);
+  const bool refused = G.keyCursor.refusedAt != 0 && Now() - G.keyCursor.refusedAt < kRefusedMarkMs;
+  canvas.SetPen(refused ? kRefusedColour : kFrameColour, 3);
   canvas.Rectangle(p.x - 5, p.y + 2, p.x + 27, p.y + 34);
   canvas.Release();
 }
@@ -245,9 +328,15 @@ bool KeyboardPlays() {
 }
 
 void PlayKey(int key) {
-  if (!KeyboardPlays()) return;
+  if (!KeyboardPlays()) {
+    // A letter still flying home: the key is refused, not lost without a sign.
+    if (G.letterFlying && G.currentScreen == kScreenBoard && G.boardReady && HasCursor()) Refuse();
+    return;
+  }
   if (key >= 'A' && key <= 'Z') TypeLetter(static_cast<char>(key));
   else if (key == kVkBack) TakeBack();
+  else if (key == kVkClearRow) ClearRow();
+  else if (key == kVkReturn) Submit();
   else if (key == kVkSpace) TurnCursor();
   else if (key >= kVkLeft && key <= kVkDown) MoveCursor(key);
   else if (key == kVkMultiply || key == kVkOem5) PutBlackTile();
@@ -255,7 +344,8 @@ void PlayKey(int key) {
 
 void PlayTypedText(const std::string& latin1) {
   for (char c : FoldTypedText(latin1)) {
-    // A refused letter flying home holds the rest back, as it holds the mouse.
+    // A refused letter flying home holds the rest back, as it holds the mouse;
+    // the sign was given by the refusal.
     if (!KeyboardPlays()) return;
     if (c >= 'A' && c <= 'Z') TypeLetter(c);
     else if (c == ' ') TurnCursor();
@@ -271,6 +361,13 @@ void KeyCursorClicked() {
   if (cell == k.cell && k.clicked) TurnCursor();
   MoveCursorTo(cell);
   k.clicked = true;
+}
+
+void KeyCursorAfterDrop(Point from) {
+  const Point cell{static_cast<uint8_t>(G.hoverCellX), static_cast<uint8_t>(G.hoverCellY)};
+  if (cell == from || !KeyboardPlays() || !G.keyCursor.placed || !IsTarget(cell) || IsEmpty(cell)) return;
+  MoveCursorTo(cell);
+  MoveOn();
 }
 
 void KeepKeyCursor() {

@@ -6,6 +6,8 @@
 #pragma once
 #include <string>
 
+#include "state/game_state.h"
+
 // True while typed keys play: a game is on and no page is open.
 bool KeyboardPlays();
 // A key press: a letter (65-90), Backspace, Space, an arrow, or '*' (the
@@ -16,6 +18,10 @@ void PlayTypedText(const std::string& latin1);
 // A left click on the board, before its pick-up: a click on a cell the cursor
 // may stand on puts it there; a second click on the cursor's cell turns it.
 void KeyCursorClicked();
+// After a letter carried by the mouse from `from` is let go: when it stayed
+// on another cell the cursor may stand on, the cursor goes on from that cell,
+// as after a typed letter.
+void KeyCursorAfterDrop(Point from);
 // Once per tick after the game: places the cursor when the game starts or
 // its cell stops being one to type on, and draws its frame.
 void KeepKeyCursor();

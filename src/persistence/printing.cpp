@@ -3,6 +3,7 @@
 // list, on the default printer.
 #include "persistence/printing.h"
 
+#include <algorithm>
 #include <ctime>
 #include <string>
 
@@ -37,6 +38,16 @@ static std::string KeptPagePath() {
   return DataFolderPrefix() + "IMPRESSIONS\\" + (title.empty() ? "" : title + " ") + stamp + ".pdf";
 }
 
+// A path of the player's folder as the player reads it: slashes, and
+// cut in its middle when the message would not fit one line.
+static std::string FolderShown(std::string path) {
+  for (char& c : path)
+    if (c == '\\') c = '/';
+  constexpr size_t kRoom = 46;
+  if (path.size() > kRoom) path = path.substr(0, 12) + "..." + path.substr(path.size() - (kRoom - 15));
+  return path;
+}
+
 // The page sent to the printer, and where it is kept if it cannot be printed.
 static bool pageSending = false;
 static std::string keptPage;
@@ -51,7 +62,10 @@ static void TellPrintOutcome(PrintJob::Outcome outcome) {
       for (char& c : shown)
         if (c == '\\') c = '/';
       Log("pas d'imprimante, page gardée : " + shown);
-      ShowLastingMessage(2, 520, "Pas d'imprimante : page gardée dans " + shown);
+      // The folder inside the player's, on one line: a message of two lines
+      // went up over the game's own texts ("MOTS RESTANTS").
+      const std::string inFolder = keptPage.substr(std::min(keptPage.size(), DataFolderPrefix().size()));
+      ShowLastingMessage(2, 520, "Pas d'imprimante, page dans " + FolderShown(inFolder));
       break;
     }
     case PrintJob::Failed:

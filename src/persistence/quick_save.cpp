@@ -12,7 +12,7 @@
 
 static std::string QuickSaveBase() { return DataFolderPrefix() + "SAVE\\Boss"; }
 
-void ResumeQuickSave() {
+void ResumeQuickSave(void (*load)(const std::string& name)) {
   const std::string base = QuickSaveBase();
   if (!FileExists(base + ".sa1")) return;
   const std::string stamp = SavePairStamp(base);
@@ -22,7 +22,7 @@ void ResumeQuickSave() {
     RemoveSavePair(base);
     return;
   }
-  LoadGame("boss");
+  load("boss");
   // A refused quick save has been set aside; one that loaded stays.
   G.quickSaveResumed = FileExists(base + ".sa1");
   G.resumedQuickSaveStamp = stamp;

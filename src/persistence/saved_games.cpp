@@ -102,6 +102,19 @@ void ReadPuzzleLines(const std::string& path) {
   }
 }
 
+// A save holds the input that was pending in the frame that wrote it: the
+// click on save-and-quit itself, a held scroll button, a click on the map.
+// Played again, the first frame of the next start would save and quit at
+// once, at every start. Input belongs to the player at the keyboard now.
+void ForgetPendingInput() {
+  G.clickPending = 0;
+  G.listScrollHeld = 0;
+  G.travelMapClicked = 0;
+  G.hoverHot = 0;
+  G.cursorShape = kCursorDefault;
+  G.typedText.clear();
+}
+
 }  // namespace
 
 void SetWordListCheck(WordListCheck check) { wordListCheck = check; }
@@ -186,10 +199,15 @@ void LoadGame(const std::string& name) {
   ResetBoard();
   // The texts of the save come back, but the player's folder stays where the
   // save was found: a save made under another prefix would move it.
+  // So does the player's name: the save keeps who played it, the settings
+  // keep who plays now.
   const ShortString<100> prefix = G.commentaryText[50];
+  const ShortString<100> player = G.playerName;
   static_cast<BoardRecord&>(G) = image->board;
   static_cast<MainRecord&>(G) = image->main;
   G.commentaryText[50] = prefix;
+  G.playerName = player;
+  ForgetPendingInput();
   static_cast<TravelRecord&>(G) = image->travel;
   static_cast<ClockRecord&>(G) = image->clock;
   if (haveLines) G.wordList = lines;

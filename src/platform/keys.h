@@ -13,3 +13,5 @@ constexpr int kVkDown = 40;
 constexpr int kVkMultiply = 106;
 constexpr int kVkOem5 = 220;  // the key that types '*' on a French keyboard
 constexpr int kVkF11 = 122;
+// Ctrl+Backspace: no virtual key of its own, so a code above them all.
+constexpr int kVkClearRow = 0x108;

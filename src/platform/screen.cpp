@@ -156,14 +156,21 @@ bool OpenWindow() {
   return true;
 }
 
+// The desktop's usable area (without its panels and docks) on the window's
+// display; the headless desktop when there is no window system.
+SDL_Rect UsableArea() {
+  SDL_Rect area{0, 0, kHeadlessDesktopWidth, kHeadlessDesktopHeight};
+  if (!sdlReady) return area;
+  const int display = std::max(SDL_GetWindowDisplayIndex(window), 0);
+  if (SDL_GetDisplayUsableBounds(display, &area) != 0 || area.w <= 0 || area.h <= 0)
+    SDL_GetDisplayBounds(display, &area);
+  return area;
+}
+
 void DesktopSize(int& width, int& height) {
-  width = kHeadlessDesktopWidth;
-  height = kHeadlessDesktopHeight;
-  SDL_Rect bounds;
-  if (sdlReady && SDL_GetDisplayBounds(std::max(SDL_GetWindowDisplayIndex(window), 0), &bounds) == 0) {
-    width = bounds.w;
-    height = bounds.h;
-  }
+  const SDL_Rect area = UsableArea();
+  width = area.w;
+  height = area.h;
 }
 
 // The size the window has now (the screen's in full screen).
@@ -211,8 +218,11 @@ void BecomeWindow(int width, int height) {
   if (!sdlReady) return;
   SDL_SetWindowFullscreen(window, 0);
   SDL_SetWindowSize(window, width, height);
-  const int display = std::max(SDL_GetWindowDisplayIndex(window), 0);
-  SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display), SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+  // Centred on the usable area, not on the whole screen: a tall window
+  // centred on the screen put its top under the desktop's panel and its
+  // bottom off the screen.
+  const SDL_Rect area = UsableArea();
+  SDL_SetWindowPosition(window, area.x + std::max(0, (area.w - width) / 2), area.y + std::max(0, (area.h - height) / 2));
 }
 
 void BecomeFullScreen() {
@@ -278,7 +288,7 @@ void Present(const Page& page, Rect changed) {
 // typed text instead, so that they follow the keyboard layout.
 int KeyCode(const SDL_Keysym& key) {
   switch (key.sym) {
-    case SDLK_BACKSPACE: return kVkBack;
+    case SDLK_BACKSPACE: return (key.mod & KMOD_CTRL) ? kVkClearRow : kVkBack;
     case SDLK_RETURN:
     case SDLK_KP_ENTER: return kVkReturn;
     case SDLK_ESCAPE: return kVkEscape;
@@ -428,15 +438,11 @@ void ScreenToggleFullscreen() {
   toggledByPlayer = true;
 }
 
+// The chooser opens over the game as it is: leaving full screen for it
+// dropped the player into a window sized for no one and changed the mode.
 void ScreenMakeRoomForDialog(bool open) {
-  static bool wasFullscreen = false;
   if (!sdlReady) return;
-  if (open) {
-    wasFullscreen = fullscreen;
-    SetFullScreen(false);
-  } else if (wasFullscreen) {
-    SetFullScreen(true);
-  }
+  if (!open) ScreenInvalidate();
   SDL_PumpEvents();
 }
 
@@ -480,9 +486,15 @@ void ScreenResizeWindow(int width, int height) {
   ScreenInvalidate();
 }
 
+// The largest 4:3 window within 90 % of the usable area, at any scale (the
+// page is smoothed); the page's own size when only that fits. Whole
+// multiples alone gave 800 x 600 on a 1920 x 1080 desktop.
 WindowMode FirstWindowSize(int desktopWidth, int desktopHeight) {
-  const int times = std::max(1, std::min(desktopWidth * 9 / 10 / kPageWidth, desktopHeight * 9 / 10 / kPageHeight));
-  return {false, times * kPageWidth, times * kPageHeight};
+  int width = std::min(desktopWidth * 9 / 10, desktopHeight * 9 / 10 * kPageWidth / kPageHeight);
+  width -= width % 4;
+  if (width < kPageWidth && desktopWidth >= kPageWidth && desktopHeight >= kPageHeight) width = kPageWidth;
+  width = std::max(width, kMinWindowWidth);
+  return {false, width, width * kPageHeight / kPageWidth};
 }
 
 PagePlacement FitPage(int width, int height) {

@@ -265,6 +265,7 @@ struct KeyCursor {
   bool movedOn = false;  // the last letter typed moved the cursor past its cell
   bool atEnd = false;    // the last letter typed filled the last cell
   bool clicked = false;  // a click put the cursor on its cell
+  uint32_t refusedAt = 0;  // tick of the last key that could not act (0 none)
 };
 
 // Lists of the screens, by number.

@@ -11,12 +11,11 @@
 
 #include "display/log.h"
 #include "platform/files.h"
-#include "platform/screen.h"
-#include "state/forms.h"
 #include "state/game_state.h"
 
 int32_t wordCount[31];
 int32_t wordLinesRead;
+uint8_t loadedWordList;
 int32_t commonCount[31];
 
 namespace {
@@ -98,27 +97,26 @@ void BuildIndex(int length) {
   table.indexStale = false;
 }
 
-// Stores one line of a list file; false when the load must stop because the
-// program is closing.
+// Stores one line of a list file; false when the load must stop. A line the
+// store cannot hold used to close the program, at every start when it was in
+// the dictionary: it is now logged and left out, and a full table ends the
+// load with what it holds.
 bool StoreLine(std::string_view line) {
   const size_t length = line.size();
   if (length > longestWord) {
-    ScreenBeep();
-    ScreenBeep();
-    Form1.Close();
-    return false;
+    LogProblem("Mot trop long, laissé de côté : " + std::string(line.substr(0, 40)));
+    return true;
   }
   const int L = static_cast<int>(length);
   if (wordCount[L] >= tableRoom) {
     if (L >= 1 && L <= 20) {
       // A list with more words of one length than the store can hold.
-      ScreenBeep();
-      Form1.Close();
+      LogProblem("Liste de mots trop longue : lecture arrêtée aux mots de " + std::to_string(L) + " lettres");
       return false;
     }
     // The tables of lengths 0 and 21-30 keep the words of every load (each
     // list adds its own); once full, further lines of those lengths are left
-    // out instead of closing the program.
+    // out.
     return true;
   }
   WordTable& table = tables[L];
@@ -223,6 +221,7 @@ void LoadWordList(uint8_t code) {
     tables[L].indexStale = true;
   }
   wordLinesRead = 0;
+  loadedWordList = 0;
   if (code < 1 || code > 6) {
     LogProblem("Liste de mots inconnue : " + std::to_string(code));
     return;
@@ -239,6 +238,7 @@ void LoadWordList(uint8_t code) {
     return StoreLine(line);
   });
   wordLinesRead = lines;
+  loadedWordList = code;
 }
 
 std::string FoldAccents(const std::string& text) {

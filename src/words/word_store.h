@@ -10,6 +10,8 @@
 extern int32_t wordCount[31];
 // Lines read by the last LoadWordList.
 extern int32_t wordLinesRead;
+// The list the last LoadWordList read (1-6), 0 when it read none.
+extern uint8_t loadedWordList;
 
 // Loads list 1-6 (French, English, flowers, trees, animals, countries):
 // lengths 1-20 are replaced, lengths 0 and 21-30 are appended to.

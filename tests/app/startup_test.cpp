@@ -84,9 +84,9 @@ TEST(Startup, TheCloseRequestEndsTheProgramThroughTheCloseHandler) {
 // mapped back onto the page; the mode and size come back on the next run,
 // and a mode asked for on the command line lasts one run.
 TEST(Startup, TheWindowIsScaledToFitAndRemembered) {
-  EXPECT_EQ(FirstWindowSize(1920, 1080).width, 800);
-  EXPECT_EQ(FirstWindowSize(2560, 1440).width, 1600);
-  EXPECT_EQ(FirstWindowSize(2560, 1440).height, 1200);
+  EXPECT_EQ(FirstWindowSize(1920, 1080).width, 1296);  // 90 % of the height, at any scale
+  EXPECT_EQ(FirstWindowSize(2560, 1440).width, 1728);
+  EXPECT_EQ(FirstWindowSize(2560, 1440).height, 1296);
   EXPECT_EQ(FirstWindowSize(1024, 600).height, 600);  // never smaller than the page
   const PagePlacement wide = FitPage(1920, 1080);
   EXPECT_EQ(wide.x, 240);
@@ -114,7 +114,9 @@ TEST(Startup, TheWindowIsScaledToFitAndRemembered) {
 
     ScreenToggleFullscreen();  // F11
     EXPECT_FALSE(ScreenWindowMode().fullScreen);
-    EXPECT_EQ(ScreenWindowMode().width, 800);
+    EXPECT_EQ(ScreenWindowMode().width, 1296);
+    EXPECT_TRUE(ScreenSmoothed());
+    ScreenResizeWindow(800, 600);
     EXPECT_FALSE(ScreenSmoothed());  // each page pixel one screen pixel
     ScreenResizeWindow(1600, 1200);
     EXPECT_FALSE(ScreenSmoothed());  // exact 2 x 2 blocks
@@ -155,6 +157,6 @@ TEST(Startup, TheWindowIsScaledToFitAndRemembered) {
   WriteFileBytes(h.dataPrefix + "CFG/favoris.vlk", "[PARAMETRES]\r\nnom=Ancien\r\n");
   ASSERT_TRUE(h.Start());
   EXPECT_TRUE(ScreenWindowMode().fullScreen);
-  EXPECT_EQ(ScreenWindowMode().width, 800);
-  EXPECT_EQ(ScreenWindowMode().height, 600);
+  EXPECT_EQ(ScreenWindowMode().width, 1296);
+  EXPECT_EQ(ScreenWindowMode().height, 972);
 }

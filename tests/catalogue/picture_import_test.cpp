@@ -34,7 +34,7 @@ TEST(PictureImport, TheSameHeadImportedThriceTakesThreeFreeNames) {
     G.importKind = 1;  // the chooser closes on a file
     ImportPicture(p.root() + "photo.bmp");
   }
-  EXPECT_TRUE(fs::exists(p.dataPrefix + "TETE/Mon portrait .bmp"));
+  EXPECT_TRUE(fs::exists(p.dataPrefix + "TETE/Mon portrait.bmp"));
   EXPECT_TRUE(fs::exists(p.dataPrefix + "TETE/Mon portrait 1.bmp"));
   EXPECT_TRUE(fs::exists(p.dataPrefix + "TETE/Mon portrait 2.bmp"));
   const ListBox& heads = G.listBoxes[listHeads];
@@ -49,7 +49,7 @@ TEST(PictureImport, ABackgroundIsSavedAtScreenSize) {
   G.importKind = 2;  // the chooser closes on a file
   ImportPicture(p.root() + "photo.bmp");
   Picture saved;
-  ASSERT_TRUE(LoadPicture(p.dataPrefix + "FONDS/Mon fond .bmp", saved));
+  ASSERT_TRUE(LoadPicture(p.dataPrefix + "FONDS/Mon fond.bmp", saved));
   EXPECT_EQ(saved.width, 800);
   EXPECT_EQ(saved.height, 600);
 }
@@ -59,5 +59,5 @@ TEST(PictureImport, NothingHappensWithoutTheDataFolders) {
   G.dataFoldersReady = 0;
   G.importKind = 1;  // the chooser closes on a file
   ImportPicture(p.root() + "photo.bmp");
-  EXPECT_FALSE(fs::exists(p.dataPrefix + "TETE/Mon portrait .bmp"));
+  EXPECT_FALSE(fs::exists(p.dataPrefix + "TETE/Mon portrait.bmp"));
 }

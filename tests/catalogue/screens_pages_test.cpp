@@ -201,7 +201,7 @@ TEST(OptionsPage, TheCheckBoxesSwitchSoundsAndMusic) {
   EXPECT_EQ(G.gameTitle.str(), "PENDU  8 lettres");
 }
 
-TEST(ScoresPage, AHeldScrollButtonStepsEvery50msAndAShortClickDoesNot) {
+TEST(ScoresPage, AClickOnAScrollButtonStepsOneLineAndAHeldOneRepeats) {
   MenuProgram h;
   h.Open();
   ListBox& scores = G.listBoxes[listScores];
@@ -213,16 +213,16 @@ TEST(ScoresPage, AHeldScrollButtonStepsEvery50msAndAShortClickDoesNot) {
 
   const Point down = MenuProgram::PanelButton(15, 290);
   h.ClickAt(down);
-  EXPECT_EQ(scores.top, 0);
+  EXPECT_EQ(scores.top, 1);
 
   h.MoveTo(down.x, down.y);
   h.Tick();
   h.Press(down.x, down.y);
   h.Run(40);
-  EXPECT_EQ(scores.top, 0);  // nothing before 50 ms
+  EXPECT_EQ(scores.top, 2);  // one line at once, the next after 50 ms
   h.Run(560);
-  EXPECT_GE(scores.top, 9);
-  EXPECT_LE(scores.top, 12);
+  EXPECT_GE(scores.top, 10);
+  EXPECT_LE(scores.top, 13);
   h.Release(down.x, down.y);
   const int reached = scores.top;
   h.Run(300);

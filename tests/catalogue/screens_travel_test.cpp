@@ -4,6 +4,7 @@
 
 #include "catalogue/catalogue.h"
 #include "catalogue/screens_fixture.h"
+#include "platform/keys.h"
 
 namespace {
 
@@ -28,16 +29,26 @@ TEST(JourneyToolbar, RestartDuringAJourneyOnlyBeeps) {
 
 TEST(JourneyToolbar, OnTheMapOnlyTheJourneyButtonsWorkAndGivingUpLeavesIt) {
   MenuProgram h;
+  h.WriteProgramFile("aide/VOYAGE.txt", MenuProgram::HelpPage("voyage"));
   h.Open();
   G.currentScreen = 0;
   G.travelModeActive = 1;
   G.travelMapShowing = 1;
   h.Tick();
 
-  // Neither the main buttons nor the help, print and restart buttons are there.
+  // Neither the main buttons nor the print and restart buttons are there;
+  // the help button opens the map's own page.
   h.ClickAt(Toolbar(0));
   EXPECT_EQ(G.currentScreen, 0);
   h.ClickAt(Toolbar(620));
+  EXPECT_EQ(G.currentScreen, 5);
+  EXPECT_EQ(G.listBoxes[listHelp].items[1], "voyage ligne 1");
+  // Every help page's lines (45 characters at most, tests/data_texts) end
+  // inside the frame's gold border, 10 px in from its right edge.
+  h.Settle();
+  const ListBox& help = G.listBoxes[listHelp];
+  EXPECT_LE(help.x + 10 * (help.widthPx / 11) + 11, G.panelX - 30 + 584 - 10);
+  h.Key(kVkEscape);
   EXPECT_EQ(G.currentScreen, 0);
   const int beeps = h.Played(2);
   h.ClickAt(Toolbar(380));

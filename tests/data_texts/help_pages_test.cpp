@@ -45,6 +45,7 @@ const std::set<std::string> kHelpFiles = {
     "SOMMES.txt",
     "THEMES.txt",
     "TROISIEME MOT.txt",
+    "VOYAGE.txt",
     "WORDCODES.txt",
     "WORDTOPUT.txt",
     "ZERUZE.txt",

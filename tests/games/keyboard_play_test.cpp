@@ -135,14 +135,16 @@ TEST(KeyboardPlay, AnagramPasswordAndWordRowsAreWonByTypingWithBackspaceAndRefus
   ASSERT_EQ(answer.size(), 6u);
   EXPECT_EQ(G.keyCursor.cell, (Point{start, 11}));
   const std::string pool = RowAt(start, 10, 6);
-  // A letter the pool lacks: nothing moves, nothing sounds.
+  // A letter the pool lacks: nothing moves, the refusal sounds and the
+  // frame is marked.
   const std::string board = Keyboard::Board();
   ClearWavesPlayed();
   h.TypeText("z");
   h.Tick();
   EXPECT_EQ(Keyboard::Board(), board);
   EXPECT_EQ(G.letterFlying, 0);
-  EXPECT_TRUE(WavesPlayed().empty());
+  EXPECT_EQ(WavesPlayed(), std::vector<int>{2});
+  EXPECT_NE(G.keyCursor.refusedAt, 0u);
   // A letter typed and taken back returns to the pool.
   h.Type(answer.substr(0, 1));
   h.Tick();
@@ -181,6 +183,9 @@ TEST(KeyboardPlay, AnagramPasswordAndWordRowsAreWonByTypingWithBackspaceAndRefus
   h.StartGame(51);
   const std::string word = G.wordSlots[0].str();
   const std::string other = word == "ORANGE" ? "ONAGRE" : "ORANGE";
+  EXPECT_EQ(G.keyCursor.cell, (Point{8, 7}));
+  // Backspace never lands on the given first letter; typing goes on.
+  h.Key(kVkBack);
   EXPECT_EQ(G.keyCursor.cell, (Point{8, 7}));
   h.TypeEach(other.substr(1));
   h.Tick();
@@ -281,7 +286,7 @@ TEST(KeyboardPlay, ANineLetterHuntIsWonByTypingAndClearingEachWord) {
     if (G.gameWon) break;
     EXPECT_EQ(RowAt(7, 7, static_cast<int>(word.size()) - 1), word.substr(1));
     EXPECT_EQ(G.wordList[i][0], ' ') << word;
-    for (size_t k = 1; k < word.size(); ++k) h.Key(kVkBack);
+    h.Key(kVkReturn);  // the word counted: Return clears the row
     h.Tick();
     EXPECT_EQ(RowAt(7, 7, G.gameLength - 1), std::string(G.gameLength - 1, ' '));
     EXPECT_TRUE(SameLetters(RowAt(7, 5, 8), pool));

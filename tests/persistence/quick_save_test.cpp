@@ -5,12 +5,16 @@
 
 #include <filesystem>
 
+#include "catalogue/screen_actions.h"
+#include "catalogue/catalogue.h"
+#include "catalogue/screens.h"
 #include "harness/harness.h"
 #include "persistence/saved_games.h"
 #include "platform/ini_file.h"
 #include "platform/keys.h"
 #include "state/forms.h"
 #include "state/game_state.h"
+#include "words/word_store.h"
 
 namespace fs = std::filesystem;
 
@@ -124,4 +128,63 @@ TEST(QuickSave, KeptWhileTheResumedGameRunsGoneOnceWonWhoseScoreIsWrittenAtTheWi
   EXPECT_TRUE(G.gameTitle.empty()) << "a counted win resumed";
   EXPECT_FALSE(fs::exists(next.dataPrefix + "SAVE/Boss.sa1"));
   EXPECT_TRUE(G.listBoxes[listScores].items[2].empty());
+}
+
+// Save-and-quit on the travel map, then a start, twenty times over, the
+// pointer resting on the button each time: every start resumes the map and
+// waits for the player; none plays again the click that saved.
+TEST(QuickSave, SaveAndQuitOnTheTravelMapResumesTheMapTwentyTimesOver) {
+  const std::string player = MakeTempFolder("quick-save-map");
+  for (int run = 0; run <= 20; ++run) {
+    Harness h(HarnessOptions{.realData = true, .startTick = 100000 + 7919u * run});
+    h.dataPrefix = player;
+    ASSERT_TRUE(h.Start());
+    h.MoveTo(750, 35);
+    if (run == 0) {
+      h.Run(4100);
+      h.Click(70, 560);  // the journey button of the game list
+    }
+    h.Run(200);
+    ASSERT_FALSE(Form1.closed) << run;
+    ASSERT_TRUE(G.travelMapShowing) << run;
+    EXPECT_EQ(fs::exists(player + "SAVE/Boss.sa1"), run > 0) << run;  // kept until replaced
+    if (run == 20) break;
+    h.Click(750, 35);
+    h.Tick();
+    ASSERT_TRUE(Form1.closed) << run;
+  }
+}
+
+// A themed game saved while still being built, its help page open, by
+// another player, with input pending: the next start loads the theme's
+// words, goes on building once the page is closed, and keeps the name the
+// settings give.
+TEST(QuickSave, AThemedGameSavedWhileBuildingResumesOnItsPageWithItsOwnWords) {
+  const std::string player = MakeTempFolder("quick-save-build");
+  {
+    Harness h(HarnessOptions{.realData = true});
+    h.dataPrefix = player;
+    ASSERT_TRUE(h.Start());
+    h.Run(4100);
+    StartVariant(118);  // ZERUZE 6 lettres on the flowers
+    ScreenAction(5);
+    G.playerName = "ALICE";
+    G.clickPending = 1;
+    G.listScrollHeld = 1;
+    ASSERT_TRUE(SaveGame(true));
+    G.playerName = "BOB";
+    Form1.Close();
+  }
+  Harness h(HarnessOptions{.realData = true});
+  h.dataPrefix = player;
+  LoadWordList(1);
+  ASSERT_TRUE(h.Start());
+  EXPECT_EQ(loadedWordList, 3);  // the flowers
+  EXPECT_EQ(G.playerName.str(), "BOB");
+  EXPECT_EQ(G.clickPending, 0);
+  EXPECT_EQ(G.currentScreen, 5);
+  h.Key(kVkEscape);
+  h.Run(500);
+  EXPECT_TRUE(G.boardReady);
+  EXPECT_FALSE(Form1.closed);
 }

@@ -70,6 +70,8 @@ class Soak {
  private:
   void Start();
   void Tick(const char* after);
+  bool DoInput(const SoakInput& input);
+  void CheckClosedByPlayer(const SoakInput& input);
   void AfterTick(const char* after, double cpuMs, double wallMs, bool countsAsPlay);
   void WatchLog(bool starting);
   void SaveWritten(const std::string& name, bool quick);
@@ -93,6 +95,7 @@ class Soak {
   bool secondsFiredThisTick_ = false;
   std::map<int, double> memoryBaseline_;  // by loaded word count
   size_t variantsAtMark_ = 0;
+  bool pressedSinceStart_ = false, quitPageOpen_ = false;
 };
 
 // Plays one step: a random input or a steered move towards what the run has

@@ -69,8 +69,11 @@ struct Span {
 
 // The fields a frame changes after a save or a load in the same tick: the
 // pointer's hover, the cursor and the click the frame consumes; the player's
-// folder, which a load keeps.
+// folder and name, which a load keeps; the input a load forgets.
 const Span kFrameFields[] = {
+    {kMain + offsetof(MainRecord, playerName), 101, "playerName"},
+    {kMain + offsetof(MainRecord, listScrollHeld), 1, "listScrollHeld"},
+    {kMain + sizeof(MainRecord) + offsetof(TravelRecord, travelMapClicked), 1, "travelMapClicked"},
     {kMain + offsetof(MainRecord, hoverHot), 1, "hoverHot"},
     {kMain + offsetof(MainRecord, cursorShape), 2, "cursorShape"},
     {kMain + offsetof(MainRecord, clickPending), 4, "clickPending"},
@@ -184,6 +187,8 @@ void Soak::Start() {
   lastVariant_ = G.gameTitle.empty() ? 0 : static_cast<int>(G.currentVariant);
   hourglassMs_ = 0;
   WatchLog(true);
+  pressedSinceStart_ = false;
+  if (Form1.closed) Fault("the program ended by itself as it started");
   if (quickSaveLeft && FileExists(SaveFile("Boss"))) Fault("the quick save was not resumed and is still there");
 }
 
@@ -206,6 +211,24 @@ bool Soak::Do(const SoakInput& input) {
     return !Faulted();
   }
   if (Form1.closed) return false;
+  if (input.kind == SoakInput::Press) pressedSinceStart_ = true;
+  quitPageOpen_ = G.currentScreen == 100;
+  const bool done = DoInput(input);
+  if (Form1.closed) CheckClosedByPlayer(input);
+  return done;
+}
+
+// The program may close only when the player asked: the quit page was open,
+// or the pointer of a press since the start is on save-and-quit. Any other
+// close (a start that replays the click that saved, a routine giving up)
+// locks the player out.
+void Soak::CheckClosedByPlayer(const SoakInput& input) {
+  const bool onSaveAndQuit = pressedSinceStart_ && 730 < G.mousePos.x && G.mousePos.x < 778 && 15 < G.mousePos.y &&
+                             G.mousePos.y < 63;
+  if (!quitPageOpen_ && !onSaveAndQuit) Fault("the program ended by itself after " + input.Line());
+}
+
+bool Soak::DoInput(const SoakInput& input) {
   Harness& h = *harness_;
   const std::string titleBefore = G.gameTitle.str();
   const bool builtBefore = G.boardReady || G.gameTitle.empty();

@@ -125,6 +125,12 @@ static void DrawGlyph(cairo_t* cr, const FontLayout& f, int glyph, const GlyphCo
   double scale = 1.0;
   if (inkT < top - ay) scale = std::min(scale, (top - ay) / inkT);
   if (inkB > bottom - ay) scale = std::min(scale, (bottom - ay) / inkB);
+  const double capTop = -0.73 * f.size;
+  // An accented capital too tall keeps the capital's size: only its accent,
+  // above the cap line, is pressed down to fit. Shrunk whole, É read as a
+  // small capital beside the E.
+  const bool pressAccent = cp >= 0xC0 && cp <= 0xDD && cp != 0xD7 && inkT < top - ay && inkB <= bottom - ay;
+  if (pressAccent) scale = 1.0;
   // A glyph too wide only narrows, so it keeps the height of the others.
   double scaleX = scale;
   if (scaleX * (inkR - inkL) > right - left) scaleX = (right - left) / (inkR - inkL);
@@ -132,28 +138,41 @@ static void DrawGlyph(cairo_t* cr, const FontLayout& f, int glyph, const GlyphCo
   if (ax + scaleX * inkL < left) shift = left - (ax + scaleX * inkL);
   if (ax + scaleX * inkR > right) shift = right - (ax + scaleX * inkR);
 
-  cairo_save(cr);
-  cairo_rectangle(cr, rect.x + f.inkLeft, rect.y, f.inkRight - f.inkLeft, rect.h);
-  cairo_clip(cr);
-  cairo_translate(cr, ax + shift, ay);
-  cairo_scale(cr, scaleX, scale);
-  cairo_new_path(cr);
-  cairo_move_to(cr, ox - ax, 0);
-  cairo_text_path(cr, text.c_str());
-  // The edge is stroked unscaled, so a narrowed glyph keeps its weight.
-  cairo_identity_matrix(cr);
-  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
-  cairo_set_line_width(cr, 2 * f.outline);
-  SetRgb(cr, colours.outline);
-  cairo_stroke_preserve(cr);
-  cairo_translate(cr, ax + shift, ay);
-  cairo_scale(cr, scaleX, scale);
-  double capTop = -0.73 * f.size;
-  cairo_pattern_t* fill = VerticalGradient(capTop, 0, colours.top, colours.bottom);
-  cairo_set_source(cr, fill);
-  cairo_fill(cr);
-  cairo_pattern_destroy(fill);
-  cairo_restore(cr);
+  // Draws the rows clipTop ... clipBottom of the glyph, its row `from` (glyph
+  // units, from the baseline) put at device row originY, scaled by scaleY.
+  auto paint = [&](double clipTop, double clipBottom, double originY, double from, double scaleY) {
+    cairo_save(cr);
+    cairo_rectangle(cr, rect.x + f.inkLeft, clipTop, f.inkRight - f.inkLeft, clipBottom - clipTop);
+    cairo_clip(cr);
+    auto place = [&] {
+      cairo_translate(cr, ax + shift, originY);
+      cairo_scale(cr, scaleX, scaleY);
+      cairo_translate(cr, 0, -from);
+    };
+    place();
+    cairo_new_path(cr);
+    cairo_move_to(cr, ox - ax, 0);
+    cairo_text_path(cr, text.c_str());
+    // The edge is stroked unscaled, so a narrowed glyph keeps its weight.
+    cairo_identity_matrix(cr);
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+    cairo_set_line_width(cr, 2 * f.outline);
+    SetRgb(cr, colours.outline);
+    cairo_stroke_preserve(cr);
+    place();
+    cairo_pattern_t* fill = VerticalGradient(capTop, 0, colours.top, colours.bottom);
+    cairo_set_source(cr, fill);
+    cairo_fill(cr);
+    cairo_pattern_destroy(fill);
+    cairo_restore(cr);
+  };
+  if (pressAccent) {
+    const double capLine = ay + capTop;
+    paint(rect.y, capLine, capLine, capTop, (top - capLine) / (inkT + ay - capLine));
+    paint(capLine, rect.y + rect.h, ay, 0, 1.0);
+  } else {
+    paint(rect.y, rect.y + rect.h, ay, 0, scale);
+  }
 }
 
 Image GlyphSheet(const FontLayout& f, bool highlight) {
