@@ -322,6 +322,15 @@ void DrawCursorFrame(Point cell) {
 
 }  // namespace
 
+namespace {
+
+// A letter still flying home: a key is refused, not lost without a sign.
+void RefuseWhileFlying() {
+  if (G.letterFlying && G.currentScreen == kScreenBoard && G.boardReady && HasCursor()) Refuse();
+}
+
+}  // namespace
+
 bool KeyboardPlays() {
   return G.currentScreen == kScreenBoard && !G.gameTitle.empty() && G.boardReady && !G.gameWon && !G.gameLost &&
          !G.travelMapShowing && !G.splashShowing && !G.letterFlying && !G.lettersHeld;
@@ -329,8 +338,7 @@ bool KeyboardPlays() {
 
 void PlayKey(int key) {
   if (!KeyboardPlays()) {
-    // A letter still flying home: the key is refused, not lost without a sign.
-    if (G.letterFlying && G.currentScreen == kScreenBoard && G.boardReady && HasCursor()) Refuse();
+    RefuseWhileFlying();
     return;
   }
   if (key >= 'A' && key <= 'Z') TypeLetter(static_cast<char>(key));
@@ -344,9 +352,12 @@ void PlayKey(int key) {
 
 void PlayTypedText(const std::string& latin1) {
   for (char c : FoldTypedText(latin1)) {
-    // A refused letter flying home holds the rest back, as it holds the mouse;
-    // the sign was given by the refusal.
-    if (!KeyboardPlays()) return;
+    // A refused letter flying home holds the rest back, as it holds the
+    // mouse: the rest is refused with its sign, never dropped without one.
+    if (!KeyboardPlays()) {
+      RefuseWhileFlying();
+      return;
+    }
     if (c >= 'A' && c <= 'Z') TypeLetter(c);
     else if (c == ' ') TurnCursor();
     else if (c == '*' || c == '.') PutBlackTile();

@@ -3,7 +3,6 @@
 // from column 1; their first letters, read downwards, spell a hidden word,
 // but they are shuffled and the player moves them back.
 #include <string>
-#include <unordered_set>
 #include <vector>
 
 #include "display/drawing.h"
@@ -27,41 +26,22 @@ constexpr int kHiddenSlot = 0, kColumnSlot = 1;
 // gives every row two candidates would otherwise restart for ever. Each try
 // takes one tick.
 constexpr int kMostTries = 200;
-// Tries that ask every row for a word not stacked yet in this run; the later
-// ones take a known word again where a row has no fresh one.
-constexpr int kFreshTries = 30;
 
 enum class Try { noWord, failed, built };
 
-// The words this run of the program has stacked: a few long words start with
-// each letter, so a plain draw showed the same ones game after game.
-std::unordered_set<std::string> stackedThisRun;
-
-// A known candidate not stacked yet in this run; unless `freshOnly` is set
-// ("" then), any known word once all are used, any word when none is known.
-std::string FreshRowWord(const std::vector<std::string>& list, bool freshOnly) {
-  std::vector<std::string> fresh, known;
+// A known candidate, any word when none is known. Nothing is remembered
+// from one game to the next: a board depends on its puzzle code alone.
+std::string KnownRowWord(const std::vector<std::string>& list) {
+  std::vector<std::string> known;
   for (const std::string& word : list)
-    if (IsFairWord(word)) (stackedThisRun.count(word) ? known : fresh).push_back(word);
-  if (freshOnly && fresh.empty()) return "";
-  return RandomChoice(!fresh.empty() ? fresh : !known.empty() ? known : list);
-}
-
-// The hidden word, drawn again (a few times) while it was stacked before.
-std::string FreshHiddenWord(int rows) {
-  std::string hidden;
-  for (int draw = 0; draw < 20; ++draw) {
-    hidden = DrawLetterWord(rows, 100);
-    if (hidden.empty() || !stackedThisRun.count(hidden)) break;
-  }
-  return hidden;
+    if (IsFairWord(word)) known.push_back(word);
+  return RandomChoice(!known.empty() ? known : list);
 }
 
 // One try with a new hidden word; failed when a row has fewer than two
-// candidate words, or during the first tries no fresh known one (the next
-// call tries again).
+// candidate words (the next call tries again).
 Try TryBuild(int rows) {
-  const std::string hidden = FreshHiddenWord(rows);
+  const std::string hidden = DrawLetterWord(rows, 100);
   if (hidden.empty()) return Try::noWord;
   G.wordSlots[kHiddenSlot] = hidden;
   PlaceWord(1, 1, hidden, 0, G.boardLetters, 1);
@@ -74,13 +54,9 @@ Try TryBuild(int rows) {
     // letter completes it.
     MatchPattern(list, hidden[k - 1] + std::string(k, '?'));
     if (list.size() < 2) return Try::failed;
-    // The row shows a known word not stacked yet when the list has one.
-    const std::string word = FreshRowWord(list, G.gameSize < kFreshTries);
-    if (word.empty()) return Try::failed;
-    PlaceAcross(1, k, word);
+    // The row shows a known word when the list has one.
+    PlaceAcross(1, k, KnownRowWord(list));
   }
-  stackedThisRun.insert(hidden);
-  for (int k = 1; k <= rows; ++k) stackedThisRun.insert(ReadBoardRun(1, k, k + 1, 1));
   PlaceAcross(1, rows + 1, " ");
   G.boardPlayable[CellIndex(1, rows + 1)] = 1;
   G.boardPickable[CellIndex(1, rows + 1)] = 1;

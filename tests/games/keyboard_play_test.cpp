@@ -10,6 +10,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/screens.h"
 #include "display/drawing.h"
+#include "games/keyboard_play.h"
 #include "harness/board_play.h"
 #include "harness/harness.h"
 #include "platform/audio.h"
@@ -145,6 +146,12 @@ TEST(KeyboardPlay, AnagramPasswordAndWordRowsAreWonByTypingWithBackspaceAndRefus
   EXPECT_EQ(G.letterFlying, 0);
   EXPECT_EQ(WavesPlayed(), std::vector<int>{2});
   EXPECT_NE(G.keyCursor.refusedAt, 0u);
+  // Text typed while a letter flies home is refused with its sign, not dropped.
+  G.letterFlying = 1;
+  ClearWavesPlayed();
+  PlayTypedText("A");
+  EXPECT_EQ(WavesPlayed(), std::vector<int>{2});
+  G.letterFlying = 0;
   // A letter typed and taken back returns to the pool.
   h.Type(answer.substr(0, 1));
   h.Tick();
