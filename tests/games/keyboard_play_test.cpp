@@ -162,6 +162,13 @@ TEST(KeyboardPlay, AnagramPasswordAndWordRowsAreWonByTypingWithBackspaceAndRefus
   EXPECT_EQ(RowAt(start, 11, 6), "      ");
   EXPECT_TRUE(SameLetters(RowAt(start, 10, 6), pool));
   EXPECT_EQ(G.keyCursor.cell, (Point{start, 11}));
+  // A letter the mouse drops on the third cell: the cursor follows it on.
+  DragCells(h, {start, 10}, {start + 2, 11});
+  h.Tick();
+  EXPECT_EQ(G.keyCursor.cell, (Point{start + 3, 11}));
+  h.Key(kVkBack);
+  h.Tick();
+  h.ClickCell({start, 11});
   h.TypeText(answer);
   h.Tick();
   EXPECT_EQ(RowAt(start, 11, 6), answer);
