@@ -82,7 +82,8 @@ bool TryOnce(int n, const Middles& middles) {
     return true;
   };
   if (rows[0].size() == static_cast<size_t>(n) && rows[1].size() == rows[0].size()) {
-    rows[2] = FirstFairWord(n, [&](const std::string& z) { return IsEverydayWord(z) && completes(z); });
+    // The three bit tests first: the walk may pass every word of the length.
+    rows[2] = FirstFairWord(n, [&](const std::string& z) { return completes(z) && IsEverydayWord(z); });
     if (rows[2].empty()) rows[2] = FirstFairWord(n, completes);
   }
   if (rows[2].empty()) rows[2] = RandomWord(static_cast<uint8_t>(n));

@@ -169,7 +169,8 @@ bool Soak::ProgramClosed() const { return Form1.closed; }
 std::string Soak::SaveFile(const std::string& name) const { return playerFolder_ + "SAVE\\" + name + ".sa1"; }
 
 // A program on the same player folder, as the player starts it again; a
-// quick save left by the last one must be resumed and then gone.
+// quick save left by the last one must be resumed (it stays on disk until
+// the resumed game ends), set aside, or removed as already counted.
 void Soak::Start() {
   const bool quickSaveLeft = FileExists(SaveFile("Boss"));
   harness_.reset();
@@ -189,7 +190,7 @@ void Soak::Start() {
   WatchLog(true);
   pressedSinceStart_ = false;
   if (Form1.closed) Fault("the program ended by itself as it started");
-  if (quickSaveLeft && FileExists(SaveFile("Boss"))) Fault("the quick save was not resumed and is still there");
+  if (quickSaveLeft && FileExists(SaveFile("Boss")) && !G.quickSaveResumed) Fault("the quick save was not resumed and is still there");
 }
 
 void Soak::Fault(const std::string& what) {
