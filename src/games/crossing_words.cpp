@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <bitset>
 #include <iterator>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -132,8 +133,26 @@ void TakeOutTheBlock(int n) {
 
 }  // namespace
 
+// The middles of the vertical words' length, kept from tick to tick: made
+// again only for another length or list. Making them reads every word of the
+// length, most of a tick's time when it was done at each tick.
+static const Middles& MiddlesOf(int length, int from) {
+  struct Kept {
+    int length, from;
+    uint8_t list;
+    std::string first, last;  // the list's first and last word of the length
+    Middles middles;
+  };
+  static std::optional<Kept> kept;
+  const std::string first = StoredWord(length, 1), last = StoredWord(length, wordCount[length]);
+  if (!kept || kept->length != length || kept->from != from || kept->list != loadedWordList ||
+      kept->first != first || kept->last != last)
+    kept.emplace(Kept{length, from, loadedWordList, first, last, Middles(length, from)});
+  return kept->middles;
+}
+
 bool BuildCrossingWords(int n, int attempts, int32_t& failed) {
-  const Middles middles(2 * Wildcards(n) + 3, Wildcards(n));
+  const Middles& middles = MiddlesOf(2 * Wildcards(n) + 3, Wildcards(n));
   for (int attempt = 0; attempt < attempts; ++attempt) {
     if (TryOnce(n, middles)) return true;
     ++failed;
