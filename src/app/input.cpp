@@ -12,6 +12,7 @@
 #include "display/sound.h"
 #include "games/framework.h"
 #include "games/keyboard_play.h"
+#include "persistence/history.h"
 #include "persistence/scores.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
@@ -36,8 +37,10 @@ static void AcknowledgeWin() {
   G.winHandled = 1;
   StopPlayClock();
   // The puzzle of the day records itself and shows its own page.
-  if (DailyPuzzlePlaying()) FinishDailyPuzzle();
+  const bool daily = DailyPuzzlePlaying();
+  if (daily) FinishDailyPuzzle();
   else RecordWin();
+  RecordGameEnd(GameOutcome::Won, daily);
   G.gameTitle.clear();
 }
 
@@ -117,6 +120,7 @@ static void HandleEscape() {
   if (G.gameTitle.empty()) return;
   if (G.gameWon || G.gameLost) return;
   // Giving the game up: its solution shows for 10 s.
+  RecordGameEnd(GameOutcome::GivenUp, DailyPuzzlePlaying());
   G.gameEndTick = Now();
   G.gameLost = 1;
   DropHeldLetters();

@@ -5,11 +5,13 @@
 
 #include "app/main_tick.h"
 
+#include "catalogue/puzzle_codes.h"
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
 #include "display/sound.h"
 #include "games/framework.h"
+#include "persistence/history.h"
 #include "platform/clock.h"
 #include "platform/frame_log.h"
 #include "platform/page.h"
@@ -138,6 +140,7 @@ void TForm1::DXTimer1Timer() {
     PlaySound(kSoundWon);
   }
   if (G.gameLost && !G.endSoundPlayed) {
+    RecordGameEnd(GameOutcome::Lost, DailyPuzzlePlaying());
     G.endSoundPlayed = 1;
     PlaySound(kSoundLost);
   }

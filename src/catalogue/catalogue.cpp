@@ -4,6 +4,8 @@
 #include "display/assets.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
+#include "persistence/history.h"
+#include "catalogue/puzzle_codes.h"
 #include "display/resets.h"
 #include "state/game_state.h"
 #include "state/variants.h"
@@ -41,6 +43,8 @@ void StartVariant(uint8_t n) {
     Log("Variante inconnue : " + std::to_string(n));
     return;
   }
+  // Another game started over one under way leaves that one.
+  RecordGameEnd(GameOutcome::Left, DailyPuzzlePlaying());
   G.currentVariant = 0;
   G.currentScreen = kScreenBoard;
   if (G.travelMapShowing || G.travelModeActive) {

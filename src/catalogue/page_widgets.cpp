@@ -30,3 +30,18 @@ void ScrollList(ListBox& list, int direction) {
   if (direction < 0 && list.top > 0) list.top -= 1;
   if (direction > 0 && list.top + list.visibleLines < list.itemCount) list.top += 1;
 }
+
+bool Hovered(int x, int y, int length) {
+  const int px = G.mousePos.x, py = G.mousePos.y;
+  return x + 12 < px && px < x + 15 + 16 * length && y + 3 < py && py < y + 24;
+}
+
+// A word of the page that acts like a button: lit under the pointer, true
+// when it is clicked.
+bool TextButton(int x, int y, const std::string& text) {
+  const bool hovered = Hovered(x, y, static_cast<int>(text.size()));
+  DrawMediumText(x, y, hovered ? kHighlight : kWhite, text);
+  if (!hovered) return false;
+  G.hoverHot = 1;
+  return G.clickPending == 1;
+}

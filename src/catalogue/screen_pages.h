@@ -18,6 +18,9 @@ void DrawQuitPage();
 bool DrawGameListExtras();
 void DrawCodePage();
 void DrawDailyResultPage();
+// The statistics page, its figures counted afresh when it opens.
+void OpenStatisticsPage();
+void DrawStatisticsPage();
 // Keys and typed text while the code page shows; false on other pages.
 bool TypeCodeKey(int key);
 bool TypeCodeText(const std::string& latin1);

@@ -16,6 +16,8 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines);
 std::string LinesText(const std::vector<std::string>& lines);
 // Writes lines with CR LF through a temporary name and a rename.
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines);
+// Adds text at the end of the file (created when missing), synced to disk.
+bool AppendText(const std::string& path, const std::string& text);
 bool ReadBinary(const std::string& path, std::string& bytes);
 // Writes through a unique temporary name beside the file, synced to disk,
 // then renamed over it.
