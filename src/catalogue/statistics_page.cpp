@@ -131,6 +131,13 @@ void DrawWinsChart(int L) {
 
 }  // namespace
 
+std::vector<std::string> StatisticsSummary() {
+  return {"Parties : " + std::to_string(figures.played) + "   gagnées : " + std::to_string(figures.won) + " (" +
+              ShareText(figures.won, figures.played) + ")   temps de jeu : " + TimeText(figures.seconds),
+          "Défi du jour : " + std::to_string(figures.streak) + " jour(s) de suite, meilleure série " +
+              std::to_string(figures.bestStreak)};
+}
+
 void OpenStatisticsPage() {
   G.panelX = 800;
   G.currentScreen = kScreenStatistics;
@@ -142,12 +149,9 @@ void DrawStatisticsPage() {
   DrawWindowFrame(G.panelX, G.panelY);
   DrawMediumText(L + 30, T + 40, kWhite, "STATISTIQUES");
   DrawSmallText(L + 240, T + 48, kWhite, G.playerName.str());
-  DrawSmallText(L + 20, T + 75, kWhite,
-                "Parties : " + std::to_string(figures.played) + "   gagnées : " + std::to_string(figures.won) + " (" +
-                    ShareText(figures.won, figures.played) + ")   temps de jeu : " + TimeText(figures.seconds));
-  DrawSmallText(L + 20, T + 95, kWhite,
-                "Défi du jour : " + std::to_string(figures.streak) + " jour(s) de suite, meilleure série " +
-                    std::to_string(figures.bestStreak));
+  const std::vector<std::string> summary = StatisticsSummary();
+  DrawSmallText(L + 20, T + 75, kWhite, summary[0]);
+  DrawSmallText(L + 20, T + 95, kWhite, summary[1]);
   DrawFamilyRows(L);
   DrawWinsChart(L);
   if (TextButton(L + 20, B - 45, "EXPORTER")) {
