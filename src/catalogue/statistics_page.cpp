@@ -46,13 +46,20 @@ int DayNumber(const std::string& when) {
   return era * 146097 + yoe * 365 + yoe / 4 - yoe / 100 + doy - 719468;
 }
 
-std::string TimeText(long long s) {
+// "4:05", "1:02:09": short enough for the table's columns.
+std::string ClockText(long long s) {
   if (s < 0) return "-";
+  const std::string ss = (s % 60 < 10 ? ":0" : ":") + std::to_string(s % 60);
+  if (s < 3600) return std::to_string(s / 60) + ss;
+  return std::to_string(s / 3600) + (s / 60 % 60 < 10 ? ":0" : ":") + std::to_string(s / 60 % 60) + ss;
+}
+
+std::string TimeText(long long s) {
   if (s >= 3600) return std::to_string(s / 3600) + " h " + std::to_string(s / 60 % 60) + " min";
   return std::to_string(s / 60) + " min " + std::to_string(s % 60) + " s";
 }
 
-std::string ShareText(int won, int played) { return played ? std::to_string(100 * won / played) + " %" : "-"; }
+std::string ShareText(int won, int played) { return played ? std::to_string(100 * won / played) + "%" : "-"; }
 
 void CountFigures(int today) {
   figures = Figures();
@@ -97,28 +104,29 @@ std::string AverageOfLastTen(const std::vector<int>& seconds) {
   const size_t from = seconds.size() > 10 ? seconds.size() - 10 : 0;
   long long sum = 0;
   for (size_t i = from; i < seconds.size(); ++i) sum += seconds[i];
-  return TimeText(sum / static_cast<long long>(seconds.size() - from));
+  return ClockText(sum / static_cast<long long>(seconds.size() - from));
 }
 
 void DrawFamilyRows(int L) {
-  const int columns[] = {0, 150, 195, 235, 280, 360, 440};
-  const char* heads[] = {"Famille", "Jouées", "Gagn.", "Part", "Meilleur", "Moy. 10", "Score"};
-  for (int c = 0; c < 7; ++c) DrawSmallText(L + 20 + columns[c], T + 125, kHighlight, heads[c]);
+  const int columns[] = {0, 120, 165, 210, 255, 320, 385, 440};
+  const char* heads[] = {"Famille", "Jou.", "Gag.", "Part", "Mieux", "Moy10", "Score", "Vu le"};
+  for (int c = 0; c < 8; ++c) DrawSmallText(L + 20 + columns[c], T + 125, kHighlight, heads[c]);
   const size_t rows = std::min<size_t>(figures.families.size(), 7);
   for (size_t i = 0; i < rows; ++i) {
     const FamilyFigures& f = figures.families[i];
-    const std::string cells[] = {std::string(familyTable[f.family].name).substr(0, 20), std::to_string(f.played),
-                                 std::to_string(f.won), ShareText(f.won, f.played), TimeText(f.bestSeconds),
-                                 AverageOfLastTen(f.winSeconds), std::to_string(f.bestScore)};
-    for (int c = 0; c < 7; ++c) DrawSmallText(L + 20 + columns[c], T + 143 + 16 * static_cast<int>(i), kWhite, cells[c]);
+    const std::string day = f.lastPlayed.substr(8, 2) + "/" + f.lastPlayed.substr(5, 2);
+    const std::string cells[] = {std::string(familyTable[f.family].name).substr(0, 11), std::to_string(f.played),
+                                 std::to_string(f.won), ShareText(f.won, f.played), ClockText(f.bestSeconds),
+                                 AverageOfLastTen(f.winSeconds), std::to_string(f.bestScore), day};
+    for (int c = 0; c < 8; ++c) DrawSmallText(L + 20 + columns[c], T + 143 + 16 * static_cast<int>(i), kWhite, cells[c]);
   }
 }
 
 // Bars of the wins of each of the last 30 days, today on the right.
 void DrawWinsChart(int L) {
-  const int base = T + 318, height = 40, left = L + 40;
+  const int base = T + 298, height = 40, left = L + 40;
   const int most = std::max(1, *std::max_element(figures.winsPerDay.begin(), figures.winsPerDay.end()));
-  DrawSmallText(left, T + 258, kWhite, "Parties gagnées par jour, 30 derniers jours (au plus " + std::to_string(most) + ")");
+  DrawSmallText(left - 20, T + 240, kWhite, "Gagnées par jour, 30 jours (au plus " + std::to_string(most) + ")");
   Canvas canvas(ThePage());
   canvas.SetPen(0xffffff, 1);
   canvas.Rectangle(left - 2, base, left + 14 * kChartDays, base + 1);
@@ -132,9 +140,9 @@ void DrawWinsChart(int L) {
 }  // namespace
 
 std::vector<std::string> StatisticsSummary() {
-  return {"Parties : " + std::to_string(figures.played) + "   gagnées : " + std::to_string(figures.won) + " (" +
-              ShareText(figures.won, figures.played) + ")   temps de jeu : " + TimeText(figures.seconds),
-          "Défi du jour : " + std::to_string(figures.streak) + " jour(s) de suite, meilleure série " +
+  return {"Parties : " + std::to_string(figures.played) + ", gagnées : " + std::to_string(figures.won) + " (" +
+              ShareText(figures.won, figures.played) + "), " + TimeText(figures.seconds),
+          "Défi du jour : " + std::to_string(figures.streak) + " jour(s) de suite, record " +
               std::to_string(figures.bestStreak)};
 }
 
@@ -154,7 +162,7 @@ void DrawStatisticsPage() {
   DrawSmallText(L + 20, T + 95, kWhite, summary[1]);
   DrawFamilyRows(L);
   DrawWinsChart(L);
-  if (TextButton(L + 20, B - 45, "EXPORTER")) {
+  if (TextButton(L + 20, B - 25, "EXPORTER")) {
     const std::string path = DataFolderPrefix() + "IMPRESSIONS\\historique.csv";
     ForceDirectories(DataFolderPrefix() + "IMPRESSIONS");
     ShowTimedMessage(2, 515, WriteLines(path, HistoryCsv()) ? "Historique exporté : " + path : "Export impossible : " + path);

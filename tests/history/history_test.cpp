@@ -65,13 +65,16 @@ TEST(History, EveryEndIsRecordedAndThePageCountsThem) {
   const std::string daily = "\t" + std::to_string(FamilyFirstVariant(4)) + "\tgagnee\t100\t9000\t\t1";
   ASSERT_TRUE(AppendText(HistoryPath(), "2026-13\tbad\r\n" + Day(1) + daily + "\r\n" + Day(0) + daily + "\r\n"));
   ForgetPlayedGames();
+  h.MoveTo(400, 45);
+  h.Tick();
+  WritePreviewFrame("game_list_with_the_statistics_entry");
   h.Click(400, 45);  // "STATISTIQUES" on the game list
   h.Run(1000);
   EXPECT_EQ(G.currentScreen, kScreenStatistics);
   EXPECT_TRUE(h.LogHas("ligne 6"));
   const std::vector<std::string> summary = StatisticsSummary();
-  EXPECT_EQ(summary[0].rfind("Parties : 6   gagn\xe9" "es : 3 (50 %)", 0), 0u) << summary[0];
-  EXPECT_EQ(summary[1], "D\xe9" "fi du jour : 2 jour(s) de suite, meilleure s\xe9rie 2");
+  EXPECT_EQ(summary[0].rfind("Parties : 6, gagn\xe9" "es : 3 (50%)", 0), 0u) << summary[0];
+  EXPECT_EQ(summary[1], "D\xe9" "fi du jour : 2 jour(s) de suite, record 2");
   WritePreviewFrame("statistics_page");
 
   CommandLine line;
