@@ -2,7 +2,7 @@
 // The record of every game played, CFG\historique.txt: one game a line,
 // tab-separated, under a header line naming the columns and the format
 // version. Lines are only ever appended; past kHistoryMostGames the oldest
-// go, the file then rewritten whole through a temporary name.
+// tenth goes, the file then rewritten whole through a temporary name.
 #pragma once
 #include <cstdint>
 #include <string>
