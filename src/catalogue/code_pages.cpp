@@ -48,7 +48,7 @@ bool DrawGameListExtras() {
     DrawSmallText(130, 383, kWhite, "Défi du " + DayInWords(today.day) + " : " + today.label);
     DrawSmallText(130, 403, kWhite, "Le même pour tous les joueurs, un par jour.");
   }
-  if (!clicked && TextButton(575, 495, "STATISTIQUES")) {
+  if (!clicked && TextButton(40, 495, "STATISTIQUES")) {
     OpenStatisticsPage();
     clicked = true;
   }

@@ -65,10 +65,10 @@ TEST(History, EveryEndIsRecordedAndThePageCountsThem) {
   const std::string daily = "\t" + std::to_string(FamilyFirstVariant(4)) + "\tgagnee\t100\t9000\t\t1";
   ASSERT_TRUE(AppendText(HistoryPath(), "2026-13\tbad\r\n" + Day(1) + daily + "\r\n" + Day(0) + daily + "\r\n"));
   ForgetPlayedGames();
-  h.MoveTo(650, 505);
+  h.MoveTo(150, 505);
   h.Tick();
   WritePreviewFrame("game_list_with_the_statistics_entry");
-  h.Click(650, 505);  // "STATISTIQUES" on the game list
+  h.Click(150, 505);  // "STATISTIQUES" on the game list
   h.Run(1000);
   EXPECT_EQ(G.currentScreen, kScreenStatistics);
   EXPECT_TRUE(h.LogHas("ligne 6"));
