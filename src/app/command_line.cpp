@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/command_line.h"
 
+#include <cstdio>
+#include <vector>
+
+#include "persistence/history.h"
 #include "platform/utf8.h"
 #include "state/puzzle_code.h"
 
@@ -16,6 +20,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     else if (argument == "--windowed") line.windowMode = CommandLine::WindowMode::Windowed;
     else if (argument == "--verbose") line.verbose = true;
     else if (argument == "--daily") line.daily = true;
+    else if (argument == "--export-history" && i + 1 < argc) line.exportHistory = argv[++i];
     else if (argument.rfind("--code=", 0) == 0) {
       line.codeGiven = true;
       line.code = argument.substr(7);
@@ -38,6 +43,8 @@ std::string Usage() {
       "  --verbose     écrit tout le journal de diagnostic sur la sortie d'erreur\n"
       "  --code CODE   joue la grille de ce code (par exemple 043-K7Q2-34)\n"
       "  --daily       joue le défi du jour\n"
+      "  --export-history FICHIER\n"
+      "                écrit l'historique des parties en CSV et s'arrête\n"
       "  --version     affiche la version et s'arrête\n"
       "  --help        affiche cette aide et s'arrête\n");
 }
@@ -72,6 +79,15 @@ int AnswerCommandLine(const CommandLine& line, std::string& out, std::string& er
   if (line.showVersion) {
     out += VersionLine();
     return 0;
+  }
+  if (!line.exportHistory.empty()) {
+    std::FILE* file = std::fopen(line.exportHistory.c_str(), "wb");
+    bool written = file != nullptr;
+    for (const std::string& csvLine : written ? HistoryCsv() : std::vector<std::string>())
+      written = std::fputs(Latin1ToUtf8(csvLine + "\n").c_str(), file) >= 0 && written;
+    if (file && std::fclose(file) != 0) written = false;
+    if (!written) err += "lettrarium : impossible d'écrire " + line.exportHistory + "\n";
+    return written ? 0 : 1;
   }
   return -1;
 }

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: --help, --version, --fullscreen, --windowed, --verbose,
-// --code CODE, --daily.
+// --code CODE, --daily, --export-history FILE.
 #pragma once
 #include <string>
 
@@ -14,6 +14,7 @@ struct CommandLine {
   bool codeGiven = false;  // --code: play the puzzle of this code at once
   std::string code;
   bool daily = false;      // --daily: play the puzzle of the day at once
+  std::string exportHistory;  // --export-history FILE: the record of games as CSV
 };
 
 // The options of this run, read by start-up (tests may set them).

@@ -13,6 +13,7 @@
 #include "display/sound.h"
 #include "games/framework.h"
 #include "games/keyboard_play.h"
+#include "persistence/history.h"
 #include "persistence/scores.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
@@ -40,8 +41,10 @@ static void AcknowledgeWin() {
   // the same frame as the win makes it here. The puzzle of the day then
   // shows its own page.
   const bool recorded = TakeWinRecorded();
-  if (DailyPuzzlePlaying()) FinishDailyPuzzle(recorded);
+  const bool daily = DailyPuzzlePlaying();
+  if (daily) FinishDailyPuzzle(recorded);
   else if (!recorded) RecordWin();
+  RecordGameEnd(GameOutcome::Won, daily);
   G.gameTitle.clear();
 }
 
@@ -124,6 +127,7 @@ static void HandleEscape() {
   if (G.gameTitle.empty()) return;
   if (G.gameWon || G.gameLost) return;
   // Giving the game up: its solution shows for 10 s.
+  RecordGameEnd(GameOutcome::GivenUp, DailyPuzzlePlaying());
   G.gameEndTick = Now();
   G.gameLost = 1;
   DropHeldLetters();

@@ -6,12 +6,14 @@
 #include "app/main_tick.h"
 
 #include "app/keeping.h"
+#include "catalogue/puzzle_codes.h"
 #include "catalogue/screens.h"
 #include "display/assets.h"
 #include "display/drawing.h"
 #include "display/sound.h"
 #include "games/framework.h"
 #include "persistence/printing.h"
+#include "persistence/history.h"
 #include "platform/clock.h"
 #include "platform/frame_log.h"
 #include "platform/page.h"
@@ -145,6 +147,7 @@ void TForm1::DXTimer1Timer() {
     PlaySound(kSoundWon);
   }
   if (G.gameLost && !G.endSoundPlayed) {
+    RecordGameEnd(GameOutcome::Lost, DailyPuzzlePlaying());
     G.endSoundPlayed = 1;
     PlaySound(kSoundLost);
   }

@@ -88,6 +88,7 @@ uint64_t StateFingerprint() {
   f.Add(G.puzzleSeed);
   f.Add(static_cast<uint64_t>(G.puzzleSeedKnown) << 1 | G.dailyRecording);
   f.Add(static_cast<uint32_t>(G.dailyDay));
+  f.Add(G.gameRecorded);
   f.Add(G.codeProblem);
   for (const std::string& line : G.dailyResult) f.Add(line);
   f.Add(G.settingsWritten);

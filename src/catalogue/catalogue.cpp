@@ -4,9 +4,11 @@
 #include "display/assets.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
+#include "catalogue/puzzle_codes.h"
 #include "persistence/quick_save.h"
 #include "persistence/saved_games.h"
 #include "state/game_state.h"
+#include "persistence/history.h"
 #include "display/resets.h"
 #include "state/game_state.h"
 #include "state/variants.h"
@@ -45,6 +47,8 @@ void StartVariant(uint8_t n) {
     Log("Variante inconnue : " + std::to_string(n));
     return;
   }
+  // Another game started over one under way leaves that one.
+  RecordGameEnd(GameOutcome::Left, DailyPuzzlePlaying());
   LeaveResumedQuickSave();
   G.currentVariant = 0;
   G.currentScreen = kScreenBoard;

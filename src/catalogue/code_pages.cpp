@@ -18,21 +18,6 @@ constexpr int T = 72;
 constexpr const char* kCodeKeys = "0123456789ABCDEFGHJKLMNPQRSTUVWXYZ";
 constexpr size_t kCodeLength = 9;  // symbols of a code, without its dashes
 
-bool Hovered(int x, int y, int length) {
-  const int px = G.mousePos.x, py = G.mousePos.y;
-  return x + 12 < px && px < x + 15 + 16 * length && y + 3 < py && py < y + 24;
-}
-
-// A word of the page that acts like a button: lit under the pointer, true
-// when it is clicked.
-bool TextButton(int x, int y, const std::string& text) {
-  const bool hovered = Hovered(x, y, static_cast<int>(text.size()));
-  DrawMediumText(x, y, hovered ? kHighlight : kWhite, text);
-  if (!hovered) return false;
-  G.hoverHot = 1;
-  return G.clickPending == 1;
-}
-
 void AddSymbol(char c) {
   G.typedText = CodeSymbols(G.typedText);
   if (G.typedText.size() < kCodeLength) G.typedText = CodeSymbols(G.typedText + c);
@@ -62,6 +47,10 @@ bool DrawGameListExtras() {
   } else if (Hovered(40, 33, 12)) {
     DrawSmallText(130, 383, kWhite, "Défi du " + DayInWords(today.day) + " : " + today.label);
     DrawSmallText(130, 403, kWhite, "Le même pour tous les joueurs, un par jour.");
+  }
+  if (!clicked && TextButton(40, 495, "STATISTIQUES")) {
+    OpenStatisticsPage();
+    clicked = true;
   }
   if (!clicked && TextButton(560, 33, "ENTRER UN CODE")) {
     G.typedText.clear();

@@ -40,3 +40,18 @@ void ScrollList(ListBox& list, int direction) {
 void EndScrollPressWhenReleased() {
   if (G.clickPending != 1) scrollStepped = false;
 }
+
+bool Hovered(int x, int y, int length) {
+  const int px = G.mousePos.x, py = G.mousePos.y;
+  return x + 12 < px && px < x + 15 + 16 * length && y + 3 < py && py < y + 24;
+}
+
+// A word of the page that acts like a button: lit under the pointer, true
+// when it is clicked.
+bool TextButton(int x, int y, const std::string& text) {
+  const bool hovered = Hovered(x, y, static_cast<int>(text.size()));
+  DrawMediumText(x, y, hovered ? kHighlight : kWhite, text);
+  if (!hovered) return false;
+  G.hoverHot = 1;
+  return G.clickPending == 1;
+}

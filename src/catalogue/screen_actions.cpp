@@ -7,6 +7,8 @@
 #include "display/drawing.h"
 #include "display/resets.h"
 #include "persistence/commentary.h"
+#include "persistence/history.h"
+#include "catalogue/puzzle_codes.h"
 #include "platform/clock.h"
 #include "platform/page.h"
 #include "platform/screen.h"
@@ -39,6 +41,7 @@ void ScreenAction(int action) {
   if (action < 10 || action == 100) G.panelX = 800;
   switch (action) {
     case 1: {
+      RecordGameEnd(GameOutcome::Left, DailyPuzzlePlaying());
       G.currentScreen = kScreenBoard;
       const std::string title = G.gameTitle.str();
       const uint32_t variant = G.currentVariant;
@@ -67,12 +70,14 @@ void ScreenAction(int action) {
       for (auto& item : G.listBoxes[listAnagram].items) item.clear();
       break;
     case 16:
+      RecordGameEnd(GameOutcome::Left, DailyPuzzlePlaying());
       ResetGame();
       ResetBoard();
       StartJourney();
       break;
     case 33: G.currentScreen = kScreenBoard; break;
     case 100:
+      RecordGameEnd(GameOutcome::Left, DailyPuzzlePlaying());
       G.gameTitle.clear();
       G.travelMapShowing = 0;
       G.travelModeActive = 0;

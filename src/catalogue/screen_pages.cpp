@@ -93,6 +93,7 @@ void DrawScoresPage() {
   PlaceList(listScores, L() + 65, T + 90);
   ScrollButtons(listScores, L() + 15, T + 90, L() + 15, T + 290);
   if (PageButton(R() - 30, B - 20, 7)) ScreenAction(33);
+  if (TextButton(L() + 20, B - 30, "STATISTIQUES")) OpenStatisticsPage();
   if (PageButton(R() - 90, B - 20, 43)) RemoveSelected(listScores);
   if (PageButton(R() - 150, B - 20, 47)) {
     for (int i = 1; i <= 599; ++i) G.listBoxes[listScores].items[i].clear();

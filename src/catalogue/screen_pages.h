@@ -2,6 +2,8 @@
 // The panel pages of the screen state machine (screens 3 to 9 and the quit
 // confirmation), drawn and handled once per frame.
 #pragma once
+#include <string>
+#include <vector>
 
 #include "state/game_state.h"
 
@@ -18,6 +20,11 @@ void DrawQuitPage();
 bool DrawGameListExtras();
 void DrawCodePage();
 void DrawDailyResultPage();
+// The statistics page, its figures counted afresh when it opens.
+void OpenStatisticsPage();
+void DrawStatisticsPage();
+// The page's two lines of totals: games, wins, time; the daily streaks.
+std::vector<std::string> StatisticsSummary();
 // Keys and typed text while the code page shows; false on other pages.
 bool TypeCodeKey(int key);
 bool TypeCodeText(const std::string& latin1);

@@ -14,6 +14,8 @@
 #include "display/drawing.h"
 #include "display/sound.h"
 #include "persistence/commentary.h"
+#include "persistence/history.h"
+#include "catalogue/puzzle_codes.h"
 #include "persistence/saved_games.h"
 #include "platform/clock.h"
 #include "platform/page.h"
@@ -127,6 +129,7 @@ bool DrawToolbar() {
   const bool giveUpHit = ImageButtonHit({740, 540}, G.mousePos);
   if (giveUpHit && G.clickPending == 1) {
     if (G.gameWon || G.gameLost) return false;
+    RecordGameEnd(GameOutcome::GivenUp, DailyPuzzlePlaying());
     G.gameEndTick = Now();
     G.gameLost = 1;
     DropHeldLetters();
@@ -179,6 +182,7 @@ void RunScreen(int screen) {
     case kScreenQuit: DrawQuitPage(); break;
     case kScreenCode: DrawCodePage(); break;
     case kScreenDailyResult: DrawDailyResultPage(); break;
+    case kScreenStatistics: DrawStatisticsPage(); break;
     default: break;
   }
   if (!goOn || Form1.closed) return;

@@ -24,6 +24,7 @@ void ResetGame() {
   for (int i = 1; i <= 599; ++i) help.items[i].clear();
   help.top = 0;
   G.winHandled = 0;
+  G.gameRecorded = false;
   // Any other start, a restart too, is no longer the puzzle of the day.
   G.dailyDay = 0;
   G.dailyRecording = false;

@@ -269,3 +269,18 @@ std::vector<std::string> ListFolder(const std::string& folder, const std::string
   std::sort(names.begin(), names.end(), WindowsOrder);
   return names;
 }
+
+bool AppendText(const std::string& path, const std::string& text) {
+  const int fd = open(ResolvePath(path).c_str(), O_WRONLY | O_CREAT | O_APPEND | O_CLOEXEC, 0644);
+  if (fd < 0) return false;
+  size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = write(fd, text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) break;
+    done += static_cast<size_t>(n);
+  }
+  // Synced so that a crash right after leaves the line, and the lines before it, on disk.
+  const bool ok = done == text.size() && fsync(fd) == 0;
+  return close(fd) == 0 && ok;
+}

@@ -22,6 +22,8 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines, long lo
 std::string LinesText(const std::vector<std::string>& lines);
 // Writes lines with CR LF through a temporary name and a rename.
 bool WriteLines(const std::string& path, const std::vector<std::string>& lines);
+// Adds text at the end of the file (created when missing), synced to disk.
+bool AppendText(const std::string& path, const std::string& text);
 bool ReadBinary(const std::string& path, std::string& bytes, long long maxBytes = kMostFileBytes);
 // The file's size in bytes; -1 when it is not a readable regular file.
 long long FileSize(const std::string& path);

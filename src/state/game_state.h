@@ -30,6 +30,7 @@ enum ScreenNumber : int32_t {
   kScreenIncompleteSearch = 9,
   kScreenCode = 10,         // typing a puzzle code
   kScreenDailyResult = 11,  // the puzzle of the day won: time, score, share line
+  kScreenStatistics = 12,   // what the record of the games played says
   kScreenQuit = 100,
 };
 
@@ -309,6 +310,8 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   bool puzzleSeedKnown = false;
   // The day (yyyymmdd) whose puzzle of the day was started, 0 for none.
   int32_t dailyDay = 0;
+  // The game on the board has its line in the record of games played.
+  bool gameRecorded = false;
   bool dailyRecording = false;  // this run holds the day's record
   // What the code page says of the code typed (empty: nothing yet).
   std::string codeProblem;
