@@ -16,14 +16,13 @@ void RunCurrentGame() {
   if (Form2.Timer1Enabled && G.gameWon) StopPlayClock();
   G.cursorShape = kCursorDefault;
   const VariantEntry& variant = Variant(G.currentVariant);
-  if (variant.game != Game::None) RoutinesOf(variant.game).play(variant);
+  RoutinesOf(variant.game).play(variant);  // Game::None plays nothing
   KeepKeyCursor();
 }
 
 void CheckGameComplete() {
   if (G.gameLost) return;
-  const Game game = CurrentGame();
-  if (game != Game::None && RoutinesOf(game).solved()) G.gameWon = 1;
+  if (RoutinesOf(CurrentGame()).solved()) G.gameWon = 1;  // Game::None is never solved
 }
 
 void AbandonGame(const std::string& reason) {
