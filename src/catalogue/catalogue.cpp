@@ -2,7 +2,6 @@
 #include "catalogue/catalogue.h"
 
 #include "display/assets.h"
-#include "display/drawing.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
 #include "catalogue/puzzle_codes.h"
@@ -11,7 +10,6 @@
 #include "state/game_state.h"
 #include "persistence/history.h"
 #include "display/resets.h"
-#include "games/words_needed.h"
 #include "state/game_state.h"
 #include "state/variants.h"
 #include "words/word_store.h"
@@ -71,16 +69,6 @@ void StartVariant(uint8_t n) {
   LoadWordList(kFrenchWords);
   const uint8_t list = VariantWordList(n);
   if (list != kFrenchWords) LoadWordList(list);
-  // A list short of the words the variant draws would leave its routine
-  // drawing for ever: the player is told and goes back to the game list.
-  const std::string missing = MissingWordsOf(n);
-  if (!missing.empty()) {
-    LogProblem("liste de mots trop courte pour " + G.variantName[n] + " : " + missing);
-    ShowTimedMessage(2, 520, "Jeu impossible, liste de mots trop courte : " + missing);
-    G.currentVariant = 0;
-    G.currentScreen = kScreenGameList;
-    return;
-  }
   G.gameTitle = G.variantName[n];  // cut to 100 characters by the short string
   ChargeAide(n);
 }

@@ -184,8 +184,7 @@ TEST(HangmanGame, AThemeWithoutAWordOfTheLengthEndsTheGameWithAMessage) {
   h.Tick();
   EXPECT_EQ(G.currentScreen, 1);
   // Refused at its start with a log line; another variant of the theme goes on.
-  EXPECT_TRUE(h.LogHas("liste de mots trop courte pour PENDU 12 Lettres / ARBRES : 0 mot(s) de 12 lettres"));
-  EXPECT_EQ(G.currentVariant, 0u);
+  EXPECT_TRUE(h.LogHas("liste de mots trop courte : 0 mot(s) de 12 lettres"));
   h.WriteProgramFile("bin/Arbres.txt", "CHENE\r\nBOULEAU\r\n");
   StartVariant(109);  // ZERUZE 7 lettres
   h.Tick(3);
