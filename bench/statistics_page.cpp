@@ -31,7 +31,7 @@ void FillHistory() {
   harness = new Harness(HarnessOptions{true});
   harness->Start();
   harness->Run(4100);
-  std::string text = "historique 1\tdate\tvariante\tissue\tsecondes\tscore\tcode\tdefi\r\n";
+  std::string text = HistoryHeader() + "\r\n";
   for (int i = 0; i < 50000; ++i) {
     PlayedGame game;
     char when[32];

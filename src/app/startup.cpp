@@ -12,6 +12,7 @@
 #include "display/assets.h"
 #include "display/drawing.h"
 #include "display/log.h"
+#include "persistence/save_list.h"
 #include "persistence/commentary.h"
 #include "games/saved_words.h"
 #include "persistence/quick_save.h"
@@ -139,7 +140,7 @@ void TForm2::FormCreate() {
   ResetGame();
   FillCatalogue();
   FillBackgroundList();
-  FillSaveList();
+  ListSaves(0);  // the first page of the saves, those it cannot load with their reason
   LoadCardBack(G.cardBackIndex);
   G.travelMapShowing = 0;
   FileListBox3Directory = G.programDir + "music\\";

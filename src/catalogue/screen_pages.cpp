@@ -12,6 +12,7 @@
 #include "display/play_clock.h"
 #include "display/sound.h"
 #include "display/list_entries.h"
+#include "persistence/save_list.h"
 #include "persistence/save_pairs.h"
 #include "persistence/saved_games.h"
 #include "persistence/scores.h"
@@ -155,8 +156,9 @@ void DrawSavesPage() {
   PlaceList(listSaves, L() + 100, T + 100);
   ScrollButtons(listSaves, L() + 40, T + 100, L() + 40, T + 250);
   ListBox& saves = G.listBoxes[listSaves];
-  if (saves.selected > 0 && saves.selected <= 600) {
-    const std::string name = saves.items[saves.selected];
+  if (saves.selected > 0 && saves.selected <= 600 && SavesPageOfEntry(saves.items[saves.selected]) < 0) {
+    // A line of an unreadable save names it after its reason.
+    const std::string name = SaveNameOfEntry(saves.items[saves.selected]);
     const bool removeAsked = PageButton(R() - 150, B - 20, 43);
     if (removeAsked && !IsSafeFileName(name)) ShowTimedMessage(2, 520, "Sauvegarde au nom inutilisable : " + name);
     if (removeAsked && IsSafeFileName(name)) {
@@ -169,7 +171,7 @@ void DrawSavesPage() {
     }
     if (saves.selected > 0 && PageButton(R() - 90, B - 20, 31)) {
       G.currentScreen = kScreenBoard;
-      ResumeSavedGame(saves.items[saves.selected]);
+      ResumeSavedGame(SaveNameOfEntry(saves.items[saves.selected]));
     }
   }
   if (PageButton(R() - 30, B - 20, 7)) G.currentScreen = kScreenBoard;
@@ -177,6 +179,9 @@ void DrawSavesPage() {
   if (line > 0) {
     PlaySound(kSoundChoice);
     saves.selected = line + saves.top;
+    // "précédentes" and "suivantes" open their page of saves at once.
+    const int page = saves.selected <= 600 ? SavesPageOfEntry(saves.items[saves.selected]) : -1;
+    if (page >= 0) ListSaves(page);
   }
 }
 

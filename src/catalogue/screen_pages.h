@@ -23,8 +23,12 @@ void DrawDailyResultPage();
 // The statistics page, its figures counted afresh when it opens.
 void OpenStatisticsPage();
 void DrawStatisticsPage();
-// The page's two lines of totals: games, wins, time; the daily streaks.
+// The page's lines of totals: games, wins, time; the daily streaks; hints.
 std::vector<std::string> StatisticsSummary();
+// The table's lines as the page shows them (name, played, won, best time,
+// average of the last 10), and the family whose curve shows.
+std::vector<std::string> StatisticsTable();
+int StatisticsCurveFamily();
 // Keys and typed text while the code page shows; false on other pages.
 bool TypeCodeKey(int key);
 bool TypeCodeText(const std::string& latin1);

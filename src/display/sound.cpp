@@ -18,6 +18,9 @@ void LoadSounds() {
     // a sound output no wave loads, and nothing is wrong with the files.
     if (WaveLoad(n, path)) continue;
     if (!FileExists(path)) LogProblem("Fichier " + path + " absent. Non Chargé..");
+    else if (AudioFileTooLarge(path, kMostWaveBytes))
+      LogProblem("Fichier " + path + " trop grand (" + std::to_string(FileSize(path)) + " octets, au plus " +
+                 std::to_string(kMostWaveBytes) + "). Non Chargé..");
     else if (AudioReady()) LogProblem("Fichier " + path + " illisible. Non Chargé..");
     else Log("Fichier " + path + " non chargé (pas de sortie son)");
   }
@@ -49,7 +52,10 @@ void TForm1::lancemusique_aleatoire() {
   const std::string path = G.programDir + "music\\" + files[r];
   if (!musique.Open(path)) {
     // With a sound output, a piece that does not open is a file to mend.
-    if (AudioReady()) LogProblem("musique impossible à ouvrir : " + path);
+    if (AudioFileTooLarge(path, kMostMusicBytes))
+      LogProblem("musique trop grande (" + std::to_string(FileSize(path)) + " octets, au plus " +
+                 std::to_string(kMostMusicBytes) + ") : " + path);
+    else if (AudioReady()) LogProblem("musique impossible à ouvrir : " + path);
     else Log("musique impossible à ouvrir");
     return;
   }

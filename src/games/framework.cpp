@@ -7,6 +7,7 @@
 #include "display/resets.h"
 #include "games/game_routines.h"
 #include "games/keyboard_play.h"
+#include "games/words_needed.h"
 #include "state/forms.h"
 #include "state/game_state.h"
 #include "state/variants.h"
@@ -16,6 +17,13 @@ void RunCurrentGame() {
   if (Form2.Timer1Enabled && G.gameWon) StopPlayClock();
   G.cursorShape = kCursorDefault;
   const VariantEntry& variant = Variant(G.currentVariant);
+  // A list short of the words the variant draws would leave its routine
+  // drawing for ever: the game ends with a message before it is built.
+  const std::string missing = G.boardReady || G.gameTitle.empty() ? "" : MissingWordsOf(static_cast<int>(G.currentVariant));
+  if (!missing.empty()) {
+    AbandonGame("Jeu impossible, liste de mots trop courte : " + missing);
+    return;
+  }
   RoutinesOf(variant.game).play(variant);  // Game::None plays nothing
   KeepKeyCursor();
 }

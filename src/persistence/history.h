@@ -2,11 +2,16 @@
 // The record of every game played, CFG\historique.txt: one game a line,
 // tab-separated, under a header line naming the columns and the format
 // version. Lines are only ever appended; past kHistoryMostGames the oldest
-// tenth goes, the file then rewritten whole through a temporary name.
+// tenth goes, summed up per variant in "cumul" lines under the header, the
+// file then rewritten whole through a temporary name (one rename: a kill
+// leaves the old file or the new one, never a game counted twice).
 #pragma once
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
+
+#include "state/variants.h"
 
 enum class GameOutcome : uint8_t { Won, Lost, GivenUp, Left };
 
@@ -18,6 +23,18 @@ struct PlayedGame {
   int score = 0;
   std::string code;  // empty when the board's seed is not known
   bool daily = false;
+  // Hints used in the game: 0 until the hint code fills it; a line written
+  // before the column existed reads as 0.
+  int hints = 0;
+};
+
+// The games of one variant trimmed from the file, summed up.
+struct SummedGames {
+  int played = 0, won = 0;
+  long long seconds = 0;
+  int bestSeconds = -1, bestScore = 0;  // of the wins; -1: no win
+  std::string lastPlayed;               // "yyyy-mm-dd", empty when none
+  long long hints = 0;
 };
 
 inline constexpr size_t kHistoryMostGames = 50000;
@@ -30,10 +47,14 @@ std::string HistoryNow();
 void RecordGameEnd(GameOutcome outcome, bool daily);
 // The games recorded, oldest first, read from the file on first use.
 const std::vector<PlayedGame>& PlayedGames();
+// Per variant (index 1 ... 150), the games trimmed from the file.
+const std::array<SummedGames, kVariantCount + 1>& TrimmedGames();
 // Reads the file again (a test that changed it, another player prefix).
 void ForgetPlayedGames();
 // The file's line for a game, and back; false for a damaged line.
 std::string HistoryLine(const PlayedGame& game);
 bool ReadHistoryLine(const std::string& line, PlayedGame& game);
+// The file's header line.
+std::string HistoryHeader();
 // The history as CSV lines (';'-separated) for a spreadsheet.
 std::vector<std::string> HistoryCsv();

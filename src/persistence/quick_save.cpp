@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "persistence/save_list.h"
 #include "persistence/quick_save.h"
 
 #include <string>
@@ -28,7 +29,7 @@ void ResumeQuickSave(void (*load)(const std::string& name)) {
   G.resumedQuickSaveStamp = stamp;
   ListBox& saves = G.listBoxes[listSaves];
   for (int i = 1; i <= 599; ++i)
-    if (saves.items[i] == "Boss") {
+    if (SaveNameOfEntry(saves.items[i]) == "Boss") {
       RemoveEntry(listSaves, i);
       break;
     }

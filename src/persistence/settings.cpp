@@ -17,11 +17,17 @@
 
 static std::string SettingsPath() { return DataFolderPrefix() + "CFG\\favoris.vlk"; }
 
-// Reads "N1" ... "N15" of a section into items 1 ... of a list until a key
-// is missing; returns the first number not stored.
-static int ReadNumberedLines(const IniFile& ini, const std::string& section, int list, bool logEach) {
+// The score lines the file keeps: "N1" ... "N100" are written and read back,
+// so no score the file holds vanishes at the next start (reading stopped at
+// 15 before). The list itself holds up to 599 lines while the program runs.
+constexpr int kScoreLinesKept = 100;
+constexpr int kFavouriteLines = 15;
+
+// Reads "N1" ... "N<most>" of a section into items 1 ... of a list until a
+// key is missing; returns the first number not stored.
+static int ReadNumberedLines(const IniFile& ini, const std::string& section, int list, int most, bool logEach) {
   int i = 1;
-  for (; i <= 15; ++i) {
+  for (; i <= most; ++i) {
     const std::string value = ini.ReadString(section, "N" + std::to_string(i), "AUCUN");
     if (value == "AUCUN") break;
     G.listBoxes[list].items[i] = value;
@@ -68,8 +74,8 @@ void ChargeFavoris() {
 
   G.listBoxes[listScores].widthPx = 500;
   G.listBoxes[listCardBacks].selected = G.cardBackIndex;
-  G.listBoxes[listScores].itemCount = ReadNumberedLines(ini, "SCORES", listScores, false);
-  ReadNumberedLines(ini, "FAVORIS", listAnagram, true);
+  G.listBoxes[listScores].itemCount = ReadNumberedLines(ini, "SCORES", listScores, kScoreLinesKept, false);
+  ReadNumberedLines(ini, "FAVORIS", listAnagram, kFavouriteLines, true);
   G.countedQuickSaveStamp = ini.ReadString("PARAMETRES", "PartieRapideComptee", "");
 }
 
@@ -77,9 +83,11 @@ bool SauveFavoris() {
   ForceDirectories(DataFolderPrefix() + "CFG");  // made again if it went while the program ran
   IniFile ini(SettingsPath());
   const int count = CountEntries(listScores);
-  for (int n = 0; n <= 100; ++n)
+  for (int n = 0; n <= kScoreLinesKept; ++n)
     ini.WriteString("SCORES", "N" + std::to_string(n), count >= n ? G.listBoxes[listScores].items[n] : "");
   Log("Sauve " + std::to_string(count) + " scores");
+  if (count > kScoreLinesKept)
+    Log("scores : les " + std::to_string(kScoreLinesKept) + " plus récents sont gardés dans " + SettingsPath());
   ini.WriteInteger("PARAMETRES", "ImagedeFond", G.backgroundIndex);
   ini.WriteInteger("PARAMETRES", "Dosdescartes", G.cardBackIndex);
   ini.WriteBool("PARAMETRES", "boutondroit", G.checkBoxes[3].checked != 0);

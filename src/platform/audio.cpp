@@ -22,9 +22,9 @@ std::vector<int> played;
 Mix_Music* music = nullptr;
 bool musicStarted = false;
 
-bool StartsWith(const std::string& path, const std::string& magic, size_t offset = 0) {
+bool StartsWith(const std::string& path, const std::string& magic, long long cap, size_t offset = 0) {
   std::string bytes;
-  return ReadBinary(path, bytes) && bytes.size() >= offset + magic.size() && bytes.compare(offset, magic.size(), magic) == 0;
+  return ReadBinary(path, bytes, cap) && bytes.size() >= offset + magic.size() && bytes.compare(offset, magic.size(), magic) == 0;
 }
 
 void FreeMusic() {
@@ -48,6 +48,8 @@ void WakeTheLoop() {
 }
 
 }  // namespace
+
+bool AudioFileTooLarge(const std::string& path, long long cap) { return FileSize(path) > cap; }
 
 bool AudioInit(Backend requested) {
   backend = requested;
@@ -88,13 +90,14 @@ void AudioShutdown() {
 
 bool WaveLoad(int slot, const std::string& path) {
   if (backend == Backend::Headless) {
-    bool good = FileExists(path) && StartsWith(path, "RIFF") && StartsWith(path, "WAVE", 8);
+    bool good = FileExists(path) && !AudioFileTooLarge(path, kMostWaveBytes) &&
+                StartsWith(path, "RIFF", kMostWaveBytes) && StartsWith(path, "WAVE", kMostWaveBytes, 8);
     headlessWaves[slot] = good;
     return good;
   }
   if (!mixerOpen) return false;
   const std::string real = ResolvePath(path);
-  if (real.empty() || !FileExists(path)) return false;
+  if (real.empty() || !FileExists(path) || AudioFileTooLarge(path, kMostWaveBytes)) return false;
   Mix_Chunk* chunk = Mix_LoadWAV(real.c_str());
   if (!chunk) return false;
   auto old = chunks.find(slot);
@@ -130,14 +133,15 @@ bool MusicPlayer::Open(const std::string& path) {
   // ended piece left open would ask for a new one on every tick.
   fileName.clear();
   if (backend == Backend::Headless) {
-    if (!FileExists(path) || !StartsWith(path, "MThd")) return false;
+    if (!FileExists(path) || AudioFileTooLarge(path, kMostMusicBytes) || !StartsWith(path, "MThd", kMostMusicBytes))
+      return false;
     fileName = path;
     return true;
   }
   FreeMusic();
   if (!mixerOpen) return false;
   const std::string real = ResolvePath(path);
-  if (real.empty() || !FileExists(path)) return false;
+  if (real.empty() || !FileExists(path) || AudioFileTooLarge(path, kMostMusicBytes)) return false;
   music = Mix_LoadMUS(real.c_str());
   if (!music) return false;
   fileName = path;

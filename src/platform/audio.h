@@ -9,6 +9,14 @@
 
 #include "platform/screen.h"
 
+// SDL_mixer reads a wave or a piece whole: a file over its cap is refused
+// before it is opened (the shipped waves are under 250 KB, the pieces under
+// 10 KB).
+constexpr long long kMostWaveBytes = 4LL << 20;
+constexpr long long kMostMusicBytes = 1LL << 20;
+// True when the file at `path` is larger than `cap`.
+bool AudioFileTooLarge(const std::string& path, long long cap);
+
 bool AudioInit(Backend backend);
 void AudioShutdown();
 // False when no sound output could be opened: then no wave or piece loads.

@@ -8,6 +8,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/screens.h"
 #include "catalogue/screens_fixture.h"
+#include "persistence/saved_record_check.h"
 #include "state/forms.h"
 
 namespace {
@@ -79,6 +80,35 @@ TEST(SavesPage, ANameThatLeavesTheSaveFolderIsNotDeleted) {
   h.ClickAt(MenuProgram::PanelRightButton(-150, B - 20 - T));
   EXPECT_TRUE(Exists(h.dataPrefix + "CFG/x.sa1"));
   EXPECT_TRUE(Exists(h.dataPrefix + "CFG/x.sa2"));
+}
+
+TEST(SavesPage, EverySaveIsListedByPagesAndAnUnreadableOneWithItsReason) {
+  MenuProgram h;
+  const std::string saves = h.dataPrefix + "SAVE/";
+  std::filesystem::create_directories(saves);
+  for (int i = 0; i < 700; ++i) {
+    const std::string path = saves + "p" + std::to_string(1000 + i) + ".sa1";
+    WriteFileBytes(path, "");
+    std::filesystem::resize_file(path, sizeof(SavedImage));
+  }
+  WriteFileBytes(saves + "abime.sa1", "12345");
+  h.Open();
+  ListBox& list = G.listBoxes[listSaves];
+  EXPECT_EQ(list.items[1], "illisible : taille 5 octets : abime");
+  EXPECT_EQ(list.items[500], "p1498");
+  EXPECT_EQ(list.items[501], "suivantes : 501 \xe0 701");
+  h.ClickAt(MenuProgram::ButtonPoint(120, 540));
+  h.Settle();
+  list.top = 493;
+  h.ClickAt(ListLine(100, 100, 8));  // "suivantes"
+  EXPECT_EQ(list.items[1], "pr\xe9" "c\xe9" "dentes : 1 \xe0 500");
+  EXPECT_EQ(list.items[202], "p1699");
+  EXPECT_EQ(list.itemCount, 202);
+  h.ClickAt(ListLine(100, 100, 1));  // back to the first page
+  EXPECT_EQ(list.items[2], "p1000");
+  h.ClickAt(ListLine(100, 100, 1));
+  h.ClickAt(MenuProgram::PanelRightButton(-90, B - 20 - T));  // loading the unreadable one is refused, with its reason
+  EXPECT_TRUE(h.LogHas("abime.sa1 (taille 5 "));
 }
 
 TEST(PlayerPage, OnlyTheHeadsAfterTheFourthCanBeDeleted) {

@@ -26,6 +26,16 @@ TEST(Sound, NothingPlaysOrIsLoggedWithSoundsOff) {
   G.checkBoxes[1].checked = 1;
   PlaySound(3);
   EXPECT_EQ(WavesPlayed().size(), 1u);
+  // A wave and a piece over their caps are refused, each with a log line.
+  h.WriteProgramFile("Sons/4.wav", kWave + std::string(kMostWaveBytes, '\0'));
+  h.WriteProgramFile("music/A.mid", kMidi + std::string(kMostMusicBytes, '\0'));
+  LoadSounds();
+  Form2.FileListBox3Directory = G.programDir + "music\\";
+  Form2.FileListBox3Mask = "*.mid";
+  Form1.lancemusique_aleatoire();
+  EXPECT_TRUE(h.LogHas("4.wav trop grand"));
+  EXPECT_TRUE(h.LogHas("musique trop grande"));
+  EXPECT_TRUE(Form1.musique.fileName.empty());
 }
 
 TEST(Music, TheLastPieceOfTheListNeverPlays) {

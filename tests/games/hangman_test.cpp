@@ -183,6 +183,13 @@ TEST(HangmanGame, AThemeWithoutAWordOfTheLengthEndsTheGameWithAMessage) {
   EXPECT_EQ(G.messageShowing, 1);
   h.Tick();
   EXPECT_EQ(G.currentScreen, 1);
+  // Refused at its start with a log line; another variant of the theme goes on.
+  EXPECT_TRUE(h.LogHas("liste de mots trop courte : 0 mot(s) de 12 lettres"));
+  h.WriteProgramFile("bin/Arbres.txt", "CHENE\r\nBOULEAU\r\n");
+  StartVariant(109);  // ZERUZE 7 lettres
+  h.Tick(3);
+  EXPECT_EQ(G.currentVariant, 109u);
+  EXPECT_EQ(G.gameTitle.str(), G.variantName[109]);
 }
 
 TEST(ProverbHangman, AMissingProverbFileEndsTheGameWithAMessage) {

@@ -15,18 +15,18 @@ TEST(Settings, AFirstRunGivesTheDefaultPlayerWithSoundsAndMusicOn) {
   EXPECT_EQ(G.checkBoxes[2].checked, 1);
 }
 
-TEST(Settings, AbsentSwitchesStartOffAndFifteenScoresAtMostAreRead) {
+TEST(Settings, AbsentSwitchesStartOffAndTheHundredScoresWrittenAreRead) {
   Harness h;
   std::string file = "[PARAMETRES]\r\nIMAGEDEFOND=3\r\nnom=Zoé\r\n[SCORES]\r\n";
-  for (int i = 1; i <= 16; ++i) file += "N" + std::to_string(i) + "=ligne " + std::to_string(i) + "\r\n";
+  for (int i = 1; i <= 101; ++i) file += "N" + std::to_string(i) + "=ligne " + std::to_string(i) + "\r\n";
   WriteFileBytes(h.dataPrefix + "CFG/favoris.vlk", file);
   ASSERT_TRUE(h.Start());
   EXPECT_EQ(G.checkBoxes[1].checked, 0);
   EXPECT_EQ(G.checkBoxes[2].checked, 0);
   EXPECT_EQ(G.backgroundIndex, 3);
   EXPECT_EQ(G.playerName.str(), "Zoé");
-  EXPECT_EQ(G.listBoxes[listScores].items[15], "ligne 15");
-  EXPECT_EQ(G.listBoxes[listScores].items[16], "");
+  EXPECT_EQ(G.listBoxes[listScores].items[100], "ligne 100");
+  EXPECT_EQ(G.listBoxes[listScores].items[101], "");
 }
 
 TEST(Settings, AScoreLineReadingAucunEndsTheList) {
