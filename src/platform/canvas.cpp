@@ -199,6 +199,19 @@ void Canvas::RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int corn
   impl_->FillAndStroke();
 }
 
+void Canvas::Line(int x1, int y1, int x2, int y2) {
+  if (Noted(impl_->StyleKey(6).Add(x1).Add(y1).Add(x2).Add(y2).value(), [=](Canvas& c) { c.Line(x1, y1, x2, y2); }))
+    return;
+  cairo_t* cr = impl_->cr;
+  cairo_new_path(cr);
+  cairo_move_to(cr, x1 + 0.5, y1 + 0.5);
+  cairo_line_to(cr, x2 + 0.5, y2 + 0.5);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  SetSource(cr, impl_->penColour);
+  cairo_set_line_width(cr, std::max(impl_->penWidth, 1));
+  cairo_stroke(cr);
+}
+
 void Canvas::Ellipse(int x1, int y1, int x2, int y2) {
   if (Noted(impl_->StyleKey(5).Add(x1).Add(y1).Add(x2).Add(y2).value(),
             [=](Canvas& c) { c.Ellipse(x1, y1, x2, y2); }))
