@@ -63,7 +63,7 @@ uint64_t StateFingerprint() {
     f.Add(static_cast<uint32_t>(v));
   for (int v : {int(G.messageShowing), int(G.messageSeen), int(G.lettersHeld), int(G.heldHorizontal),
                 int(G.blinkPhase), int(G.endSoundPlayed), int(G.dataFoldersReady), int(G.settingsFailureTold),
-                int(G.interfaceLoaded)})
+                int(G.interfaceLoaded), int(G.colourScheme)})
     f.Add(static_cast<uint64_t>(v));
   f.Add(G.messageText);
   f.Add(G.messageTick);

@@ -7,6 +7,7 @@
 #include "catalogue/screen_actions.h"
 #include "catalogue/catalogue.h"
 #include "display/assets.h"
+#include "display/colour_scheme.h"
 #include "display/drawing.h"
 #include "catalogue/picture_import.h"
 #include "display/play_clock.h"
@@ -76,6 +77,12 @@ void DrawOptionsPage() {
   ScrollButtons(listBackgrounds, L() + 40, T + 100, L() + 40, T + 200);
   PageCheckBox(1, L() + 60, T + 360, Comment(73));
   PageCheckBox(2, L() + 60, T + 335, Comment(74));
+  Text(L() + 100, T + 255, "Couleurs :");
+  if (TextButton(L() + 100, T + 275, Scheme().name)) {
+    G.colourScheme = static_cast<uint8_t>(NextScheme(G.colourScheme));
+    LoadSchemePictures();
+    PlaySound(kSoundChoice);
+  }
   if (PageButton(R(), B - 20, 7)) ScreenAction(33);
   const int line = ClickedLine(listBackgrounds);
   if (line > 0 && !G.travelMapShowing) {

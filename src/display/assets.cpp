@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "display/colour_scheme.h"
 #include "display/drawing.h"
 #include "display/log.h"
 #include "display/sound.h"
@@ -19,11 +20,16 @@ namespace {
 
 constexpr uint32_t kPureBlue = 0xFF0000;
 
-// Loads numbered pictures "folder\0.bmp" ... into a sprite list, keyed on
-// pure blue; a missing or unreadable file is logged and its slot stays empty.
+// Loads numbered pictures "bitmaps\folder\0.bmp" ... into a sprite list,
+// keyed on pure blue; a missing or unreadable file is logged and its slot
+// stays empty. The colour scheme's own picture, made beside the others in
+// "bitmaps\<scheme>\folder\", is taken where there is one.
 void LoadNumbered(ImageList& list, const std::string& folder, int last) {
+  const std::string schemeFolder = Scheme().pictureFolder;
   for (int n = 0; n <= last; ++n) {
-    const std::string path = G.programDir + folder + std::to_string(n) + ".bmp";
+    const std::string name = folder + "\\" + std::to_string(n) + ".bmp";
+    const std::string own = G.programDir + "bitmaps\\" + schemeFolder + "\\" + name;
+    const std::string path = !schemeFolder.empty() && FileExists(own) ? own : G.programDir + "bitmaps\\" + name;
     Picture& picture = list[n];
     picture.transparent = true;
     picture.transparentColour = kPureBlue;
@@ -79,11 +85,15 @@ bool TryHead(const std::string& path, const char* okLog) {
 }  // namespace
 
 void LoadAllPictures() {
-  LoadNumbered(Form2.DXImageList2, "bitmaps\\pendu\\", 53);
-  LoadNumbered(Form1.DXImageList3, "bitmaps\\Slots\\", 13);
-  LoadNumbered(Form1.DXImageList4, "bitmaps\\Interface\\", 63);
+  LoadNumbered(Form2.DXImageList2, "pendu", 53);
+  LoadSchemePictures();
   LoadSounds();
   LoadBackground(50);
+}
+
+void LoadSchemePictures() {
+  LoadNumbered(Form1.DXImageList3, "Slots", 13);
+  LoadNumbered(Form1.DXImageList4, "Interface", 63);
 }
 
 void LoadBackground(int n) {

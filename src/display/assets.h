@@ -5,6 +5,8 @@
 #include <string>
 
 void LoadAllPictures();
+// The tiles, fonts and interface pictures of the colour scheme in use.
+void LoadSchemePictures();
 // Remembers n in G.currentBackground; the player's choice (backgroundIndex)
 // is left alone, so the title pictures never become it.
 void LoadBackground(int n);

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "display/colour_scheme.h"
 #include "display/log.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
@@ -20,11 +21,6 @@
 namespace {
 
 constexpr uint32_t kPureBlue = 0xFF0000;
-// The figures a game is played with: deep blue code numbers, deep red sums,
-// both on white.
-constexpr uint32_t kCodeInk = 0xC80000;
-constexpr uint32_t kSumInk = 0x0000C8;
-constexpr uint32_t kFigureBacking = 0xFFFFFF;
 
 Picture& Slot(int n) { return Form1.DXImageList3[n]; }
 Picture& Interface(int n) { return Form1.DXImageList4[n]; }
@@ -44,6 +40,16 @@ void KeyTheBigSheets() {
     Slot(n).transparent = true;
     Slot(n).transparentColour = kPureBlue;
   }
+}
+
+// A bar under highlighted text, so that it never tells itself from plain
+// text by its colour alone.
+void Underline(int x1, int x2, int y) {
+  Canvas canvas(ThePage());
+  canvas.SetPen(Scheme().litUnderline, 1);
+  canvas.SetBrushColour(Scheme().litUnderline);
+  canvas.Rectangle(x1, y, x2, y + 2);
+  canvas.Release();
 }
 
 // Real-number positions (the list thumb, the head's width) are rounded to the
@@ -67,6 +73,7 @@ bool DrawTileText(int x, int y, int32_t colour, const std::string& text, int sty
     const int glyph = GlyphOf(text[i - 1]);
     if (style < 1) {
       DrawBigGlyph(x + 18 * i, y, glyph, colour != kWhite);
+      if (colour != kWhite && glyph > 0) Underline(x + 18 * i + 2, x + 18 * i + 21, y + 30);
       continue;
     }
     const int tx = x + 31 * (i - 1);
@@ -82,6 +89,7 @@ bool DrawTileText(int x, int y, int32_t colour, const std::string& text, int sty
       if (pickable && CurrentGame() == Game::DeconstructedGrid) G.cursorShape = kCursorHand;
     }
     DrawBigGlyph(tx, y, glyph, colour != kWhite);
+    if (colour != kWhite && glyph > 0) Underline(tx + 2, tx + 21, y + 28);
   }
   return hovered;
 }
@@ -94,6 +102,7 @@ void DrawMediumText(int x, int y, int32_t colour, const std::string& text) {
     DrawPictureRect(ThePage(), sheet, {20 * c - 3, 26 * r + 6, 20 * c + 15, 26 * r + 29},
                     x + 15 * static_cast<int>(i), y, sheet.transparent);
   }
+  if (colour != kWhite && !text.empty()) Underline(x + 16, x + 15 * static_cast<int>(text.size()) + 16, y + 22);
 }
 
 // Draws `length` characters of the small font; the list boxes cut their lines
@@ -135,8 +144,27 @@ void DrawBoard() {
       const Point p = PointOfCell({x, y});
       const int32_t colour = G.boardCellColour[CellIndex(x, y)];
       if (letter != '*') DrawTileText(p.x, p.y, colour, std::string(1, static_cast<char>(letter)), CellState(x, y));
-      else if (CellState(x, y) == kCellBlack) DrawTileText(p.x, p.y, colour, " ", 3);
+      if (letter != '*' && colour == kWrongLetter) DrawWrongLetterMark(p);
+      if (letter == '*' && CellState(x, y) == kCellBlack) DrawTileText(p.x, p.y, colour, " ", 3);
     }
+}
+
+void DrawWrongLetterMark(Point p) {
+  // A dark edge under the stroke keeps it apart from any tile or letter.
+  Canvas canvas(ThePage());
+  canvas.SetPen(0x000000, 5);
+  canvas.Line(p.x - 1, p.y + 30, p.x + 23, p.y + 6);
+  canvas.SetPen(Scheme().wrongStroke, 3);
+  canvas.Line(p.x - 1, p.y + 30, p.x + 23, p.y + 6);
+  canvas.Release();
+}
+
+void DrawPlacedMark(Point p) {
+  Canvas canvas(ThePage());
+  canvas.SetBrushClear();
+  canvas.SetPen(Scheme().placedRing, 2);
+  canvas.Ellipse(p.x - 2, p.y + 5, p.x + 26, p.y + 33);
+  canvas.Release();
 }
 
 // A letter in a cell that shows a figure is drawn small, in the lower right
@@ -149,12 +177,13 @@ static void DrawLetterBesideFigure(int x, int y) {
   Draw(Slot(style + 1), p.x - 3, p.y + 4);  // the tile again, over the big letter
   const char c = static_cast<char>(letter);
   DrawSmallChars(p.x + 3, p.y + 15, kWhite, &c, 1);
+  if (G.boardCellColour[CellIndex(x, y)] == kWrongLetter) DrawWrongLetterMark(p);
 }
 
 // The figures of a cell, in a box at the upper left of its tile.
 static void DrawCellFigures(int x, int y, uint32_t ink) {
   const Point p = PointOfCell({x, y});
-  DrawFigures(ThePage(), p.x - 2, p.y + 5, G.answerGridA[CellIndex(x, y)], ink, kFigureBacking);
+  DrawFigures(ThePage(), p.x - 2, p.y + 5, G.answerGridA[CellIndex(x, y)], ink, Scheme().figureBacking);
 }
 
 void DrawCodeNumbers() {
@@ -162,7 +191,7 @@ void DrawCodeNumbers() {
     for (int x = 1; x <= 20; ++x)
       if (CellState(x, y) == kCellOpen && G.boardLetters[CellIndex(x, y)] != '*') {
         DrawLetterBesideFigure(x, y);
-        DrawCellFigures(x, y, kCodeInk);
+        DrawCellFigures(x, y, Scheme().codeInk);
       }
 }
 
@@ -173,7 +202,7 @@ void DrawSumNumbers() {
         // The sums stand on the background picture, the values on the
         // palette tiles: the box reads on both.
         DrawLetterBesideFigure(x, y);
-        DrawCellFigures(x, y, kSumInk);
+        DrawCellFigures(x, y, Scheme().sumInk);
       }
 }
 
@@ -254,7 +283,11 @@ void DrawCard(int x, int y, int picture) {
   Draw(Form2.DXImageList2[picture], x, y);
 }
 
-void DrawBackground() { Draw(Form1.DXImageList2[0], 0, 0); }
+// High contrast shows no photograph: the games and pages stand on black.
+void DrawBackground() {
+  if (Scheme().plainBacking) ClearPage(ThePage(), Scheme().backing);
+  else Draw(Form1.DXImageList2[0], 0, 0);
+}
 
 void DrawHead(Point position, int height) {
   Picture& head = Form1.DXImageList2[1];
@@ -263,7 +296,18 @@ void DrawHead(Point position, int height) {
                  {position.x, position.y, position.x + RoundHalfEven(height * 8.0 / 9.0), position.y + height});
 }
 
-void DrawWindowFrame(int x, int y) { Draw(Form1.DXImageList2[2], x - 30, y); }
+void DrawWindowFrame(int x, int y) {
+  if (!Scheme().plainBacking) {
+    Draw(Form1.DXImageList2[2], x - 30, y);
+    return;
+  }
+  // The picture frame's place, a plain panel inside a border.
+  Canvas canvas(ThePage());
+  canvas.SetPen(Scheme().panelEdge, 3);
+  canvas.SetBrushColour(Scheme().backing);
+  canvas.Rectangle(x - 20, y + 5, x + 552, y + 418);
+  canvas.Release();
+}
 void DrawPanel() { Draw(Interface(59), 240, 200); }
 void DrawPawn(Point position) { Draw(Interface(42), position.x, position.y); }
 void DrawEraser(int x, int y) { Draw(Slot(4), x, y); }
@@ -397,7 +441,7 @@ void DrawHeldLetters() {
       return;
     }
     Canvas canvas(ThePage());
-    canvas.SetPen(0x008000, 2);
+    canvas.SetPen(Scheme().selectionBand, 2);
     canvas.SetBrushClear();
     if (py < sy + 33 || px + 25 < sx + 4) canvas.RoundRect(sx + 4, sy + 8, px, sy + 29, 10, 10);
     else canvas.RoundRect(sx + 4, sy + 8, sx + 25, py, 10, 10);

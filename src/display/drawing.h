@@ -11,6 +11,7 @@
 
 constexpr int32_t kWhite = 0xffff;     // normal text
 constexpr int32_t kHighlight = 255;    // hovered, selected or solution text
+constexpr int32_t kWrongLetter = 254;  // a cell's letter was wrong: drawn lit and struck through
 
 // Big font. Style < 1: plain letters at x + 18 i; style >= 1: each letter on a
 // tile at x + 31 (i - 1). True when the pointer is over the tiled word.
@@ -21,6 +22,10 @@ void DrawSmallText(int x, int y, int32_t colour, const std::string& text);
 void DrawCentredTileText(int y, const std::string& text);
 void DrawCentredMediumText(int y, const std::string& text);
 void DrawBoard();
+// A stroke across the tile drawn at the cell's point: its letter is wrong.
+void DrawWrongLetterMark(Point cellPoint);
+// A ring round the tile drawn at the cell's point: its letter is in place.
+void DrawPlacedMark(Point cellPoint);
 void DrawCodeNumbers();
 void DrawSumNumbers();
 void DrawListBox(int list);

@@ -1,15 +1,16 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The travel map grid: 14 x 8 squares of 50 pixels over the map picture, the
-// pawn's neighbours outlined in green, the one under the pointer in red.
+// pawn's neighbours outlined (green in the normal colours), the one under the
+// pointer in another colour (red).
 #include <string>
 
+#include "display/colour_scheme.h"
 #include "display/drawing.h"
 #include "platform/canvas.h"
 #include "platform/page.h"
 #include "state/game_state.h"
 
 namespace {
-constexpr uint32_t kSilver = 0xC0C0C0, kGreen = 0x008000, kRed = 0x0000FF;
 // The destination's frame: gold on a black edge, unlike the silver grid.
 constexpr uint32_t kGoalGold = 0x00C8FF, kGoalEdge = 0x000000;
 
@@ -30,7 +31,7 @@ void DrawTravelMapGrid() {
       for (int r = 0; r <= 7; ++r) {
         const int left = 50 + 50 * c, top = 100 + 50 * r;
         const bool green = NextToPawn(c, r);
-        canvas.SetPen(green ? kGreen : kSilver, 1);
+        canvas.SetPen(green ? Scheme().travelNear : Scheme().travelFar, 1);
         const bool start = c == G.journeyStartX && r == G.journeyStartY;
         const bool destination = c == G.destinationX && r == G.destinationY;
         canvas.Rectangle(left, top, left + 50, top + 50);
@@ -40,7 +41,7 @@ void DrawTravelMapGrid() {
           canvas.Rectangle(left + 5, top + 5, left + 45, top + 45);
           canvas.SetPen(kGoalGold, 3);
           canvas.Rectangle(left + 5, top + 5, left + 45, top + 45);
-          canvas.SetPen(green ? kGreen : kSilver, 1);
+          canvas.SetPen(green ? Scheme().travelNear : Scheme().travelFar, 1);
         }
         if (!green) continue;
         const int px = G.mousePos.x, py = G.mousePos.y;
@@ -48,7 +49,7 @@ void DrawTravelMapGrid() {
           G.hoveredSquareX = c;
           G.hoveredSquareY = r;
           hovered = true;
-          canvas.SetPen(kRed, 1);
+          canvas.SetPen(Scheme().travelHovered, 1);
           canvas.Rectangle(left, top, left + 50, top + 50);
         }
         if (BlinkPhaseShown()) canvas.Ellipse(left + 15, top + 15, left + 35, top + 35);

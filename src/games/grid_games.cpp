@@ -58,12 +58,15 @@ void MarkPalette(int row) {
     }
 }
 
-void ShowSolution(int size, int firstRow, SolutionPlane plane) {
+void ShowSolution(int size, int firstRow, SolutionPlane plane, bool markWrong) {
   for (int x = 1; x <= size; ++x)
     for (int y = firstRow; y < firstRow + size; ++y) {
       const int at = CellIndex(x, y);
       const int32_t letter = plane == SolutionPlane::kA ? G.answerGridA[at] : G.answerGridB[at];
-      G.boardCellColour[at] = 255;
+      // A letter the player had wrong stays struck through under the
+      // solution's, every tick the solution shows.
+      const bool wrong = markWrong && G.boardLetters[at] != ' ' && G.boardLetters[at] != '*' && G.boardLetters[at] != letter;
+      if (wrong || G.boardCellColour[at] != kWrongLetter) G.boardCellColour[at] = wrong ? kWrongLetter : kHighlight;
       G.boardLetters[at] = static_cast<uint8_t>(letter);
     }
 }

@@ -46,7 +46,9 @@ void LiftBoardAboveToolbar(int lastRow);
 enum class SolutionPlane { kA, kB };
 // Shows the solution over the size x size cells from (1, firstRow): every
 // cell takes the plane's letter, in the solution colour.
-void ShowSolution(int size, int firstRow, SolutionPlane plane);
+// markWrong: the player's letters that differ from the solution are struck
+// through (not in games whose letters the player never wrote).
+void ShowSolution(int size, int firstRow, SolutionPlane plane, bool markWrong = true);
 
 // Screen position of line `index` (from 0) of the word list beside the grid:
 // thirty lines at x = 500 from y = 75, every later line at x = 650, starting

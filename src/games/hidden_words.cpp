@@ -6,6 +6,7 @@
 // the game is won once every word is found.
 #include <string>
 
+#include "display/colour_scheme.h"
 #include "display/drawing.h"
 #include "display/sound.h"
 #include "games/game_routines.h"
@@ -97,9 +98,14 @@ void DrawFoundWordFrame(const std::string& entry) {
   const bool down = entry[0] == entry[2], across = entry[1] == entry[3];
   Canvas canvas(ThePage());
   canvas.SetBrushClear();
-  canvas.SetPen(down ? 0xFF0000 : 0x0000FF, 2);
-  if (down) canvas.RoundRect(p1.x + 3, p1.y + 7, p2.x + 24, p2.y + 29, 10, 10);
-  if (across) canvas.RoundRect(p1.x + 3, p1.y + 8, p2.x + 20, p2.y + 29, 10, 10);
+  canvas.SetPen(down ? Scheme().downFrame : Scheme().acrossFrame, 2);
+  // A found word's frame is doubled, the selection's band is single: the
+  // two never tell themselves apart by colour alone.
+  for (int inset : {0, -3}) {
+    if (down) canvas.RoundRect(p1.x + 3 + inset, p1.y + 7 + inset, p2.x + 24 - inset, p2.y + 29 - inset, 10, 10);
+    if (across) canvas.RoundRect(p1.x + 3 + inset, p1.y + 8 + inset, p2.x + 20 - inset, p2.y + 29 - inset, 10, 10);
+    canvas.SetPen(down ? Scheme().downFrame : Scheme().acrossFrame, 1);
+  }
   canvas.Release();
 }
 
@@ -127,7 +133,7 @@ void PlayHiddenWords(int size, const std::string& gridFile) {
     DrawSmallText(at.x, at.y, IsFound(entry) ? kHighlight : kWhite, WordOf(entry));
   }
   // The filler letters vanish: a black square's '*' is not drawn on an open cell.
-  if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kA);
+  if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kA, false);
   if (!G.gameLost && found == entries) G.gameWon = 1;
 }
 

@@ -98,6 +98,14 @@ bool JudgeRow(int row, const std::string& guess, int length) {
   return true;
 }
 
+// A letter in its place is ringed as well as on a plain tile, so no player
+// has to tell the two tiles apart by their colour.
+void DrawPlacedRings(int length) {
+  for (int y = kFirstRow; y < kFirstRow + kRows; ++y)
+    for (int x = kFirstColumn; x < kFirstColumn + length; ++x)
+      if (CellState(x, y) == kCellPlain && G.boardLetters[CellIndex(x, y)] != ' ') DrawPlacedMark(PointOfCell({x, y}));
+}
+
 }  // namespace
 
 void PlayWordRows(int length) {
@@ -119,6 +127,7 @@ void PlayWordRows(int length) {
   if (G.gameLost) PlaceAcross(kFirstColumn, kFirstRow + kRows - 1, G.wordSlots[kWordSlot].str());
   CheckGameComplete();
   DrawBoard();
+  DrawPlacedRings(length);
 }
 
 bool WordRowsSolved() { return SlotsEqual(kWordSlot, kGuessSlot); }

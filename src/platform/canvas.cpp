@@ -206,6 +206,7 @@ void Canvas::Line(int x1, int y1, int x2, int y2) {
   cairo_new_path(cr);
   cairo_move_to(cr, x1 + 0.5, y1 + 0.5);
   cairo_line_to(cr, x2 + 0.5, y2 + 0.5);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
   SetSource(cr, impl_->penColour);
   cairo_set_line_width(cr, std::max(impl_->penWidth, 1));
   cairo_stroke(cr);

@@ -27,7 +27,7 @@ class Canvas {
   void Rectangle(int x1, int y1, int x2, int y2);
   void RoundRect(int x1, int y1, int x2, int y2, int cornerWidth, int cornerHeight);
   void Ellipse(int x1, int y1, int x2, int y2);
-  // A straight line in the pen, from (x1, y1) to (x2, y2).
+  // A straight line in the pen, from the centre of one pixel to another's.
   void Line(int x1, int y1, int x2, int y2);
   // Ends this drawing batch; pending drawing reaches the page.
   void Release();

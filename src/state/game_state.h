@@ -342,6 +342,7 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   // this size (0 x 0: none kept yet, the first window's size).
   bool windowFullScreen = true;
   int32_t windowWidth = 0, windowHeight = 0;
+  uint8_t colourScheme = 0;  // ColourScheme: normal, colour-blind, high contrast
   ListBox listBoxes[10];
   std::array<std::string, kVariantCount + 1> variantName;
   std::array<std::string, 201> helpFileName;

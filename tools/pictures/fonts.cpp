@@ -175,14 +175,33 @@ static void DrawGlyph(cairo_t* cr, const FontLayout& f, int glyph, const GlyphCo
   }
 }
 
-Image GlyphSheet(const FontLayout& f, bool highlight) {
-  // Normal text is white on a dark edge; highlighted text (hovered, wrong,
-  // solution) is a warm red-orange, far from the white at a glance.
-  GlyphColours normal = {0xFFFFFF, 0xD8E0EC, 0x181420};
-  GlyphColours lit = {0xFFC850, 0xF03C28, 0x2A0808};
+// Normal text is white on a dark edge; highlighted text (hovered, wrong,
+// solution) is a warm red-orange, far from the white at a glance. The
+// colour-blind scheme lights text orange to vermilion, which stays apart
+// from white under every colour-vision deficiency; high contrast draws flat
+// white, edged in white so that it is bold even on the blue of a lit line,
+// and amber on a black edge, each above 7:1 on black.
+static const GlyphColours kSchemeGlyphs[3][2] = {
+    {{0xFFFFFF, 0xD8E0EC, 0x181420}, {0xFFC850, 0xF03C28, 0x2A0808}},
+    {{0xFFFFFF, 0xD8E0EC, 0x181420}, {0xFFB000, 0xD55E00, 0x200800}},
+    {{0xFFFFFF, 0xFFFFFF, 0xFFFFFF}, {0xFFB000, 0xFFB000, 0x000000}},
+};
+
+Image GlyphSheet(const FontLayout& f, bool highlight, int scheme) {
   Canvas canvas(f.sheetW, f.sheetH);
-  for (int g = 0; g < 224; ++g) DrawGlyph(canvas.cr, f, g, highlight ? lit : normal);
+  for (int g = 0; g < 224; ++g) DrawGlyph(canvas.cr, f, g, kSchemeGlyphs[scheme][highlight ? 1 : 0]);
   return KeyedImage(canvas.surface);
+}
+
+// The sheets a colour scheme draws again in its own folder.
+static void MakeSchemeFonts(Output& out, int scheme) {
+  const std::string folder = kSchemeFolders[scheme];
+  out.Save(folder + "Slots/0.bmp", GlyphSheet(kBigFont, true, scheme));
+  out.Save(folder + "Slots/11.bmp", GlyphSheet(kMediumFont, true, scheme));
+  if (scheme != 2) return;
+  out.Save(folder + "Slots/1.bmp", GlyphSheet(kBigFont, false, scheme));
+  out.Save(folder + "Slots/12.bmp", GlyphSheet(kMediumFont, false, scheme));
+  out.Save(folder + "Interface/26.bmp", GlyphSheet(kSmallFont, false, scheme));
 }
 
 // Text laid out the way the game copies glyphs: the rectangle of each
@@ -207,6 +226,8 @@ void BlitText(Image& target, const Image& sheet, const FontLayout& f, int x, int
 }
 
 void MakeFonts(Output& out) {
+  MakeSchemeFonts(out, 1);
+  MakeSchemeFonts(out, 2);
   Image bigNormal = GlyphSheet(kBigFont, false), bigLit = GlyphSheet(kBigFont, true);
   Image mediumNormal = GlyphSheet(kMediumFont, false), mediumLit = GlyphSheet(kMediumFont, true);
   Image small = GlyphSheet(kSmallFont, false);

@@ -26,6 +26,6 @@ struct GlyphRect {
 extern const FontLayout kBigFont, kMediumFont, kSmallFont;
 GlyphRect SourceRect(const FontLayout& f, int glyph);
 uint32_t GlyphCodePoint(int code);
-Image GlyphSheet(const FontLayout& f, bool highlight);
+Image GlyphSheet(const FontLayout& f, bool highlight, int scheme = 0);
 void BlitText(Image& target, const Image& sheet, const FontLayout& f, int x, int y, const std::string& latin1,
               int pitch, bool keyed);

@@ -40,6 +40,11 @@ void CentredText(cairo_t* cr, const std::string& utf8, double cx, double baselin
 void OutlinedText(cairo_t* cr, const std::string& utf8, double cx, double baseline, double size,
                   const std::string& face, cairo_pattern_t* fill, uint32_t outline, double outlineWidth);
 
+// The colour schemes' own picture folders under bitmaps/, as the game's
+// loader names them (src/display/colour_scheme.cpp): normal, colour-blind,
+// high contrast. A picture a scheme does not remake is the normal one.
+constexpr const char* kSchemeFolders[3] = {"", "daltonisme/", "contraste/"};
+
 void MakeFonts(Output& out);
 void MakeTiles(Output& out);
 void MakeInterface(Output& out);

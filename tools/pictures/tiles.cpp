@@ -13,6 +13,7 @@ constexpr int kFace = 28;
 
 struct FaceColours {
   uint32_t top, bottom, outline, light, dark;
+  double border = 1;  // the outline's width
 };
 
 Image TileFace(const FaceColours& c) {
@@ -21,7 +22,7 @@ Image TileFace(const FaceColours& c) {
   RoundedRect(cr, 0, 0, kFace, kFace, 4);
   SetRgb(cr, c.outline);
   cairo_fill(cr);
-  RoundedRect(cr, 1, 1, kFace - 2, kFace - 2, 3);
+  RoundedRect(cr, c.border, c.border, kFace - 2 * c.border, kFace - 2 * c.border, 3);
   cairo_pattern_t* g = VerticalGradient(1, kFace - 1, c.top, c.bottom);
   cairo_set_source(cr, g);
   cairo_fill(cr);
@@ -100,9 +101,34 @@ Image Sign(bool plus) {
   return KeyedImage(canvas.surface);
 }
 
+// High contrast: flat black faces that white and amber letters read on at
+// 21:1 and 11:1, told apart by their borders: a thick amber one for the
+// given letters (a ZERUZE letter in place), white for the palette and the
+// open cells; black squares are plain grey.
+void MakeHighContrastTiles(Output& out) {
+  const FaceColours given = {0x000000, 0x000000, 0xFFB000, 0x000000, 0x000000, 3};
+  const FaceColours palette = {0x000000, 0x000000, 0xFFFFFF, 0x000000, 0x000000, 2};
+  const FaceColours black = {0x909090, 0x909090, 0x000000, 0x909090, 0x909090, 1};
+  const FaceColours open = {0x000000, 0x000000, 0xFFFFFF, 0x000000, 0x000000, 1};
+  const std::string folder = std::string(kSchemeFolders[2]) + "Slots/";
+  out.Save(folder + "2.bmp", TileFace(given));
+  out.Save(folder + "3.bmp", TileFace(palette));
+  out.Save(folder + "4.bmp", TileFace(black));
+  out.Save(folder + "5.bmp", TileFace(open));
+}
+
+// Colour-blind: the given letters (a ZERUZE letter in place) on blue, far
+// in lightness from the light open cells under every deficiency.
+void MakeColourBlindTiles(Output& out) {
+  const FaceColours given = {0x2E8CC8, 0x005A90, 0x001828, 0x90C8F0, 0x003050};
+  out.Save(std::string(kSchemeFolders[1]) + "Slots/2.bmp", TileFace(given));
+}
+
 }  // namespace
 
 void MakeTiles(Output& out) {
+  MakeColourBlindTiles(out);
+  MakeHighContrastTiles(out);
   const FaceColours given = {0xB27A46, 0x7A4C28, 0x2A180A, 0xE0B080, 0x4A2C14};
   const FaceColours palette = {0x3C8C96, 0x1E5A64, 0x0A2226, 0x90D0D8, 0x0E3238};
   const FaceColours black = {0x44444C, 0x18181C, 0x000000, 0x80808A, 0x08080A};
