@@ -6,6 +6,7 @@
 #include "display/play_clock.h"
 #include "display/resets.h"
 #include "games/game_routines.h"
+#include "games/helps.h"
 #include "games/keyboard_play.h"
 #include "state/forms.h"
 #include "state/game_state.h"
@@ -18,6 +19,7 @@ void RunCurrentGame() {
   const VariantEntry& variant = Variant(G.currentVariant);
   RoutinesOf(variant.game).play(variant);  // Game::None plays nothing
   KeepKeyCursor();
+  KeepHelps();
 }
 
 void CheckGameComplete() {
