@@ -12,6 +12,7 @@
 #include "display/play_clock.h"
 #include "display/sound.h"
 #include "games/framework.h"
+#include "games/helps.h"
 #include "games/keyboard_play.h"
 #include "persistence/history.h"
 #include "persistence/scores.h"
@@ -162,6 +163,9 @@ void TForm1::FormKeyDown(int key) {
   NotePressForMessage();
   if (key == kVkEscape) HandleEscape();
   if (G.currentScreen == kScreenPlayer || G.currentScreen == kScreenAnagramSearch || G.currentScreen == kScreenIncompleteSearch) TypeKey(key);
+  else if (key == kVkHint) RevealLetter();
+  else if (key == kVkCheck) CheckBoard();
+  else if (key == kVkUndo) UndoMove();
   else if (key != kVkEscape && !TypeCodeKey(key)) PlayKey(key);
 }
 

@@ -39,7 +39,7 @@ struct Fingerprint {
 // read it, or the loop would rest through its change), then write the new
 // size. Checked on 64-bit builds, where the size is known; the name tables,
 // which grow with the variant table, are left out.
-static_assert(sizeof(void*) != 8 || sizeof(GameState) - sizeof(GameState::variantName) - sizeof(GameState::familyName) == 270656,
+static_assert(sizeof(void*) != 8 || sizeof(GameState) - sizeof(GameState::variantName) - sizeof(GameState::familyName) == 281992,
               "GameState changed: weigh the new field for StateFingerprint, then update this size");
 
 // Everything a tick reads or writes that may change from one tick to the
@@ -91,6 +91,11 @@ uint64_t StateFingerprint() {
   f.Add(G.gameRecorded);
   f.Add(G.codeProblem);
   for (const std::string& line : G.dailyResult) f.Add(line);
+  for (int32_t v : {G.helps.hints, G.helps.checks, G.helps.searches, G.helps.penaltySeconds}) f.Add(static_cast<uint32_t>(v));
+  f.Add(G.undoBoards.size());
+  if (!G.undoBoards.empty()) f.AddRecord(G.undoBoards.back());
+  f.Add(G.moveUnderWay);
+  f.Add(G.checkShownAt);
   f.Add(G.settingsWritten);
   f.Add(static_cast<uint64_t>(G.winRecorded) << 1 | G.quickSaveResumed);
   f.Add(G.resumedQuickSaveStamp);
@@ -126,9 +131,10 @@ uint64_t StateFingerprint() {
 bool SomethingUnderWay() {
   const bool building = !G.boardReady && !G.gameTitle.empty() && !G.gameLost;
   const bool refusalShown = G.keyCursor.refusedAt != 0 && Now() - G.keyCursor.refusedAt < 1000;
+  const bool checkShown = G.checkShownAt != 0;  // the wrong letters' marks, for 3 s
   return G.letterFlying || G.lettersHeld || G.listScrollHeld || G.clickPending || G.travelMapClicked || building ||
          G.messageShowing || !G.messagesAfterSplash.empty() || G.gameWon || G.gameLost || G.splashShowing ||
-         refusalShown;
+         refusalShown || checkShown;
 }
 
 uint64_t lastFingerprint = 0;

@@ -13,6 +13,7 @@
 #include "display/assets.h"
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/helps.h"
 #include "persistence/commentary.h"
 #include "persistence/history.h"
 #include "catalogue/puzzle_codes.h"
@@ -28,6 +29,9 @@
 #include "travel/travel.h"
 
 namespace {
+
+// The pictures of the help buttons (and each one's lit picture after it).
+constexpr int kHintButton = 21, kCheckButton = 29, kUndoButton = 0;
 
 bool MenuEntryHovered(int x, int y, int length) {
   const int px = G.mousePos.x, py = G.mousePos.y;
@@ -99,6 +103,16 @@ bool DrawVariantMenu() {
   return true;
 }
 
+// The helps the game offers, right of the clock and the puzzle's code:
+// hint, check, undo, each in its own place whether the others are there.
+void DrawHelpButtons() {
+  if (G.gameWon || G.gameLost || !G.boardReady) return;
+  const HelpsOffered offered = OfferedHelps();
+  if (offered.hint && PageButton(140, 540, kHintButton)) RevealLetter();
+  if (offered.check && PageButton(200, 540, kCheckButton)) CheckBoard();
+  if (offered.undo && PageButton(260, 540, kUndoButton)) UndoMove();
+}
+
 // Returns false when the frame must end at once (give up on a finished game).
 bool DrawToolbar() {
   if (PageButton(730, 15, 39)) {
@@ -112,6 +126,7 @@ bool DrawToolbar() {
     return false;
   }
   const bool onMap = G.travelMapShowing != 0;
+  if (!onMap) DrawHelpButtons();
   if (!onMap && PageButton(320, 540, 23)) Imprimegrille();
   if (!onMap && PageButton(380, 540, 19)) {
     if (G.travelModeActive || G.travelMapShowing) PlaySound(kSoundLanding);

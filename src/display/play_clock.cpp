@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "display/drawing.h"
 #include "state/forms.h"
 #include "state/game_state.h"
 
@@ -31,4 +32,53 @@ void TForm2::Timer1Timer() {
     if (G.elapsedDays != 0) text = std::to_string(G.elapsedDays) + "J " + text;
   }
   G.elapsedTimeText = text.substr(0, 26);
+}
+
+namespace {
+
+std::string Counted(int n, const char* one, const char* many) {
+  return std::to_string(n) + " " + (n == 1 ? one : many);
+}
+
+std::string PenaltyText(int seconds) {
+  const int m = seconds / 60, s = seconds % 60;
+  return "+" + (m > 0 ? std::to_string(m) + "mn " + TwoDigits(s) + "s" : std::to_string(s) + "s");
+}
+
+}  // namespace
+
+void ChargeHelp(HelpKind kind) {
+  if (G.gameTitle.empty() || !G.boardReady || G.gameWon || G.gameLost) return;
+  int seconds = kHintPenaltySeconds;
+  std::string what = "indice";
+  switch (kind) {
+    case HelpKind::Hint: ++G.helps.hints; break;
+    case HelpKind::Check:
+      ++G.helps.checks;
+      seconds = kCheckPenaltySeconds;
+      what = "vérification";
+      break;
+    case HelpKind::Search:
+      ++G.helps.searches;
+      seconds = kSearchPenaltySeconds;
+      what = "recherche";
+      break;
+  }
+  G.helps.penaltySeconds += seconds;
+  // The clock runs on from the penalty: the score is made on this time.
+  for (int i = 0; i < seconds; ++i) Form2.Timer1Timer();
+  ShowTimedMessage(2, 520, PenaltyText(seconds) + " au chrono (" + what + ")");
+}
+
+std::string HelpsUsedText() {
+  const HelpTally& h = G.helps;
+  std::string text;
+  const auto add = [&text](int n, const char* one, const char* many) {
+    if (n > 0) text += (text.empty() ? "" : ", ") + Counted(n, one, many);
+  };
+  add(h.hints, "indice", "indices");
+  add(h.checks, "vérification", "vérifications");
+  add(h.searches, "recherche", "recherches");
+  if (text.empty()) return text;
+  return text + " : " + PenaltyText(h.penaltySeconds);
 }

@@ -55,6 +55,11 @@ void ResetBoard() {
   G.puzzleSeed = Now() % kPuzzleSeedCount;
   G.puzzleSeedKnown = true;
   SetRandSeed(G.puzzleSeed);
+  // A new board: no help used, no move to take back.
+  G.helps = HelpTally{};
+  G.undoBoards.clear();
+  G.moveUnderWay = false;
+  G.checkShownAt = 0;
   G.gameLength = 0;
   G.gamePhase = 0;
   G.gameChar = ' ';

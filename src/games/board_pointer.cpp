@@ -7,6 +7,7 @@
 #include "display/sound.h"
 #include "games/board.h"
 #include "games/framework.h"
+#include "games/helps.h"
 #include "state/game_state.h"
 #include "state/held_letters.h"
 #include "state/variants.h"
@@ -169,6 +170,9 @@ void BoardMouseDown(int button) {
   if (G.gameTitle.empty()) return;
   const Point cell = PointerCell();
   if (!OnBoard(cell.x, cell.y)) return;
+  // A revealed letter is never taken off.
+  if (IsRevealedCell(cell.x, cell.y)) return;
+  NoteMoveStart();
   PickUp(CurrentRules().pick, cell.x, cell.y);
 }
 
@@ -176,6 +180,11 @@ void BoardMouseUp(int button) {
   if (button == 1 || G.gameTitle.empty() || !G.lettersHeld) return;
   const Point cell = PointerCell();
   const int x = cell.x, y = cell.y;
+  // Nor covered: what is dropped on it goes home.
+  if (IsRevealedCell(x, y) && CurrentRules().drop != DropRule::Selection) {
+    FlyBack(G.heldText == "*" ? 3 : G.heldText.size() > 1 ? 2 : 1);
+    return;
+  }
   switch (CurrentRules().drop) {
     case DropRule::None: return;
     case DropRule::Selection: CloseSelection(x, y); return;

@@ -6,6 +6,7 @@
 #include "display/play_clock.h"
 #include "display/resets.h"
 #include "games/game_routines.h"
+#include "games/helps.h"
 #include "games/keyboard_play.h"
 #include "games/words_needed.h"
 #include "state/forms.h"
@@ -26,6 +27,7 @@ void RunCurrentGame() {
   }
   RoutinesOf(variant.game).play(variant);  // Game::None plays nothing
   KeepKeyCursor();
+  KeepHelps();
 }
 
 void CheckGameComplete() {

@@ -6,11 +6,18 @@
 #pragma once
 #include <string>
 
+#include "state/game_state.h"
 #include "state/variants.h"
 
 struct GameRoutines {
   void (*play)(const VariantEntry& variant);  // once per tick
   bool (*solved)();                           // the board is solved
+  // The right letter of a cell the player fills (0: none there), for the
+  // hint and the check; null for a family whose solution is no letter a cell.
+  char (*answer)(Point cell) = nullptr;
+  // The family's own hint, where it has no cells to fill: false when there
+  // is nothing more to give.
+  bool (*hint)() = nullptr;
 };
 // Every game of the variant table has its two routines here.
 GameRoutines RoutinesOf(Game game);
@@ -69,3 +76,15 @@ bool ExchangeSolved();
 bool LongestWordSolved();
 bool WordHuntSolved();
 bool CrossingWordsSolved();
+
+// The answers (answers.cpp) and the families' own hints.
+char CodedGridAnswer(Point cell);
+char CrosswordAnswer(Point cell);  // word placement, deconstructed grid: plane A
+char ScrambledGridAnswer(Point cell);
+char ShiftedGridAnswer(Point cell);  // letter sums, erased letters
+char WordRowsAnswer(Point cell);
+char MonthProverbAnswer(Point cell);
+// The hangmen: one letter of the text uncovered, counted as a miss.
+bool HangmanHint();
+// The hidden words: the first word not found is framed as found.
+bool HiddenWordsHint();

@@ -197,3 +197,25 @@ void PlayMonthProverbs(int month) {
 
 // The hangmen and the month proverbs are solved when the board shows the whole text.
 bool HangmanSolved() { return SlotsEqual(kSolutionSlot, kShownSlot); }
+
+// A hint uncovers the first letter of the text still hidden, wherever it
+// stands, and costs a miss as a wrong guess would; its key leaves the
+// alphabet. Only between two guesses, never during a sweep.
+bool HangmanHint() {
+  if (G.gameChar != ' ' || G.gameLost) return false;
+  const std::string solution = G.wordSlots[kSolutionSlot].str();
+  std::string shown = G.wordSlots[kShownSlot].str();
+  const size_t at = shown.find('-');
+  if (at == std::string::npos || at >= solution.size()) return false;
+  const char letter = solution[at];
+  for (size_t i = 0; i < shown.size() && i < solution.size(); ++i)
+    if (solution[i] == letter) shown[i] = letter;
+  G.wordSlots[kShownSlot] = shown;
+  for (int x = 7; x <= 19; ++x)
+    for (int y = 2; y <= 3; ++y)
+      if (G.boardLetters[CellIndex(x, y)] == static_cast<uint8_t>(letter)) G.boardLetters[CellIndex(x, y)] = ' ';
+  G.gameSize += 1;
+  PlaySound(kSoundRightGuess);
+  CheckGameComplete();
+  return true;
+}

@@ -9,6 +9,7 @@
 #include "display/colour_scheme.h"
 #include "display/drawing.h"
 #include "display/sound.h"
+#include "games/board.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
 #include "platform/canvas.h"
@@ -139,3 +140,28 @@ void PlayHiddenWords(int size, const std::string& gridFile) {
 
 // The hidden words decide for themselves when the last word is found.
 bool HiddenWordsSolved() { return false; }
+
+// A hint finds the first word of the list not found yet: framed and lit as
+// if selected, where it first reads across, else down.
+bool HiddenWordsHint() {
+  for (std::string& entry : G.wordList) {
+    if (!IsEntry(entry) || IsFound(entry)) continue;
+    const std::string word = WordOf(entry);
+    const int length = static_cast<int>(word.size());
+    for (int across = 1; across >= 0; --across)
+      for (int y = 1; y <= G.gameSize; ++y)
+        for (int x = 1; x <= G.gameSize; ++x) {
+          const bool fits = across ? x + length - 1 <= G.gameSize : y + length - 1 <= G.gameSize;
+          if (!fits || ReadBoardRun(x, y, length, across ? 1 : 2) != word) continue;
+          const Point last = LastCellOf({x, y}, word, across != 0);
+          entry[0] = CellCode(x);
+          entry[1] = CellCode(y);
+          entry[2] = CellCode(last.x);
+          entry[3] = CellCode(last.y);
+          entry[kFoundAt] = '1';
+          PlaySound(kSoundDrop);
+          return true;
+        }
+  }
+  return false;
+}

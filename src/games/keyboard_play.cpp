@@ -393,3 +393,10 @@ void KeepKeyCursor() {
   if (stale) PlaceCursor();
   if (k.placed && !G.gameWon && !G.gameLost) DrawCursorFrame(k.cell);
 }
+
+bool IsKeyCursorCell(Point cell) { return IsTarget(cell); }
+std::optional<Point> OfferedLetterCell(char letter) { return OfferedLetter(letter); }
+Point LetterReturnCell() { return ReturnCell(); }
+void PressOnCell(Point cell) { PickUpAt(cell); }
+void ReleaseOnCell(Point cell) { DropAt(cell); }
+void RefuseKey() { Refuse(); }

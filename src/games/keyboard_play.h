@@ -4,6 +4,7 @@
 // hangmen take it from their alphabet, the games that put letters on cells
 // take it from their palette or pool and drop it on the keyboard cursor.
 #pragma once
+#include <optional>
 #include <string>
 
 #include "state/game_state.h"
@@ -25,3 +26,14 @@ void KeyCursorAfterDrop(Point from);
 // Once per tick after the game: places the cursor when the game starts or
 // its cell stops being one to type on, and draws its frame.
 void KeepKeyCursor();
+
+// For the helps, which move letters as the keys do: a cell the cursor may
+// stand on; the first offered cell holding the letter; where a drag back
+// takes the held letter (off the board when nowhere); a press and a release
+// of the board's pointer on a cell; a key refused, with its sign.
+bool IsKeyCursorCell(Point cell);
+std::optional<Point> OfferedLetterCell(char letter);
+Point LetterReturnCell();
+void PressOnCell(Point cell);
+void ReleaseOnCell(Point cell);
+void RefuseKey();

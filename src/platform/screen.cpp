@@ -296,6 +296,10 @@ int KeyCode(const SDL_Keysym& key) {
     case SDLK_UP: return kVkUp;
     case SDLK_RIGHT: return kVkRight;
     case SDLK_DOWN: return kVkDown;
+    // The letter as the layout places it: Ctrl+Z is the key marked Z.
+    case SDLK_i: return (key.mod & KMOD_CTRL) ? kVkHint : 0;
+    case SDLK_e: return (key.mod & KMOD_CTRL) ? kVkCheck : 0;
+    case SDLK_z: return (key.mod & KMOD_CTRL) ? kVkUndo : 0;
     default: return 0;
   }
 }

@@ -269,6 +269,16 @@ struct KeyCursor {
   uint32_t refusedAt = 0;  // tick of the last key that could not act (0 none)
 };
 
+// The helps used on the game on the board: kept in its save and its line of
+// the record of games. The penalties are already on the play clock.
+struct HelpTally {
+  int32_t hints = 0;     // letters (or words) revealed
+  int32_t checks = 0;    // boards checked
+  int32_t searches = 0;  // search tools used
+  int32_t penaltySeconds = 0;
+  bool operator==(const HelpTally&) const = default;
+};
+
 // Lists of the screens, by number.
 constexpr int listVariants = 2;
 constexpr int listAnagram = 3;
@@ -317,6 +327,13 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   std::string codeProblem;
   // The lines the page after a puzzle of the day shows.
   std::vector<std::string> dailyResult;
+  HelpTally helps;
+  // Undo: the board before each move of the game, oldest first, and the
+  // board a move under way (a letter picked up) started from.
+  std::vector<BoardRecord> undoBoards;
+  bool moveUnderWay = false;
+  BoardRecord boardBeforeMove{};
+  uint32_t checkShownAt = 0;  // when the wrong letters were marked (0 none)
 
   // Held-letters record.
   uint8_t lettersHeld = 0;

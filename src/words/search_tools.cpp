@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "display/play_clock.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
 
@@ -37,6 +38,8 @@ void FindAnagramsTool() {
   std::vector<std::string> answers;
   FindAnagrams(answers, G.typedText);
   ShowAnswers(answers);
+  // A search during a game is a help, paid for on its clock.
+  if (!G.typedText.empty()) ChargeHelp(HelpKind::Search);
 }
 
 void FindIncompleteTool() {
@@ -45,4 +48,5 @@ void FindIncompleteTool() {
   std::vector<std::string> answers;
   MatchPattern(answers, pattern);
   ShowAnswers(answers);
+  if (!pattern.empty()) ChargeHelp(HelpKind::Search);
 }
