@@ -127,19 +127,8 @@ static void HandleEscape() {
   }
   if (G.gameTitle.empty()) return;
   if (G.gameWon || G.gameLost) return;
-  // Giving the game up: its solution shows for 10 s.
-  RecordGameEnd(GameOutcome::GivenUp, DailyPuzzlePlaying());
-  G.gameEndTick = Now();
-  G.gameLost = 1;
-  DropHeldLetters();
-  if (G.travelMapShowing) {
-    G.gameTitle.clear();
-    G.currentVariant = 0;
-    ResetBoard();
-    ResetGame();
-    G.travelMapShowing = 0;
-    G.travelModeActive = 0;
-  }
+  // Giving the game up is asked first; the title splash asks nothing.
+  ScreenAction(103);
 }
 
 static void TypeKey(int key) {
@@ -162,6 +151,10 @@ static void TypeKey(int key) {
 void TForm1::FormKeyDown(int key) {
   NotePressForMessage();
   if (key == kVkEscape) HandleEscape();
+  if (GiveUpAsked()) {
+    if (key == kVkReturn) ScreenAction(104);
+    return;
+  }
   if (G.currentScreen == kScreenPlayer || G.currentScreen == kScreenAnagramSearch || G.currentScreen == kScreenIncompleteSearch) TypeKey(key);
   else if (key == kVkHint) RevealLetter();
   else if (key == kVkCheck) CheckBoard();
@@ -188,6 +181,7 @@ static void TypeNameText(const std::string& latin1) {
 // '?' come however the layout types them (the name keeps its accents, above).
 // Off those pages it plays the game.
 void TForm1::FormKeyPress(const std::string& latin1) {
+  if (GiveUpAsked()) return;
   if (TypeCodeText(latin1)) return;
   if (G.currentScreen != kScreenPlayer && G.currentScreen != kScreenAnagramSearch && G.currentScreen != kScreenIncompleteSearch) {
     PlayTypedText(latin1);

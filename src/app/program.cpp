@@ -2,6 +2,7 @@
 #include "app/program.h"
 
 #include "app/rest.h"
+#include "display/play_clock.h"
 #include "platform/audio.h"
 #include "platform/clock.h"
 #include "platform/keys.h"
@@ -56,6 +57,9 @@ int64_t Until(const Timer& timer, bool enabled, uint32_t now) {
   const uint32_t passed = now - timer.last;
   return passed >= timer.interval ? 0 : timer.interval - passed;
 }
+
+// A waiting play clock is off: when it goes on again its second starts anew.
+bool PlayClockCounts() { return Form2.Timer1Enabled && !PlayClockWaits(); }
 
 bool FrameTimerOn() { return Form1.DXTimer1Enabled && !Form1.closed; }
 
@@ -146,7 +150,7 @@ int MsUntilNextTimer() {
   int64_t next = -1;
   const int64_t frame = resting && FrameTimerOn() ? UntilLookRound(now) : Until(frameTimer, FrameTimerOn(), now);
   for (int64_t t : {frame, Until(caretTimer, FormCreateur.Timer1Enabled && !CaretLapses(), now),
-                    Until(playClockTimer, Form2.Timer1Enabled, now)})
+                    Until(playClockTimer, PlayClockCounts(), now)})
     if (t >= 0 && (next < 0 || t < next)) next = t;
   // With every timer off only a window event can change anything; the loop
   // still looks round now and then.
@@ -204,7 +208,7 @@ void RunDueTimers() {
     FormCreateur.Timer1Timer();
     EndRest(now);
   }
-  if (Due(playClockTimer, Form2.Timer1Enabled, now, true)) {
+  if (Due(playClockTimer, PlayClockCounts(), now, true)) {
     ++counts.seconds;
     Form2.Timer1Timer();
     EndRest(now);

@@ -39,7 +39,7 @@ struct Fingerprint {
 // read it, or the loop would rest through its change), then write the new
 // size. Checked on 64-bit builds, where the size is known; the name tables,
 // which grow with the variant table, are left out.
-static_assert(sizeof(void*) != 8 || sizeof(GameState) - sizeof(GameState::variantName) - sizeof(GameState::familyName) == 281992,
+static_assert(sizeof(void*) != 8 || sizeof(GameState) - sizeof(GameState::variantName) - sizeof(GameState::familyName) == 282056,
               "GameState changed: weigh the new field for StateFingerprint, then update this size");
 
 // Everything a tick reads or writes that may change from one tick to the
@@ -75,6 +75,8 @@ uint64_t StateFingerprint() {
   f.Add(cursor.variant);
   f.Add(cursor.refusedAt);
   for (bool on : {cursor.placed, cursor.down, cursor.movedOn, cursor.atEnd, cursor.clicked}) f.Add(on);
+  f.Add(G.givenCells.to_string());
+  f.Add(G.givenCellsKnown);
   f.Add(G.windowFullScreen);
   f.AddPlace(G.windowWidth, G.windowHeight);
   for (const PendingMessage& m : G.messagesAfterSplash) {

@@ -14,6 +14,7 @@
 #include "platform/screen.h"
 #include "state/forms.h"
 #include "state/game_state.h"
+#include "state/held_letters.h"
 #include "travel/travel.h"
 
 namespace {
@@ -37,8 +38,27 @@ void QuitAfterFarewell() {
 
 }  // namespace
 
+void GiveUpGame() {
+  if (G.currentScreen == kScreenGiveUp) G.currentScreen = kScreenBoard;
+  if (G.gameWon || G.gameLost || (G.gameTitle.empty() && !G.travelMapShowing)) return;
+  RecordGameEnd(GameOutcome::GivenUp, DailyPuzzlePlaying());
+  G.gameEndTick = Now();
+  G.gameLost = 1;
+  DropHeldLetters();
+  if (G.travelMapShowing || G.travelStageWon || G.travelFailed) {
+    ResetGame();
+    ResetBoard();
+    G.currentVariant = 0;
+    G.gameTitle.clear();
+    G.travelMapShowing = 0;
+    G.travelModeActive = 0;
+  }
+}
+
+bool GiveUpAsked() { return G.currentScreen == kScreenGiveUp; }
+
 void ScreenAction(int action) {
-  if (action < 10 || action == 100) G.panelX = 800;
+  if (action < 10 || action == 100 || action == 103) G.panelX = 800;
   switch (action) {
     case 1: {
       RecordGameEnd(GameOutcome::Left, DailyPuzzlePlaying());
@@ -85,6 +105,12 @@ void ScreenAction(int action) {
       break;
     case 101: QuitAfterFarewell(); break;
     case 102: G.currentScreen = kScreenBoard; break;
+    // One key or click must not throw a game away: giving up is asked first.
+    case 103:
+      if (!G.splashShowing) G.currentScreen = kScreenGiveUp;
+      break;
+    case 104: GiveUpGame(); break;
+    case 105: G.currentScreen = kScreenBoard; break;
     default: break;
   }
 }

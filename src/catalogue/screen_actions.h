@@ -4,3 +4,11 @@
 #pragma once
 
 void ScreenAction(int action);
+
+// Gives the running game up at once: its solution shows for 10 s (a game
+// on the travel map ends the journey). Nothing once it is won or lost.
+void GiveUpGame();
+// Escape or the give-up button: "Abandonner la partie ?" is asked first
+// (action 103), never over the title splash; Enter or its tick gives the
+// game up (104), Escape or its cross keeps it (105).
+bool GiveUpAsked();

@@ -83,6 +83,7 @@ void DrawOptionsPage() {
     LoadSchemePictures();
     PlaySound(kSoundChoice);
   }
+  PageCheckBox(4, L() + 60, T + 310, "Mots codés : une lettre remplit tout son numéro");
   if (PageButton(R(), B - 20, 7)) ScreenAction(33);
   const int line = ClickedLine(listBackgrounds);
   if (line > 0 && !G.travelMapShowing) {
@@ -214,4 +215,11 @@ void DrawQuitPage() {
   Text(L() + 55, T + 80, Comment(84));
   if (PageButton(L() + 40, T + 140, 13)) ScreenAction(101);
   if (PageButton(L() + 200, T + 140, 15)) ScreenAction(102);
+}
+
+void DrawGiveUpPage() {
+  DrawPicture(ThePage(), Form1.DXImageList4[41], L(), T);
+  Text(L() + 55, T + 80, "Abandonner la partie ?");
+  if (PageButton(L() + 40, T + 140, 13)) ScreenAction(104);
+  if (PageButton(L() + 200, T + 140, 15)) ScreenAction(105);
 }

@@ -14,6 +14,8 @@ void DrawPlayerPage();
 void DrawSavesPage();
 void DrawSearchPage(bool incomplete);
 void DrawQuitPage();
+// "Abandonner la partie ?" over the running game, drawn as the quit page.
+void DrawGiveUpPage();
 
 // The puzzle-code pages (code_pages.cpp). The game list's two entries above
 // the families return true when one was clicked (the frame then ends).

@@ -144,18 +144,7 @@ bool DrawToolbar() {
   const bool giveUpHit = ImageButtonHit({740, 540}, G.mousePos);
   if (giveUpHit && G.clickPending == 1) {
     if (G.gameWon || G.gameLost) return false;
-    RecordGameEnd(GameOutcome::GivenUp, DailyPuzzlePlaying());
-    G.gameEndTick = Now();
-    G.gameLost = 1;
-    DropHeldLetters();
-    if (G.travelMapShowing || G.travelStageWon || G.travelFailed) {
-      ResetGame();
-      ResetBoard();
-      G.currentVariant = 0;
-      G.gameTitle.clear();
-      G.travelMapShowing = 0;
-      G.travelModeActive = 0;
-    }
+    ScreenAction(103);
   }
   DrawImageButton({740, 540}, 52, giveUpHit);
   return true;
@@ -195,6 +184,7 @@ void RunScreen(int screen) {
     case kScreenAnagramSearch: DrawSearchPage(false); break;
     case kScreenIncompleteSearch: DrawSearchPage(true); break;
     case kScreenQuit: DrawQuitPage(); break;
+    case kScreenGiveUp: DrawGiveUpPage(); break;
     case kScreenCode: DrawCodePage(); break;
     case kScreenDailyResult: DrawDailyResultPage(); break;
     case kScreenStatistics: DrawStatisticsPage(); break;

@@ -4,11 +4,17 @@
 #include <string>
 
 #include "display/drawing.h"
+#include "platform/screen.h"
 #include "state/forms.h"
 #include "state/game_state.h"
 
 void StartPlayClock() { Form2.Timer1Enabled = true; }
 void StopPlayClock() { Form2.Timer1Enabled = false; }
+
+bool PlayClockWaits() {
+  const bool pageOverGame = G.currentScreen >= kScreenVariantMenu && !G.gameTitle.empty();
+  return pageOverGame || ScreenPlayerAway();
+}
 
 static std::string TwoDigits(int v) { return (v < 10 ? "0" : "") + std::to_string(v); }
 

@@ -18,3 +18,8 @@ enum class HelpKind : uint8_t { Hint, Check, Search };
 void ChargeHelp(HelpKind kind);
 // "2 indices, 1 vérification : +1mn 15s" for the win; empty when no help.
 std::string HelpsUsedText();
+// The clock waits while a page (help, options, a search, the give-up
+// question) is open over the game and while the player is away from the
+// window (minimised, or another window has the focus); its next second counts
+// from the moment the player comes back.
+bool PlayClockWaits();

@@ -48,6 +48,7 @@ void ResetBoard() {
   G.bannerDX = -1;
   G.bannerDY = 1;
   G.boardReady = 0;
+  G.givenCellsKnown = false;
   G.boardOriginX = 70;
   G.boardOriginY = 50;
   // The board's generator starts from a seed of the clock that a puzzle

@@ -3,6 +3,7 @@
 // number per letter of the alphabet, solved by dragging letters from the
 // alphabet palette under the grid.
 #include <string>
+#include <vector>
 
 #include "display/drawing.h"
 #include "display/sound.h"
@@ -29,9 +30,16 @@ void DealCodeTable() {
   }
 }
 
+// By number (the option's default): a letter put on a number fills all its
+// cells, as coded-crossword players expect; unticked, cell by cell.
+bool FilledByNumber() { return G.checkBoxes[4].checked != 0; }
+
 // Lays out the chosen grid: black squares shown, every letter hidden but the
-// first four of the top row, which are ordinary open cells.
+// first four of the top row, which are ordinary open cells. Filled by
+// number, those letters show in every cell of their numbers, fixed.
 void LayOutGrid(const TjsysGrille& reader, int size) {
+  std::string given;
+  for (int c = 0; c < 4 && c < size; ++c) given += reader.cells[c][0];
   for (int c = 0; c < size; ++c)
     for (int r = 0; r < size; ++r) {
       const char ch = reader.cells[c][r];
@@ -40,13 +48,39 @@ void LayOutGrid(const TjsysGrille& reader, int size) {
       G.answerGridA[at] = (ch >= 'A' && ch <= 'Z') ? std::stoi(G.wordList[ch - 'A']) : 100;
       std::string shown = "*";
       if (ch != '*') {
-        shown = (c < 4 && r == 0) ? std::string(1, ch) : " ";
-        G.boardPlayable[at] = 1;
-        G.boardPickable[at] = 1;
+        const bool shownAtStart = FilledByNumber() ? given.find(ch) != std::string::npos : c < 4 && r == 0;
+        shown = shownAtStart ? std::string(1, ch) : " ";
+        const bool fixed = shownAtStart && FilledByNumber();
+        G.boardPlayable[at] = fixed ? 0 : 1;
+        G.boardPickable[at] = fixed ? 0 : 1;
       }
       PlaceAcross(x, y, shown);
       SetCellState(x, y, ch == '*' ? kCellBlack : kCellOpen);
     }
+}
+
+// Word slot 1 holds the letter on each number (character n for number n,
+// ' ' none, '?' not known yet). A cell that differs from its number's letter
+// was just changed by the player: its letter (or its blank, a letter taken
+// off) goes to every cell of the number.
+void FillByNumber(int size) {
+  std::string table = G.wordSlots[1].str();
+  if (table.size() != 27) table = std::string(27, '?');
+  for (int n = 1; n <= 26; ++n) {
+    std::vector<int> cells;
+    for (int x = 1; x <= size; ++x)
+      for (int y = 1; y <= size; ++y)
+        if (G.answerGridA[CellIndex(x, y)] == n && G.boardPlayable[CellIndex(x, y)]) cells.push_back(CellIndex(x, y));
+    char letter = table[n];
+    for (int at : cells)
+      if (G.boardLetters[at] != static_cast<uint8_t>(letter)) {
+        letter = static_cast<char>(G.boardLetters[at]);
+        break;
+      }
+    for (int at : cells) G.boardLetters[at] = static_cast<uint8_t>(letter);
+    table[n] = letter;
+  }
+  G.wordSlots[1] = table;
 }
 
 }  // namespace
@@ -64,6 +98,7 @@ void PlayCodedGrid(int size, const std::string& gridFile) {
     return true;
   });
   if (!built) return;
+  if (FilledByNumber() && !G.gameLost) FillByNumber(size);
   if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kB);
   // The alphabet is written again every tick, so a letter taken from the
   // palette, or one dropped on it, never changes it for long.

@@ -66,7 +66,21 @@ bool IsTarget(Point c) {
   if (!OnBoard(c) || !Playable(c) || InOffer(c)) return false;
   if (CurrentGame() == Game::WordRows && c.y != 6 + G.gameLength) return false;
   if (CurrentGame() == Game::DeconstructedGrid) return true;
+  if (G.givenCells[CellIndex(c.x, c.y)]) return false;
   return Letter(c) != '*' && CellState(c.x, c.y) != kCellBlack;
+}
+
+// The letters on the cursor's cells when the game is first played are the
+// board's: the cursor passes over them in every game, as over the fixed
+// letters of the exchanges (the letter sums let a typed letter replace them).
+void NoteGivenCells() {
+  G.givenCells.reset();
+  G.givenCellsKnown = true;
+  for (int k = 0; k < 441; ++k) {
+    const Point c{k % 21, k / 21};
+    const uint8_t letter = Letter(c);
+    if (IsTarget(c) && letter >= 'A' && letter <= 'Z') G.givenCells[CellIndex(c.x, c.y)] = true;
+  }
 }
 
 // Reading order: rows then columns across, columns then rows down.
@@ -387,6 +401,7 @@ void KeepKeyCursor() {
     k.placed = false;
     return;
   }
+  if (!G.givenCellsKnown) NoteGivenCells();
   // A new game, a cell the game closed (the word-guess row judged), or the
   // last cell emptied by the game (a row refused and cleared).
   const bool stale = !k.placed || k.variant != G.currentVariant || !IsTarget(k.cell) || (k.atEnd && IsEmpty(k.cell));

@@ -66,6 +66,8 @@ void ChargeFavoris() {
   G.checkBoxes[2].checked = ini.ReadBool("PARAMETRES", "musiques", false);
   const int scheme = ini.ReadInteger("PARAMETRES", "couleurs", kSchemeNormal);  // absent from older files
   G.colourScheme = static_cast<uint8_t>(scheme >= 0 && scheme < kSchemeCount ? scheme : kSchemeNormal);
+  // Older files lack it: coded grids are filled by number.
+  G.checkBoxes[4].checked = ini.ReadBool("PARAMETRES", "motscodesparnumero", true);
   G.playerName = ini.ReadString("PARAMETRES", "nom", "").substr(0, 100);
   // Without a head of its own the player keeps the default player's head,
   // which the program ships ("Zipping Oz" named no picture and was mended).
@@ -97,6 +99,7 @@ bool SauveFavoris() {
   ini.WriteBool("PARAMETRES", "sons", G.checkBoxes[1].checked != 0);
   ini.WriteBool("PARAMETRES", "musiques", G.checkBoxes[2].checked != 0);
   ini.WriteInteger("PARAMETRES", "Couleurs", G.colourScheme);
+  ini.WriteBool("PARAMETRES", "motscodesparnumero", G.checkBoxes[4].checked != 0);
   ini.WriteString("PARAMETRES", "nom", G.playerName.str());
   KeepWindowChoice();
   ini.WriteBool("PARAMETRES", "PleinEcran", G.windowFullScreen);
@@ -133,7 +136,7 @@ uint64_t SettingsFingerprint() {
   const ListBox& heads = G.listBoxes[listHeads];
   if (heads.selected > 0 && heads.selected <= 600) add(heads.items[heads.selected]);
   for (int value : {G.backgroundIndex, G.cardBackIndex, int{G.checkBoxes[1].checked}, int{G.checkBoxes[2].checked},
-                    int{G.checkBoxes[3].checked}, int{G.colourScheme}})
+                    int{G.checkBoxes[3].checked}, int{G.colourScheme}, int{G.checkBoxes[4].checked}})
     add(std::to_string(value));
   return h;
 }

@@ -313,6 +313,10 @@ bool dropNextText = false;
 // held at the page's edge so no caller ever sees a position off the page.
 int ClampTo(int v, int size) { return v < 0 ? 0 : v >= size ? size - 1 : v; }
 
+// Focus and minimising, as the window events tell them.
+bool windowFocused = true;
+bool windowMinimised = false;
+
 int ButtonOf(uint8_t sdlButton) {
   switch (sdlButton) {
     case SDL_BUTTON_LEFT: return 1;
@@ -345,7 +349,13 @@ bool Translate(const SDL_Event& e, InputEvent& out) {
         case SDL_WINDOWEVENT_RESIZED:
         case SDL_WINDOWEVENT_SIZE_CHANGED:
         case SDL_WINDOWEVENT_MAXIMIZED:
-        case SDL_WINDOWEVENT_RESTORED: ScreenInvalidate(); break;
+        case SDL_WINDOWEVENT_RESTORED:
+          windowMinimised = false;
+          ScreenInvalidate();
+          break;
+        case SDL_WINDOWEVENT_MINIMIZED: windowMinimised = true; break;
+        case SDL_WINDOWEVENT_FOCUS_GAINED: windowFocused = true; break;
+        case SDL_WINDOWEVENT_FOCUS_LOST: windowFocused = false; break;
         case SDL_WINDOWEVENT_CLOSE:
           // The window manager's close (Alt+F4, the title bar's button).
           out = InputEvent{InputEvent::Quit};
@@ -386,6 +396,7 @@ bool ScreenInit(Backend requested) {
   backend = requested;
   cursorShape = 0;
   noDisplay = false;
+  ScreenSetPlayerAway(false);
   ScreenInvalidate();
   if (sdlReady) return true;
   fullscreen = true;
@@ -558,6 +569,13 @@ void ScreenSetClipboard(const std::string& utf8) {
 }
 
 std::string ScreenClipboard() { return clipboard; }
+
+bool ScreenPlayerAway() { return windowMinimised || !windowFocused; }
+
+void ScreenSetPlayerAway(bool away) {
+  windowMinimised = false;
+  windowFocused = !away;
+}
 
 bool ScreenPollEvent(InputEvent& event) {
   if (!queued.empty()) {

@@ -82,6 +82,10 @@ void ScreenBeep();
 // headless back end, and where the desktop has no clipboard).
 void ScreenSetClipboard(const std::string& utf8);
 std::string ScreenClipboard();
+// The window is minimised or another window has the focus: the player is
+// away (the play clock waits). The headless back end is told by a test.
+bool ScreenPlayerAway();
+void ScreenSetPlayerAway(bool away);
 // Next pending event; false when there is none.
 bool ScreenPollEvent(InputEvent& event);
 // Waits at most `ms` for an event to arrive (SDL only; headless returns at once).

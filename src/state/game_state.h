@@ -4,6 +4,7 @@
 // checked below; everything else is ordinary C++.
 #pragma once
 #include <array>
+#include <bitset>
 #include <cstddef>
 #include <cstdint>
 #include <deque>
@@ -31,6 +32,7 @@ enum ScreenNumber : int32_t {
   kScreenCode = 10,         // typing a puzzle code
   kScreenDailyResult = 11,  // the puzzle of the day won: time, score, share line
   kScreenStatistics = 12,   // what the record of the games played says
+  kScreenGiveUp = 13,       // "Abandonner la partie ?", asked before a game is given up
   kScreenQuit = 100,
 };
 
@@ -313,6 +315,10 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   int32_t bannerX = 0, bannerY = 0, bannerDX = 0, bannerDY = 0;
   double scanClock = 0;  // the hangmen's sweep over the hidden word
   KeyCursor keyCursor;
+  // The letters the board gave, noted on the first tick the keyboard plays
+  // it (the board reset forgets them): typing never replaces them.
+  std::bitset<441> givenCells;
+  bool givenCellsKnown = false;
   // The seed the board's generator started from (0 ... 2^20 - 1): drawn from
   // the clock by the board reset or given by a puzzle code. Not known for a
   // game resumed from a save that kept no code.
@@ -347,7 +353,7 @@ struct GameState : MainRecord, BoardRecord, TravelRecord, ClockRecord {
   Point mousePos;
   uint8_t blinkPhase = 0;
   uint8_t endSoundPlayed = 0;
-  CheckBox checkBoxes[5];  // slots 1-4: sounds, music, right button, (spare)
+  CheckBox checkBoxes[5];  // slots 1-4: sounds, music, right button, coded grids filled by number
   uint8_t dataFoldersReady = 0;
   bool settingsFailureTold = false;  // a failed settings write was reported
   uint64_t settingsWritten = 0;      // the fingerprint of what the settings file holds

@@ -110,6 +110,7 @@ TEST(Desktop, ACloseRequestKeepsTheGameInProgressForTheNextStartAndNothingElse) 
     lost.Open();
     lost.PlayHangman();
     lost.Key(kVkEscape);
+    lost.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     lost.CloseWindow();
     EXPECT_TRUE(Form1.closed);
     EXPECT_FALSE(lost.QuickSaveThere());
@@ -146,6 +147,7 @@ TEST(Desktop, StandardErrorStaysQuietUnlessTheWholeLogIsAskedFor) {
     h.PlayHangman();
     h.Run(3000);
     h.Key(kVkEscape);
+    h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     h.Run(11000);
     EXPECT_TRUE(G.gameTitle.empty());
     h.CloseWindow();

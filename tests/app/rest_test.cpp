@@ -267,6 +267,7 @@ TEST(Rest, TheGameListHoveredAndLeftASaveAndItsLoadPlayAsAtThePace) {
     s.Click(save.x, save.y);
     s.Wait(2500);
     s.Key(kVkEscape);
+    s.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     s.Wait(11000);
     const Point saves = Button(120, 540);
     s.Click(saves.x, saves.y);
@@ -319,6 +320,7 @@ TEST(Rest, AHangmanWithMissesAndAWinAndACodedGridPlayAsAtThePace) {
         ++dropped;
       }
     s.Key(kVkEscape);
+    s.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     s.Wait(12000);
   });
 }
@@ -349,6 +351,7 @@ TEST(Rest, ATravelStagePlaysAsAtThePace) {
     s.Move(790, 300);
     s.Wait(2000);
     s.Key(kVkEscape);  // the stage given up: the journey goes on ten seconds later
+    s.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     s.Wait(12000);
     EXPECT_EQ(G.travelMapShowing, 1);
   });

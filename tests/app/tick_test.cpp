@@ -67,6 +67,7 @@ TEST(MainTick, AGivenUpGameClearsItselfTenSecondsLater) {
   h.RunGame("PENDU  8 lettres");
   h.Tick();
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.gameLost, 1);
   h.Run(9900);
   EXPECT_FALSE(G.gameTitle.empty());
@@ -82,6 +83,7 @@ TEST(MainTick, InTravelModeTheLostStageFrameIsNotDrawn) {
   h.RunGame("ETAPE");
   G.travelModeActive = 1;
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   h.Run(10000);
   const int flips = ScreenFlipCount();
   h.Tick();
@@ -148,6 +150,7 @@ TEST(Input, EscapeOnAnOverlayOnlyClosesIt) {
   h.RunGame("PENDU");
   G.currentScreen = 5;
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.currentScreen, 0);
   EXPECT_EQ(G.gameLost, 0);
 }

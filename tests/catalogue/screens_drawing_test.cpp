@@ -75,6 +75,7 @@ TEST(MenuDrawing, TheHelpPageCaptionCarriesTheGamesTitle) {
     h.Tick();
     const auto row = Area(h, G.panelX + 150, T + 58, G.panelX + 480, T + 80);
     h.Key(kVkEscape);
+    h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     h.Tick();
     return row;
   };

@@ -186,6 +186,7 @@ TEST(QuitConfirmation, EscapeOpensItAndCancelReturns) {
   MenuProgram h;
   h.Open();
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.currentScreen, 100);
   EXPECT_EQ(G.panelX, 800);
   h.Settle();
@@ -200,6 +201,7 @@ TEST(QuitConfirmation, ConfirmShowsTheFarewellForThreeSecondsThenCloses) {
   MenuProgram h;
   h.Open();
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   h.Settle();
   const Point confirm = MenuProgram::PanelButton(40, 140);
   h.MoveTo(confirm.x, confirm.y);
@@ -218,6 +220,7 @@ TEST(QuitConfirmation, EscapeClosesTheOtherOverlays) {
   h.ClickAt(MenuProgram::FamilyPoint(1));
   ASSERT_EQ(G.currentScreen, 2);
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.currentScreen, 0);
   h.Tick();
   EXPECT_EQ(G.currentScreen, 1);
@@ -228,6 +231,7 @@ TEST(Panel, SlidesInFromTheRightEdgeTowards220) {
   h.Open();
   const int before = h.Played(9);
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   ASSERT_EQ(G.panelX, 800);
   h.Tick();
   EXPECT_EQ(G.panelX, 742);  // a tenth of the 580 pixels left

@@ -68,6 +68,7 @@ TEST(TypedText, TheSearchPagesTakeSixteenCharactersAndBackspace) {
     h.Key(189);  // keys outside the table type nothing
     EXPECT_EQ(G.typedText, "ABCDEFGHIJKLMN *");
     h.Key(kVkEscape);
+    h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     h.Tick();
   }
   // The game list takes no typing.
@@ -122,6 +123,7 @@ TEST(SearchPages, EnterListsTheAnagramsOrSaysThereAreNone) {
 
   // Reopening the page starts from an empty text and an empty list.
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   ScreenAction(8);
   EXPECT_EQ(G.typedText, "");
   EXPECT_EQ(results.items[1], "");
@@ -288,6 +290,7 @@ TEST(Toolbar, HelpRestartAndTheSearchPagesOfARunningGame) {
   ClickToolbar(h, 500);
   EXPECT_EQ(G.currentScreen, 8);
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   ClickToolbar(h, 560);
   EXPECT_EQ(G.currentScreen, 9);
   h.Settle();
@@ -352,6 +355,7 @@ TEST(MainButtons, PlayerSavesScoresAndQuit) {
   h.ClickAt(MenuProgram::ButtonPoint(180, 540));
   EXPECT_EQ(G.currentScreen, 4);
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   h.Tick();
 
   h.ClickAt(MenuProgram::ButtonPoint(240, 540));

@@ -49,6 +49,7 @@ TEST(JourneyToolbar, OnTheMapOnlyTheJourneyButtonsWorkAndGivingUpLeavesIt) {
   const ListBox& help = G.listBoxes[listHelp];
   EXPECT_LE(help.x + 10 * (help.widthPx / 11) + 11, G.panelX - 30 + 584 - 10);
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.currentScreen, 0);
   const int beeps = h.Played(2);
   h.ClickAt(Toolbar(380));

@@ -175,6 +175,7 @@ TEST(SampleFrames, CodedGridNumbersAndLetterSumsOnTheirTiles) {
       }
     }
   p.Key(kVkEscape);
+  p.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   p.Run(10100);
   StartVariant(60);
   p.Tick(3);
@@ -205,6 +206,7 @@ TEST(SampleFrames, ZeruzeRowsScoresPageAndTheLongestMenu) {
   const Point well = PointOfCell({7, 7}), empty = PointOfCell({8, 10});
   EXPECT_NE(ThePage().pixel(well.x + 20, well.y + 26), ThePage().pixel(empty.x + 20, empty.y + 26));
   p.Key(kVkEscape);
+  p.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   p.Run(10100);
 
   G.currentScreen = 2;
@@ -258,6 +260,7 @@ TEST_P(GameFrames, BuiltBoardAndGivenUpBoard) {
   // Nothing lit yet: no glyph box shows the key colour.
   EXPECT_EQ(KeyPixels(0, 0, kPageWidth, kPageHeight), 0);
   f.Key(kVkEscape);
+  f.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   f.Run(200);
   WritePreviewFrame("game_" + std::to_string(variant) + "_given_up");
 }

@@ -128,6 +128,7 @@ TEST(HangmanGame, EscapeShowsTheSolutionAndTheGameClosesTenSecondsLater) {
   Hangman h;
   h.StartGame(10);
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.gameLost, 1);
   h.Tick();
   EXPECT_EQ(G.boardLetters[CellIndex(7, 10)], 'A');
@@ -209,6 +210,7 @@ TEST(Dispatcher, EveryVariantStartsAndShowsItsTitleWithoutCrashing) {
       EXPECT_EQ(G.gameTitle.str(), G.variantName[v]) << v;
     }
     h.Key(kVkEscape);
+    h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     h.Run(10100);
   }
 }

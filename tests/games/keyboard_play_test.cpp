@@ -122,6 +122,7 @@ TEST(KeyboardPlay, HangmenAndMonthProverbsAreWonByTypingAndPagesKeepTheirKeys) {
     EXPECT_NE(G.typedText.find("ABNO"), std::string::npos) << page;
     EXPECT_EQ(Keyboard::Board(), board);
     h.Key(kVkEscape);
+    h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     h.Tick();
   }
   EXPECT_EQ(G.currentScreen, 0);

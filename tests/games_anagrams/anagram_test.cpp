@@ -107,6 +107,7 @@ TEST(AnagramGame, EscapeShowsTheAnswerAndTheGameClosesTenSecondsLater) {
   AnagramGame h;
   h.StartGame();
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.gameLost, 1);
   h.Tick();
   EXPECT_EQ(RowText(7, 11, 6), G.wordSlots[1].str());

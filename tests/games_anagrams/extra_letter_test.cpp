@@ -92,6 +92,7 @@ TEST(ExtraLetterGame, EscapeShowsTheAnswersAndTheGameClosesTenSecondsLater) {
   h.StartGame(21);
   const int d = h.AnswerLength();
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.gameLost, 1);
   h.Tick();
   for (int line = 0; line < 2; ++line) {

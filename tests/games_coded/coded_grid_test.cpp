@@ -268,6 +268,7 @@ TEST(CodedGridPlay, EscapeShowsTheSolutionAndTheGameClosesTenSecondsLater) {
   h.Open();
   h.StartGame(92);
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.gameLost, 1);
   h.Tick();
   for (int x = 1; x <= 12; ++x)

@@ -178,6 +178,7 @@ TEST(DeconstructedGridFile, TheFourteenthBlackSquareStartsTheSecondStockRowAndTo
     EXPECT_EQ(CellState(1, 11), is14 ? 3 : 1);
     EXPECT_EQ(CellState(2, 11), 1);
     h.Key(kVkEscape);
+    h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     h.Click(400, 300);
     h.Run(50);
   }
@@ -223,6 +224,7 @@ TEST(DeconstructedGridFile, BothStockRowsOfEveryTenByTenGridLieAboveTheToolbar) 
       EXPECT_EQ(CellAtPoint(G.mousePos).y, P + 3);
     }
     h.Key(kVkEscape);
+    h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     h.Click(400, 300);
     h.Run(50);
   }

@@ -90,6 +90,7 @@ struct GridGame : Harness {
   // Escape: the solution is shown, not won, and the game closes 10 s later.
   void GiveUp() {
     Key(kVkEscape);
+    Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     EXPECT_EQ(G.gameLost, 1);
     Tick();
   }

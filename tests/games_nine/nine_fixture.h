@@ -95,6 +95,7 @@ struct NineGame : Harness {
   // Escape: the game is given up and shows its solution from the next tick.
   void GiveUp() {
     Key(kVkEscape);
+    Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     EXPECT_EQ(G.gameLost, 1);
     Tick();
     EXPECT_EQ(G.gameWon, 0);

@@ -130,6 +130,7 @@ TEST(PasswordGame, EscapeShowsThePasswordInTheAnswerColumnAndClosesTenSecondsLat
   Password p;
   p.StartGame(kEightLetters);
   p.Key(kVkEscape);
+  p.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.gameLost, 1);
   p.Tick();
   EXPECT_EQ(ColumnAt(11, 3, 8), "ABRICOTS");

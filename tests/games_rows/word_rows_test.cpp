@@ -127,6 +127,7 @@ TEST(WordRowsGame, EscapeShowsTheWordAndClosesTenSecondsLater) {
   WordRows w;
   w.StartGame(kSixLetters);
   w.Key(kVkEscape);
+  w.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.gameLost, 1);
   w.Tick();
   EXPECT_EQ(RowAt(7, 14, 6), G.wordSlots[0].str());

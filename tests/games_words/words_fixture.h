@@ -55,6 +55,7 @@ struct WordsGame : Harness {
   // Escape gives up: the solution shows at once, the game closes 10 s later.
   void ExpectEscapeClosesLater() {
     Key(kVkEscape);
+    Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     EXPECT_EQ(G.gameLost, 1);
     Tick();
     EXPECT_EQ(G.gameWon, 0);

@@ -47,6 +47,7 @@ TEST(History, EveryEndIsRecordedAndThePageCountsThem) {
   h.Run(100);
   start(2);
   h.Key(kVkEscape);  // given up
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   h.Run(11000);
   start(3);
   start(1);  // leaves the game of family 3

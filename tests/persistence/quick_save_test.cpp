@@ -184,6 +184,7 @@ TEST(QuickSave, AThemedGameSavedWhileBuildingResumesOnItsPageWithItsOwnWords) {
   EXPECT_EQ(G.clickPending, 0);
   EXPECT_EQ(G.currentScreen, 5);
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   h.Run(500);
   EXPECT_TRUE(G.boardReady);
   EXPECT_FALSE(Form1.closed);

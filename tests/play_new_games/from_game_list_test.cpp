@@ -202,6 +202,8 @@ TEST_P(FromGameList, BuildsGivesUpWithEscapeAndReturnsToTheGameList) {
   EXPECT_EQ(G.gameLost, 0);
 
   h.Key(kVkEscape);
+
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.gameLost, 1);
   h.Tick(2);
   EXPECT_EQ(G.gameWon, 0);

@@ -114,6 +114,7 @@ TEST_P(PlayWordGrids, ChosenFromTheMenusBuiltGivenUpAndBackToTheList) {
   for (int i = 0; i < 3; ++i) before.push_back(G.wordSlots[i].str());
   const std::vector<uint16_t> listArea = Pixels(h, 555, 70, 800, 120);
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   h.Tick();
   EXPECT_EQ(G.gameLost, 1);
   EXPECT_EQ(G.gameWon, 0);

@@ -174,6 +174,7 @@ TEST(PuzzleCodes, ThePuzzleOfTheDayIsRecordedOnceAndGivesALineToShare) {
   };
   auto close = [&h] {
     h.Key(kVkEscape);
+    h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
     h.Tick(2);
   };
   playAndWin(true);

@@ -299,6 +299,7 @@ TEST(JourneyMap, EscapeOnTheMapAfterAStageLeavesTravelMode) {
   h.Tick();
   ASSERT_TRUE(G.travelMapShowing);
   h.Key(kVkEscape);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   h.Tick();
   EXPECT_FALSE(G.travelMapShowing);
   EXPECT_FALSE(G.travelModeActive);
