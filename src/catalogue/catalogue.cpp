@@ -2,6 +2,7 @@
 #include "catalogue/catalogue.h"
 
 #include "display/assets.h"
+#include "display/drawing.h"
 #include "display/log.h"
 #include "persistence/commentary.h"
 #include "catalogue/puzzle_codes.h"
@@ -12,6 +13,7 @@
 #include "display/resets.h"
 #include "state/game_state.h"
 #include "state/variants.h"
+#include "words/player_lists.h"
 #include "words/word_store.h"
 
 void FillCatalogue() {
@@ -73,6 +75,33 @@ void StartVariant(uint8_t n) {
   ChargeAide(n);
 }
 
+std::string TitleOnList(int variant, const std::string& listTitle) {
+  std::string name = Variant(variant).name;
+  const size_t theme = name.find(" / ");
+  if (theme != std::string::npos) name.erase(theme);
+  return name + " / " + listTitle;
+}
+
+bool StartVariantOnList(uint8_t n, const std::string& file) {
+  const PlayerList* list = FindPlayerList(file);
+  if (!list) {
+    ReloadPlayerLists();
+    list = FindPlayerList(file);
+  }
+  const std::string misfit = list ? ListMisfit(*list, Variant(n)) : "liste introuvable";
+  if (!misfit.empty()) {
+    LogProblem("Liste " + file + " refusée pour la variante " + std::to_string(n) + " : " + misfit);
+    ShowTimedMessage(2, 520, "Liste impossible ici : " + misfit + ".");
+    return false;
+  }
+  // The list is copied before the start: a reload during it may move the lists.
+  const PlayerList chosen = *list;
+  StartVariant(n);
+  LoadPlayerListIntoStore(chosen);
+  G.gameTitle = TitleOnList(n, chosen.title);
+  return true;
+}
+
 // A save holds the games' own word list but not the store the game checks
 // its guesses against: the store is brought to the list the resumed game
 // plays with (a travel stage, and the map, play on the French words), read
@@ -82,7 +111,18 @@ void ResumeSavedGame(const std::string& name) {
   // The name page edits a copy of the name, made when the page opens.
   if (G.currentScreen == kScreenPlayer) G.typedText = G.playerName.str();
   const bool travelling = G.travelModeActive || G.travelMapShowing;
-  const uint8_t list = travelling || G.gameTitle.empty() ? kFrenchWords : VariantWordList(static_cast<int>(G.currentVariant));
+  // A game on a player's list takes the list back; a list gone since leaves
+  // the game as it was saved, its words already drawn, and the save kept.
+  if (const std::string file = SavedListFile(name); !file.empty() && !travelling && !G.gameTitle.empty()) {
+    ReloadPlayerLists();
+    if (const PlayerList* list = FindPlayerList(file)) {
+      LoadPlayerListIntoStore(*list);
+      return;
+    }
+    LogProblem("Liste de la sauvegarde absente : " + file);
+    ShowTimedMessage(2, 520, "La liste " + file + " n'existe plus : la partie reprend sans elle.");
+  }
+  const uint8_t list = travelling || G.gameTitle.empty() ? static_cast<uint8_t>(kFrenchWords) : VariantWordList(static_cast<int>(G.currentVariant));
   if (loadedWordList == list) return;
   LoadWordList(kFrenchWords);
   if (list != kFrenchWords) LoadWordList(list);

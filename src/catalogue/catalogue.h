@@ -13,6 +13,13 @@ constexpr uint8_t kTravelHelp = kVariantCount + 1;  // the first help index past
 void FillCatalogue();
 // Starts variant n (1-150): resets, word lists, title and help.
 void StartVariant(uint8_t n);
+// Starts variant n on the player's list of that file name ("LISTES\\"),
+// under the variant's rules, titled "PENDU 8 lettres / LES FRUITS". False,
+// with a message, when the list is gone or too small for the variant; the
+// game under way then goes on.
+bool StartVariantOnList(uint8_t n, const std::string& file);
+// The variant's name without its theme, then " / " and the list's title.
+std::string TitleOnList(int variant, const std::string& listTitle);
 // Loads the save `name` and the word list its game plays with.
 void ResumeSavedGame(const std::string& name);
 

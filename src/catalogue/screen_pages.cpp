@@ -10,6 +10,7 @@
 #include "display/colour_scheme.h"
 #include "display/drawing.h"
 #include "catalogue/picture_import.h"
+#include "catalogue/list_import.h"
 #include "display/play_clock.h"
 #include "display/sound.h"
 #include "display/list_entries.h"
@@ -116,7 +117,8 @@ void DrawScoresPage() {
 
 void DrawHelpPage() {
   DrawWindowFrame(G.panelX, G.panelY);
-  Text(L() + 150, T + 60, Comment(77) + " " + G.gameTitle.str());
+  if (ListReportShowing()) Text(L() + 150, T + 60, "Lecture de la liste de mots");
+  else Text(L() + 150, T + 60, Comment(77) + " " + G.gameTitle.str());
   // Lines of 45 characters end inside the frame's gold border only from
   // here: at L() + 90 their last five characters ran over it.
   PlaceList(listHelp, L() + 75, T + 100, false);
@@ -152,6 +154,8 @@ void DrawPlayerPage() {
   Text(L() + 90, T + 320, Comment(81));
   if (PageButton(L() + 40, T + 355, 57)) OpenImportDialog(2);
   Text(L() + 90, T + 375, Comment(82));
+  // A list of the player's words, played and printed like a theme.
+  if (TextButton(L() + 250, T + 215, "AJOUTER UNE LISTE")) OpenListDialog();
   if (PageButton(R() - 30, T + 355, 7)) {
     G.playerName = G.typedText.substr(0, 100);
     G.currentScreen = kScreenBoard;

@@ -27,11 +27,13 @@
 #include "state/variants.h"
 #include "display/resets.h"
 #include "travel/travel.h"
+#include "words/player_lists.h"
 
 namespace {
 
 // The pictures of the help buttons (and each one's lit picture after it).
 constexpr int kHintButton = 21, kCheckButton = 29, kUndoButton = 0;
+void OpenListLines();
 
 bool MenuEntryHovered(int x, int y, int length) {
   const int px = G.mousePos.x, py = G.mousePos.y;
@@ -59,10 +61,56 @@ void DrawGameList() {
     if (hovered && G.clickPending == 1) {
       G.currentScreen = kScreenVariantMenu;
       G.menuFamily = static_cast<uint32_t>(FamilyFirstVariant(f));
+      OpenListLines();
     }
     if (!hovered && f != 25) DrawMediumText(x, y, kWhite, name.substr(0, 20));
   }
   G.helpFamilyHovered = hoveredFamily;
+}
+
+// The player's list chosen on the variant menu: its variant lines then play
+// on it. Forgotten when another menu opens.
+std::string chosenList;
+
+void OpenListLines() {
+  chosenList.clear();
+  ReloadPlayerLists();
+}
+
+// A family's menu shows the player's lists when every one of its variants
+// can play on one.
+bool FamilyTakesLists(uint32_t first, int count) {
+  for (int i = 0; i < count; ++i)
+    if (!GameTakesLists(Variant(first + i))) return false;
+  return count > 1;
+}
+
+// The list lines under "Retour", as many as the page holds above the
+// toolbar: a click chooses the list (or leaves it).
+void DrawListLines(int firstLine) {
+  const std::vector<PlayerList>& lists = PlayerLists();
+  for (size_t k = 0; k < lists.size() && 81 + 20 * (firstLine + static_cast<int>(k)) <= 500; ++k) {
+    const bool chosen = lists[k].file == chosenList;
+    const std::string text = "MA LISTE : " + lists[k].title + (chosen ? " (choisie)" : "");
+    const int length = static_cast<int>(text.size());
+    const int y = 81 + 20 * (firstLine + static_cast<int>(k)), x = 400 - (length / 2) * 14;
+    const bool hovered = MenuEntryHovered(x, y, length);
+    DrawMediumText(x, y, hovered || chosen ? kHighlight : kWhite, text);
+    if (!hovered) continue;
+    G.cursorShape = kCursorHand;
+    if (G.clickPending == 1) chosenList = chosen ? "" : lists[k].file;
+  }
+}
+
+// A variant line while a list is chosen: the game's name on the list, or
+// why the list is not offered there (not clickable).
+std::string VariantLineOnList(uint32_t variant, const PlayerList& list, bool& offered) {
+  const std::string misfit = ListMisfit(list, Variant(variant));
+  offered = misfit.empty();
+  if (offered) return TitleOnList(static_cast<int>(variant), list.title);
+  std::string name = G.variantName[variant];
+  if (const size_t theme = name.find(" / "); theme != std::string::npos) name.erase(theme);
+  return name + " : " + misfit;
 }
 
 int FamilyCountOfFirstVariant(uint32_t first) {
@@ -78,13 +126,17 @@ bool DrawVariantMenu() {
     StartVariant(static_cast<uint8_t>(G.menuFamily));
     return false;
   }
+  const bool takesLists = FamilyTakesLists(G.menuFamily, count);
+  const PlayerList* list = takesLists && !chosenList.empty() ? FindPlayerList(chosenList) : nullptr;
+  if (takesLists) DrawListLines(count + 3);
   for (int i = 0; i <= count + 1; ++i) {
     std::string text;
-    if (i < count) text = G.variantName[G.menuFamily + i];
+    bool offered = true;
+    if (i < count) text = list ? VariantLineOnList(G.menuFamily + i, *list, offered) : G.variantName[G.menuFamily + i];
     if (i == count + 1) text = "Retour à la liste...";
     const int length = static_cast<int>(text.size());
     const int y = 81 + 20 * i, x = 400 - (length / 2) * 14;
-    if (!MenuEntryHovered(x, y, length)) {
+    if (!offered || !MenuEntryHovered(x, y, length)) {
       DrawMediumText(x, y, kWhite, text);
       continue;
     }
@@ -98,6 +150,10 @@ bool DrawVariantMenu() {
     }
     // The empty row between the variants and "Retour" starts the variant
     // that follows the family's last one.
+    if (list && i < count) {
+      StartVariantOnList(static_cast<uint8_t>(G.menuFamily + i), list->file);
+      break;
+    }
     StartVariant(static_cast<uint8_t>(G.menuFamily + i));
   }
   return true;

@@ -10,12 +10,16 @@
 #include "display/drawing.h"
 #include "display/sound.h"
 #include "games/board.h"
+#include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
+#include "games/list_square.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/page.h"
 #include "state/game_state.h"
+#include "words/player_lists.h"
+#include "words/word_store.h"
 
 namespace {
 
@@ -91,6 +95,34 @@ void MarkSelectedWord() {
   }
 }
 
+// On a player's list the square is made from the list's words; the cells
+// around them are filler letters, gone from the solution shown.
+bool BuildListSquareOnce(int size) {
+  if (G.boardReady) return true;
+  G.gameSize = size;
+  char cells[20][20];
+  bool used[20][20];
+  std::vector<std::string> words;
+  if (!MakeListSquare(size, cells, used, words)) {
+    AbandonGame("Pas assez de mots de 3 à " + std::to_string(size) + " lettres dans cette liste.");
+    return false;
+  }
+  for (int c = 0; c < size; ++c)
+    for (int r = 0; r < size; ++r) {
+      const int x = c + 1, y = r + 1, at = CellIndex(x, y);
+      G.answerGridA[at] = static_cast<uint8_t>(used[c][r] ? cells[c][r] : '*');
+      G.boardLetters[at] = static_cast<uint8_t>(cells[c][r]);
+      SetCellState(x, y, kCellOpen);
+      G.boardPlayable[at] = 1;
+      G.boardPickable[at] = 1;
+    }
+  G.wordList.clear();
+  for (const std::string& word : words) G.wordList.push_back("    0" + word);
+  G.boardReady = 1;
+  PlaySound(kSoundBoardReady);
+  return true;
+}
+
 }  // namespace
 
 void DrawFoundWordFrame(const std::string& entry) {
@@ -111,11 +143,12 @@ void DrawFoundWordFrame(const std::string& entry) {
 }
 
 void PlayHiddenWords(int size, const std::string& gridFile) {
-  const bool built = BuildGridGameOnce(size, gridFile, [size](const TjsysGrille& reader) {
-    LayOutSquare(reader, size);
-    ListDistinctWords(reader);
-    return true;
-  });
+  const bool built = loadedWordList == kPlayerWords ? BuildListSquareOnce(size)
+                                                    : BuildGridGameOnce(size, gridFile, [size](const TjsysGrille& reader) {
+                                                        LayOutSquare(reader, size);
+                                                        ListDistinctWords(reader);
+                                                        return true;
+                                                      });
   if (!built) return;
   DrawBoard();
   MarkSelectedWord();
@@ -131,7 +164,8 @@ void PlayHiddenWords(int size, const std::string& gridFile) {
       DrawFoundWordFrame(entry);
       ++found;
     }
-    DrawSmallText(at.x, at.y, IsFound(entry) ? kHighlight : kWhite, WordOf(entry));
+    // A list's words are shown as the player typed them, accents and all.
+    DrawSmallText(at.x, at.y, IsFound(entry) ? kHighlight : kWhite, ShownFormOf(WordOf(entry)));
   }
   // The filler letters vanish: a black square's '*' is not drawn on an open cell.
   if (G.gameLost) ShowSolution(size, 1, SolutionPlane::kA, false);

@@ -16,11 +16,12 @@
 #include "state/game_state.h"
 #include "state/variants.h"
 #include "state/puzzle_code.h"
+#include "words/player_lists.h"
 
 std::string PrintedListLine(unsigned variant, const std::string& line) {
   switch (Variant(variant).print) {
     case PrintLayout::CodedGrid: return "";
-    case PrintLayout::HiddenWords: return line.size() > 5 ? line.substr(5) : "";
+    case PrintLayout::HiddenWords: return line.size() > 5 ? ShownFormOf(line.substr(5)) : "";
     case PrintLayout::Board: return line;
   }
   return line;

@@ -25,6 +25,7 @@
 #include "state/puzzle_code.h"
 #include "state/variants.h"
 #include "display/resets.h"
+#include "words/player_lists.h"
 
 namespace {
 
@@ -79,9 +80,16 @@ std::string SaveName() {
 // Beside the records, in a file of its own so that the records keep their
 // layout and older saves (without it) still load: the puzzle's code, and the
 // day of a puzzle of the day with 1 when this game holds the day's record.
+// A game on a player's list adds a line naming the list's file, which
+// readers that know no lists pass over.
+constexpr const char* kListLine = "liste ";
+
 std::string PuzzleLines() {
-  return LinesText({PuzzleCode(), "defi " + std::to_string(G.dailyDay) + " " + (G.dailyRecording ? "1" : "0")});
+  std::vector<std::string> lines = {PuzzleCode(), "defi " + std::to_string(G.dailyDay) + " " + (G.dailyRecording ? "1" : "0")};
+  if (!LoadedPlayerListFile().empty()) lines.push_back(kListLine + LoadedPlayerListFile());
+  return LinesText(lines);
 }
+
 
 // The code is taken back only for the board it was written for.
 void ReadPuzzleLines(const std::string& path) {
@@ -116,6 +124,15 @@ void ForgetPendingInput() {
 }
 
 }  // namespace
+
+std::string SavedListFile(const std::string& name) {
+  std::vector<std::string> lines;
+  const std::string path = DataFolderPrefix() + "SAVE\\" + name + ".sa3";
+  if (!IsSafeFileName(name + ".sa3") || !FileExists(path) || !ReadLines(path, lines, 4096)) return "";
+  for (const std::string& line : lines)
+    if (line.rfind(kListLine, 0) == 0) return line.substr(std::string(kListLine).size());
+  return "";
+}
 
 void SetWordListCheck(WordListCheck check) { wordListCheck = check; }
 

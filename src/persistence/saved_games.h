@@ -13,6 +13,9 @@ bool SaveGame(bool quick);
 // range) changes nothing and is reported to the player; a damaged quick save
 // is also renamed aside.
 void LoadGame(const std::string& name);
+// The file of the player's list the save `name` was played on ("" for a
+// game on the program's own words, or a save made before lists).
+std::string SavedListFile(const std::string& name);
 // A game title without what a list line has no room for: doubled spaces,
 // the " / " before a theme and the unit after a count ("PENDU  8 Lettres /
 // ARBRES" gives "PENDU 8 ARBRES"). Save names and kept pages use it.

@@ -49,6 +49,8 @@ enum WordList : uint8_t {
   kTreeWords = 4,
   kAnimalWords = 5,
   kCountryWords = 6,
+  // One of the player's own lists (words/player_lists.h), never a variant's own.
+  kPlayerWords = 7,
 };
 
 // How the print button lays the board out: the coded grid prints its

@@ -241,6 +241,23 @@ void LoadWordList(uint8_t code) {
   loadedWordList = code;
 }
 
+void StoreOwnWords(const std::vector<std::string>& words, uint8_t code) {
+  ClearCommonTier();
+  for (int L = 1; L <= 20; ++L) {
+    wordCount[L] = 0;
+    tables[L].bytes.clear();
+    tables[L].indexStale = true;
+  }
+  for (const std::string& word : words) {
+    const int L = static_cast<int>(word.size());
+    if (L < 1 || L > 20 || wordCount[L] >= tableRoom) continue;
+    tables[L].bytes += word;
+    ++wordCount[L];
+  }
+  wordLinesRead = static_cast<int32_t>(words.size());
+  loadedWordList = code;
+}
+
 std::string FoldAccents(const std::string& text) {
   std::string folded = text;
   for (size_t i = 0; i + 1 < folded.size(); ++i) {

@@ -16,6 +16,11 @@ extern uint8_t loadedWordList;
 // Loads list 1-6 (French, English, flowers, trees, animals, countries):
 // lengths 1-20 are replaced, lengths 0 and 21-30 are appended to.
 void LoadWordList(uint8_t code);
+// Puts words already folded and upper-cased (a player's list) in place of
+// lengths 1-20, as LoadWordList does with a file; the common tier is
+// emptied, so every word of a length is drawn alike. `code` becomes
+// loadedWordList.
+void StoreOwnWords(const std::vector<std::string>& words, uint8_t code);
 std::string FoldAccents(const std::string& text);
 // Typed text as the searches and the player name take it: every character
 // folded as the store folds accents (the last one too), the other accented
