@@ -31,6 +31,7 @@ enum ScreenNumber : int32_t {
   kScreenCode = 10,         // typing a puzzle code
   kScreenDailyResult = 11,  // the puzzle of the day won: time, score, share line
   kScreenStatistics = 12,   // what the record of the games played says
+  kScreenBooklet = 13,      // choosing and making a booklet of printed puzzles
   kScreenQuit = 100,
 };
 
