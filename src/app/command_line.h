@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The command line: --help, --version, --fullscreen, --windowed, --verbose,
-// --code CODE, --daily, --export-history FILE.
+// --code CODE, --daily, --export-history FILE, and the booklet's --booklet
+// FILE, --variants, --count, --per-page, --no-solutions, --title, --paper,
+// --codes.
 #pragma once
 #include <string>
+#include <vector>
+
+#include "catalogue/booklet.h"
 
 struct CommandLine {
   enum class WindowMode { AsSaved, FullScreen, Windowed };
@@ -15,7 +20,24 @@ struct CommandLine {
   std::string code;
   bool daily = false;      // --daily: play the puzzle of the day at once
   std::string exportHistory;  // --export-history FILE: the record of games as CSV
+  // --booklet FILE: a PDF booklet of puzzles, made without a window.
+  bool booklet = false;
+  std::string bookletFile, variants, count, perPage, title, paper, codes;
+  bool noSolutions = false;
+  std::string missingValue;  // the first option given without its value
 };
+
+// The booklet the command line asks for, read and checked.
+struct BookletRequest {
+  std::string file;  // a whole real path
+  std::vector<std::string> codes;
+  BookletOptions options;
+};
+// "" and the request, or the one line saying which argument is wrong.
+std::string ReadBookletRequest(const CommandLine& line, BookletRequest& request);
+// Builds and writes the booklet without a window; the exit status (0, or 1
+// when it could not be made).
+int MakeBookletOfCommandLine(const BookletRequest& request, std::string& out, std::string& err);
 
 // The options of this run, read by start-up (tests may set them).
 extern CommandLine gCommandLine;

@@ -4,6 +4,7 @@
 // the next tick's screens.
 #include "catalogue/screen_actions.h"
 #include "catalogue/puzzle_codes.h"
+#include "catalogue/booklet_page.h"
 #include "catalogue/screen_pages.h"
 #include "app/keeping.h"
 #include "catalogue/screens.h"
@@ -159,7 +160,7 @@ void TForm1::FormKeyDown(int key) {
   else if (key == kVkHint) RevealLetter();
   else if (key == kVkCheck) CheckBoard();
   else if (key == kVkUndo) UndoMove();
-  else if (key != kVkEscape && !TypeCodeKey(key)) PlayKey(key);
+  else if (key != kVkEscape && !TypeCodeKey(key) && !TypeBookletKey(key)) PlayKey(key);
 }
 
 // A name is no search: "Hélène" keeps its accents, in capitals (HÉLÈNE), as
@@ -182,7 +183,7 @@ static void TypeNameText(const std::string& latin1) {
 // Off those pages it plays the game.
 void TForm1::FormKeyPress(const std::string& latin1) {
   if (GiveUpAsked()) return;
-  if (TypeCodeText(latin1)) return;
+  if (TypeCodeText(latin1) || TypeBookletText(latin1)) return;
   if (G.currentScreen != kScreenPlayer && G.currentScreen != kScreenAnagramSearch && G.currentScreen != kScreenIncompleteSearch) {
     PlayTypedText(latin1);
     return;

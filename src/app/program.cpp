@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/program.h"
 
+#include "display/assets.h"
+
 #include "app/rest.h"
 #include "display/play_clock.h"
 #include "platform/audio.h"
@@ -170,6 +172,18 @@ bool StartProgram(Backend backend, const std::string& programDir) {
   FormCreateur.Timer1Enabled = true;
   Form1.FormActivate();
   RunDueTimers();  // the enabled timers count from now
+  return true;
+}
+
+bool StartWithoutWindow() {
+  Form1.FormCreate();
+  Form1.DXInitialize(ScreenInit(Backend::Headless));
+  if (Form1.closed) return false;
+  AudioInit(Backend::Headless);
+  Form2.FormCreate();
+  if (Form1.closed) return false;
+  LoadAllPictures();
+  G.interfaceLoaded = true;
   return true;
 }
 

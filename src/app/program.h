@@ -10,6 +10,11 @@
 // and the initialisation sequence. `programDir` replaces the executable's
 // folder when not empty (tests). False when the surface cannot draw.
 bool StartProgram(Backend backend, const std::string& programDir = "");
+// The initialisation sequence on the headless back end, without a window
+// and without resuming a game: what a command-line run that makes files
+// needs (the data read, the pictures the boards draw with). False when the
+// player's folder is taken by another program.
+bool StartWithoutWindow();
 // Hands every pending window event to its handler. With `stopAfterPress`
 // it stops after a button press and returns true, so the caller can let a
 // frame see the click before its release is handled.

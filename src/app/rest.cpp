@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/rest.h"
 
+#include "catalogue/booklet_page.h"
+
 #include <cstring>
 #include <string>
 
@@ -131,7 +133,7 @@ uint64_t StateFingerprint() {
 // seen, a board being built, a timed message, a win or loss banner (and the
 // given-up game's time-out), the splash, the keyboard cursor's refusal mark.
 bool SomethingUnderWay() {
-  const bool building = !G.boardReady && !G.gameTitle.empty() && !G.gameLost;
+  const bool building = (!G.boardReady && !G.gameTitle.empty() && !G.gameLost) || BookletBeingMade();
   const bool refusalShown = G.keyCursor.refusedAt != 0 && Now() - G.keyCursor.refusedAt < 1000;
   const bool checkShown = G.checkShownAt != 0;  // the wrong letters' marks, for 3 s
   return G.letterFlying || G.lettersHeld || G.listScrollHeld || G.clickPending || G.travelMapClicked || building ||

@@ -3,6 +3,7 @@
 // the two entries of the game list that lead to them.
 #include <string>
 
+#include "catalogue/booklet_page.h"
 #include "catalogue/puzzle_codes.h"
 #include "catalogue/screen_pages.h"
 #include "catalogue/page_widgets.h"
@@ -51,6 +52,13 @@ bool DrawGameListExtras() {
   if (!clicked && TextButton(40, 495, "STATISTIQUES")) {
     OpenStatisticsPage();
     clicked = true;
+  }
+  if (!clicked && TextButton(600, 495, "LIVRET")) {
+    OpenBookletPage();
+    clicked = true;
+  } else if (!clicked && Hovered(600, 495, 6)) {
+    DrawSmallText(130, 383, kWhite, "Un livret de jeux à imprimer, avec les solutions :");
+    DrawSmallText(130, 403, kWhite, "pour la classe, le voyage, ou loin de l'écran.");
   }
   if (!clicked && TextButton(560, 33, "ENTRER UN CODE")) {
     G.typedText.clear();

@@ -9,6 +9,7 @@
 #include "catalogue/catalogue.h"
 #include "catalogue/page_widgets.h"
 #include "catalogue/screen_actions.h"
+#include "catalogue/booklet_page.h"
 #include "catalogue/screen_pages.h"
 #include "display/assets.h"
 #include "display/drawing.h"
@@ -244,6 +245,7 @@ void RunScreen(int screen) {
     case kScreenCode: DrawCodePage(); break;
     case kScreenDailyResult: DrawDailyResultPage(); break;
     case kScreenStatistics: DrawStatisticsPage(); break;
+    case kScreenBooklet: DrawBookletPage(); break;
     default: break;
   }
   if (!goOn || Form1.closed) return;

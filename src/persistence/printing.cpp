@@ -9,6 +9,7 @@
 
 #include "display/drawing.h"
 #include "display/log.h"
+#include "persistence/booklet_pages.h"
 #include "persistence/commentary.h"
 #include "persistence/saved_games.h"
 #include "platform/paths.h"
@@ -80,6 +81,10 @@ void Imprimegrille() {
   // One page at a time: the one on its way is followed first.
   if (pageSending) return;
   PrintJob job;
+  // A puzzle a booklet can hold prints as the booklet lays it out, without
+  // the answers the board keeps (the hidden words' positions once found).
+  if (BookletLayoutOf(G.currentVariant) != BookletLayout::None && G.boardReady)
+    job.UsePdf(OnePuzzlePdf(PuzzleOnTheBoard(0, PuzzleCode())));
   const int h = job.pageWidth() / 2, c = h / 12;
   job.SetFontSize(16);
   job.TextOut(h - h / 2, 2, G.gameTitle.str());

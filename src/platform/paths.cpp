@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/paths.h"
 
+#include <filesystem>
+
 #include <dirent.h>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -167,4 +169,10 @@ std::string ProgramDataFolder() {
   installed.push_back(LETTRARIUM_DATA_DIR "/");
 #endif
   return ChooseDataFolder(exe, installed);
+}
+
+std::string WholePathOf(const std::string& typed) {
+  std::error_code error;
+  const std::filesystem::path whole = std::filesystem::absolute(typed, error);
+  return error ? typed : whole.lexically_normal().string();
 }

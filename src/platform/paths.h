@@ -28,3 +28,6 @@ std::string ChooseDataFolder(const std::string& executableFolder, const std::vec
 // Case-insensitive compare of Latin-1 bytes (ASCII letters only).
 bool SameTextNoCase(const std::string& a, const std::string& b);
 std::string UpperCaseAscii(std::string s);
+// A path typed on the command line made whole: from the working folder,
+// without "." or "..", so the one resolver takes it as it stands.
+std::string WholePathOf(const std::string& typed);

@@ -90,6 +90,7 @@ struct PrintJob::Impl {
   cairo_t* cr = nullptr;
   int fontSize = 10;
   bool ended = false;
+  std::string pdfBytes;  // UsePdf's document, sent in place of the page
 };
 
 PrintJob::PrintJob() : impl_(new Impl) {
@@ -165,7 +166,12 @@ PrintJob::Outcome PrintJob::End(const std::string& keptPdf) {
   impl_->ended = true;
   cairo_show_page(impl_->cr);
   cairo_surface_finish(impl_->surface);
-  const bool rendered = !impl_->path.empty() && cairo_surface_status(impl_->surface) == CAIRO_STATUS_SUCCESS;
+  bool rendered = !impl_->path.empty() && cairo_surface_status(impl_->surface) == CAIRO_STATUS_SUCCESS;
+  if (rendered && !impl_->pdfBytes.empty()) {
+    std::FILE* file = std::fopen(impl_->path.c_str(), "wb");
+    rendered = file && std::fwrite(impl_->pdfBytes.data(), 1, impl_->pdfBytes.size(), file) == impl_->pdfBytes.size();
+    if (file && std::fclose(file) != 0) rendered = false;
+  }
   if (dryRun && !printerMissing) {
     if (!lastPdf.empty() && lastPdf != impl_->path) std::remove(lastPdf.c_str());
     lastPdf = rendered ? impl_->path : "";
@@ -200,6 +206,16 @@ PrintJob::Outcome PrintJob::End(const std::string& keptPdf) {
   }
   if (!impl_->path.empty()) std::remove(impl_->path.c_str());
   return outcome;
+}
+
+void PrintJob::UsePdf(const std::string& pdfBytes) { impl_->pdfBytes = pdfBytes; }
+
+void SendPdfToPrinter(const std::string& realPath) {
+  if (dryRun || printerMissing) return;
+  std::thread([realPath] {
+    const std::string printer = DefaultPrinter();
+    if (!printer.empty()) cupsPrintFile(printer.c_str(), realPath.c_str(), "Lettrarium", 0, nullptr);
+  }).detach();
 }
 
 PrintJob::Outcome FollowPrint() {

@@ -15,6 +15,8 @@ class PrintJob {
   void TextOut(int x, int y, const std::string& latin1);
   void Rectangle(int x1, int y1, int x2, int y2);  // white fill, black pen
   void HatchCross(int x1, int y1, int x2, int y2);  // diagonal cross-hatch
+  // The job sends this PDF (pages drawn on a Paper) in place of its own page.
+  void UsePdf(const std::string& pdfBytes);
   // Sends the page to the default printer. Without one, or when the print
   // system refuses the job, the page is kept as a PDF at `keptPdf` (a program
   // path; its folders are made). The print system is asked on a worker
@@ -27,6 +29,9 @@ class PrintJob {
   struct Impl;
   Impl* impl_;
 };
+// Sends a PDF file (a real path) to the default printer, when there is one,
+// on a worker thread that nothing waits for: the file stays where it is.
+void SendPdfToPrinter(const std::string& realPath);
 // The page being sent: Sending while the print system has not answered;
 // after kPrintTimeOutMs without an answer the page is kept as a PDF instead
 // (KeptAsPdf) and the worker is left to end on its own. Failed when no page

@@ -33,6 +33,7 @@ enum ScreenNumber : int32_t {
   kScreenDailyResult = 11,  // the puzzle of the day won: time, score, share line
   kScreenStatistics = 12,   // what the record of the games played says
   kScreenGiveUp = 13,       // "Abandonner la partie ?", asked before a game is given up
+  kScreenBooklet = 14,      // choosing and making a booklet of printed puzzles
   kScreenQuit = 100,
 };
 

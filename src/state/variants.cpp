@@ -236,5 +236,43 @@ GameRules RulesOf(Game game) {
   return {P::Move, D::OnEmpty, K::MouseOnly, O::PaletteCells};
 }
 
+BookletFit BookletFitOf(Game game) {
+  using L = BookletLayout;
+  // Played on paper: what the screen gives at the start is all one needs.
+  // Out: what needs the game's answers after each try, or has no page yet.
+  constexpr const char* kAnswersEachTry = "chaque essai attend la réponse du jeu";
+  constexpr const char* kNoPageYet = "pas encore de mise en page sur papier";
+  switch (game) {
+    case Game::None: return {L::None, "aucun jeu"};
+    case Game::CodedGrid: return {L::CodedGrid, ""};
+    case Game::WordPlacement: return {L::WordPlacement, ""};
+    case Game::HiddenWords: return {L::HiddenWords, ""};
+    case Game::Hangman: return {L::Blanks, ""};
+    case Game::ProverbHangman: return {L::Blanks, ""};
+    case Game::MonthProverbs: return {L::Blanks, ""};
+    case Game::Anagram: return {L::Anagram, ""};
+    case Game::ExtraLetter: return {L::ExtraLetter, ""};
+    case Game::LongestWord: return {L::NineLetters, ""};
+    case Game::MaxiWords: return {L::NineLetters, ""};
+    case Game::WordsStartingWith: return {L::NineLetters, ""};
+    case Game::Password: return {L::None, kAnswersEachTry};
+    case Game::WordRows: return {L::None, kAnswersEachTry};
+    case Game::CrossingWords: return {L::None, kNoPageYet};
+    case Game::VowelExchange: return {L::None, kNoPageYet};
+    case Game::CrossedPair: return {L::None, kNoPageYet};
+    case Game::ThirdWord: return {L::None, kNoPageYet};
+    case Game::CutWords: return {L::None, kNoPageYet};
+    case Game::ScrambledGrid: return {L::None, kNoPageYet};
+    case Game::ConsonantExchange: return {L::None, kNoPageYet};
+    case Game::DeconstructedGrid: return {L::None, kNoPageYet};
+    case Game::LetterSums: return {L::None, kNoPageYet};
+    case Game::ErasedLetters: return {L::None, kNoPageYet};
+    case Game::StackedWords: return {L::None, kNoPageYet};
+  }
+  return {L::None, kNoPageYet};
+}
+
+BookletLayout BookletLayoutOf(unsigned variant) { return BookletFitOf(Variant(variant).game).layout; }
+
 Game CurrentGame() { return Variant(G.currentVariant).game; }
 GameRules CurrentRules() { return RulesOf(CurrentGame()); }

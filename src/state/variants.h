@@ -58,6 +58,10 @@ enum WordList : uint8_t {
 // entries' marks, the others the board and the list as they are.
 enum class PrintLayout : uint8_t { Board, CodedGrid, HiddenWords };
 
+// How a puzzle is laid out on paper in a booklet; None: it stays out of
+// booklets (BookletFit says why).
+enum class BookletLayout : uint8_t { None, CodedGrid, WordPlacement, HiddenWords, Blanks, Anagram, ExtraLetter, NineLetters };
+
 struct VariantEntry {
   const char* name;      // display name (inner runs of spaces line the menu up)
   const char* helpFile;  // under "aide\"
@@ -134,6 +138,15 @@ struct GameRules {
 };
 
 GameRules RulesOf(Game game);
+
+// Whether a game goes in a booklet: its layout, or None and why not (in the
+// player's words, for the booklet page and its help).
+struct BookletFit {
+  BookletLayout layout;
+  const char* whyNot;  // empty when it fits
+};
+BookletFit BookletFitOf(Game game);
+BookletLayout BookletLayoutOf(unsigned variant);
 // The rules of the variant being played.
 GameRules CurrentRules();
 Game CurrentGame();

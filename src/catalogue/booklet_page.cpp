@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The booklet page, reached from the game list's "LIVRET": the variants
+// and how many of each, how many to a page, with or without solutions, the
+// title; it builds the puzzles one a frame under a progress bar, then writes
+// the PDF into the player's IMPRESSIONS folder and sends it to the printer.
+#include <ctime>
+#include <string>
+#include <vector>
+
+#include "catalogue/booklet.h"
+#include "catalogue/booklet_page.h"
+#include "catalogue/page_widgets.h"
+#include "catalogue/puzzle_codes.h"
+#include "display/assets.h"
+#include "display/drawing.h"
+#include "display/log.h"
+#include "platform/canvas.h"
+#include "platform/clock.h"
+#include "platform/files.h"
+#include "platform/keys.h"
+#include "platform/page.h"
+#include "platform/paths.h"
+#include "platform/printer.h"
+#include "state/game_state.h"
+
+namespace {
+
+constexpr int T = 72;
+constexpr size_t kMostChoices = 5;
+constexpr size_t kMostTitle = 40;
+
+struct Choice {
+  int variant, count;
+};
+
+// The page's own state: what it asks for, and the booklet being built.
+struct BookletPage {
+  int variant = 0;  // the one the arrows show
+  int count = 6;
+  std::vector<Choice> choices;
+  int perPage = 2;
+  bool solutions = true;
+  std::vector<std::string> codes;  // while building
+  std::vector<PrintedPuzzle> puzzles;
+  bool building = false;
+};
+BookletPage page;
+
+// The next variant a booklet may hold, on from `from` in the direction.
+int NextInBooklet(int from, int step) {
+  int v = from;
+  for (int i = 0; i < kVariantCount; ++i) {
+    v = (v - 1 + step + kVariantCount) % kVariantCount + 1;
+    if (InBooklet(v)) return v;
+  }
+  return from;
+}
+
+std::string VariantLabel(int variant) {
+  std::string name = G.variantName[variant];
+  // The menus line their names up with inner runs of spaces.
+  for (size_t at; (at = name.find("  ")) != std::string::npos;) name.erase(at, 1);
+  return name;
+}
+
+void StartBuilding() {
+  page.codes.clear();
+  page.puzzles.clear();
+  for (const Choice& c : page.choices) {
+    const std::vector<std::string> codes = BookletCodes({c.variant}, c.count, static_cast<uint32_t>(std::time(nullptr)) + Now() + c.variant);
+    page.codes.insert(page.codes.end(), codes.begin(), codes.end());
+  }
+  page.building = !page.codes.empty();
+}
+
+// "Livret 2026-12-09 14h05m09.pdf" in the player's IMPRESSIONS folder.
+std::string BookletPath() {
+  const std::time_t now = std::time(nullptr);
+  char stamp[32];
+  std::strftime(stamp, sizeof stamp, "%Y-%m-%d %Hh%Mm%S", std::localtime(&now));
+  const std::string title = FileNameFrom(G.typedText);
+  return DataFolderPrefix() + "IMPRESSIONS\\" + (title.empty() ? "Livret" : title) + " " + stamp + ".pdf";
+}
+
+void FinishBooklet() {
+  page.building = false;
+  BookletOptions options;
+  options.title = G.typedText;
+  options.date = DayInWords(Today());
+  options.perPage = page.perPage;
+  options.solutions = page.solutions;
+  const std::string pdf = BookletPdf(options, page.puzzles);
+  const std::string path = BookletPath();
+  const bool written = !pdf.empty() && ForceDirectories(DataFolderPrefix() + "IMPRESSIONS") && WriteBinary(path, pdf);
+  page.puzzles.clear();
+  LoadBackground(52);
+  if (!written) {
+    LogProblem("livret non écrit : " + path);
+    ShowLastingMessage(2, 520, "Livret impossible à écrire.");
+    return;
+  }
+  SendPdfToPrinter(ResolvePath(path));
+  Log("livret écrit : " + path);
+  std::string shown = path.substr(std::min(path.size(), DataFolderPrefix().size()));
+  for (char& c : shown)
+    if (c == '\\') c = '/';
+  ShowLastingMessage(2, 520, "Livret : " + shown);
+}
+
+// One puzzle a frame, so the bar moves and the window answers.
+void BuildNextPuzzle() {
+  const size_t next = page.puzzles.size();
+  PrintedPuzzle puzzle;
+  if (BuildPrintedPuzzle(page.codes[next], static_cast<int>(next) + 1, puzzle)) page.puzzles.push_back(puzzle);
+  else page.codes.erase(page.codes.begin() + static_cast<long>(next));  // logged by the game
+  // The game drew its board while it built it: the page is drawn afresh.
+  DrawBackground();
+  if (page.puzzles.size() == page.codes.size()) FinishBooklet();
+}
+
+void DrawProgress(int L) {
+  const int done = static_cast<int>(page.puzzles.size()), total = static_cast<int>(page.codes.size());
+  DrawSmallText(L + 40, T + 300, kWhite, "Création du livret : jeu " + std::to_string(done + 1) + " sur " + std::to_string(total));
+  Canvas canvas(ThePage());
+  canvas.SetPen(0xffffff, 1);
+  canvas.SetBrushClear();
+  canvas.Rectangle(L + 40, T + 320, L + 460, T + 336);
+  canvas.SetBrushColour(0x00c0ff);
+  if (done > 0) canvas.Rectangle(L + 42, T + 322, L + 42 + 416 * done / total, T + 334);
+}
+
+void DrawChoices(int L) {
+  DrawSmallText(L + 20, T + 75, kWhite, "Jeu :");
+  if (TextButton(L + 70, T + 67, "<")) page.variant = NextInBooklet(page.variant, -1);
+  DrawSmallText(L + 100, T + 75, kHighlight, VariantLabel(page.variant));
+  if (TextButton(L + 440, T + 67, ">")) page.variant = NextInBooklet(page.variant, 1);
+  DrawSmallText(L + 20, T + 105, kWhite, "Combien :");
+  if (TextButton(L + 100, T + 97, "-") && page.count > 1) --page.count;
+  DrawSmallText(L + 130, T + 105, kWhite, std::to_string(page.count));
+  if (TextButton(L + 160, T + 97, "+") && page.count < 40) ++page.count;
+  if (TextButton(L + 300, T + 97, "AJOUTER") && page.choices.size() < kMostChoices)
+    page.choices.push_back({page.variant, page.count});
+  for (size_t i = 0; i < page.choices.size(); ++i) {
+    const int y = T + 130 + 20 * static_cast<int>(i);
+    DrawSmallText(L + 40, y + 8, kWhite, std::to_string(page.choices[i].count) + " x " + VariantLabel(page.choices[i].variant));
+    if (TextButton(L + 420, y, "X")) {
+      page.choices.erase(page.choices.begin() + static_cast<long>(i));
+      break;
+    }
+  }
+  if (page.choices.empty()) DrawSmallText(L + 40, T + 138, kWhite, "Aucun jeu choisi : AJOUTER les met ici.");
+  DrawSmallText(L + 20, T + 250, kWhite, "Par page :");
+  for (int n : {1, 2, 4}) {
+    const int x = L + 110 + 40 * (n == 4 ? 2 : n - 1);
+    if (TextButton(x, T + 242, n == page.perPage ? "[" + std::to_string(n) + "]" : " " + std::to_string(n))) page.perPage = n;
+  }
+  if (TextButton(L + 260, T + 242, page.solutions ? "AVEC SOLUTIONS" : "SANS SOLUTIONS")) page.solutions = !page.solutions;
+  DrawSmallText(L + 20, T + 280, kWhite, "Titre : " + G.typedText + (BlinkPhaseShown() ? "_" : " "));
+}
+
+}  // namespace
+
+void OpenBookletPage() {
+  G.panelX = 800;
+  G.currentScreen = kScreenBooklet;
+  G.typedText.clear();
+  if (!InBooklet(page.variant)) page.variant = NextInBooklet(0, 1);
+}
+
+bool BookletBeingMade() { return page.building; }
+
+void DrawBookletPage() {
+  const int L = G.panelX, R = G.panelX + 500, B = 422;
+  if (page.building) BuildNextPuzzle();
+  DrawWindowFrame(G.panelX, G.panelY);
+  DrawMediumText(L + 30, T + 40, kWhite, "LIVRET DE JEUX");
+  if (page.building) {
+    DrawProgress(L);
+    return;
+  }
+  DrawChoices(L);
+  if (!page.choices.empty() && TextButton(L + 20, B - 30, "FAIRE LE LIVRET")) StartBuilding();
+  if (PageButton(R - 30, B - 20, 7)) G.currentScreen = kScreenGameList;
+}
+
+bool TypeBookletKey(int key) {
+  if (G.currentScreen != kScreenBooklet) return false;
+  if (key == kVkBack && !G.typedText.empty()) G.typedText.pop_back();
+  return true;
+}
+
+bool TypeBookletText(const std::string& latin1) {
+  if (G.currentScreen != kScreenBooklet) return false;
+  for (char c : latin1)
+    if (static_cast<uint8_t>(c) >= ' ' && G.typedText.size() < kMostTitle) G.typedText += c;
+  return true;
+}
