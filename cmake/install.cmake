@@ -28,10 +28,13 @@ install(DIRECTORY ${GAME_DIR}/ DESTINATION ${LETTRARIUM_DATA_SUBDIR}
 # may not search /usr/games.
 set(DESKTOP_DATA ${CMAKE_SOURCE_DIR}/data/desktop)
 set(METAINFO org.lettrarium.Lettrarium.metainfo.xml)
-foreach(file ${METAINFO} lettrarium.6 lettrarium.desktop)
+# One name for the desktop entry, the icons, the window and the metadata
+# (whose <launchable> names the entry): the AppStream id.
+set(DESKTOP_ID org.lettrarium.Lettrarium)
+foreach(file ${METAINFO} lettrarium.6 ${DESKTOP_ID}.desktop)
   configure_file(${DESKTOP_DATA}/${file} ${CMAKE_BINARY_DIR}/desktop/${file} @ONLY)
 endforeach()
-install(FILES ${CMAKE_BINARY_DIR}/desktop/lettrarium.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${CMAKE_BINARY_DIR}/desktop/${DESKTOP_ID}.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${CMAKE_BINARY_DIR}/desktop/${METAINFO} DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 install(FILES ${CMAKE_BINARY_DIR}/desktop/lettrarium.6 DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 # The icons are drawn by the picture tool (tools/pictures) at 48, 128, 256 px,
@@ -41,4 +44,14 @@ if(LETTRARIUM_GAME_DIR)
 else()
   set(ICONS_DIR ${CMAKE_BINARY_DIR}/icons)
 endif()
-install(DIRECTORY ${ICONS_DIR}/hicolor DESTINATION ${CMAKE_INSTALL_DATADIR}/icons)
+# Named one by one: an icon of another name left in the folder by an older
+# build is not installed.
+foreach(px 48 128 256)
+  install(FILES ${ICONS_DIR}/hicolor/${px}x${px}/apps/${DESKTOP_ID}.png
+          DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${px}x${px}/apps)
+endforeach()
+# Completion of the options, where bash-completion and Debian's zsh look.
+install(FILES ${DESKTOP_DATA}/lettrarium.bash-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/bash-completion/completions
+        RENAME lettrarium)
+install(FILES ${DESKTOP_DATA}/lettrarium.zsh-completion DESTINATION ${CMAKE_INSTALL_DATADIR}/zsh/vendor-completions
+        RENAME _lettrarium)

@@ -122,6 +122,10 @@ bool OpenWindow() {
   const char* asked = std::getenv("SDL_VIDEODRIVER");
   const bool driverNamed = asked && *asked;
   if (!driverNamed) ChooseRealDrivers();
+  // The window names its desktop entry, org.lettrarium.Lettrarium.desktop,
+  // so that the desktop shows the entry's icon and name for it.
+  SDL_SetHint("SDL_VIDEO_X11_WMCLASS", "org.lettrarium.Lettrarium");
+  SDL_SetHint("SDL_VIDEO_WAYLAND_WMCLASS", "org.lettrarium.Lettrarium");
   if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_EVENTS) != 0 ||
       (!driverNamed && ShowsNothing(SDL_GetCurrentVideoDriver()))) {
     noDisplay = true;

@@ -55,7 +55,7 @@ void MakeAppIcon(Output& out) {
   for (int px : {48, 128, 256}) {
     const std::string folder = out.iconDir + "/hicolor/" + std::to_string(px) + "x" + std::to_string(px) + "/apps";
     MakeFolders(folder);
-    if (!WriteIcon(folder + "/lettrarium.png", px)) {
+    if (!WriteIcon(folder + "/org.lettrarium.Lettrarium.png", px)) {
       std::fprintf(stderr, "pictures: cannot write the %d px icon\n", px);
       ++out.failures;
     }
