@@ -14,7 +14,8 @@ build=$(realpath "$1")
 first=$(realpath "$2")
 cd "$(dirname "$0")/../.."
 again=$(mktemp -d "${TMPDIR:-/tmp}/lettrarium-built-again.XXXXXXXX")
-trap 'rm -rf "$again"' EXIT
+# KEEP_AGAIN=1 keeps the second build's folder, to look into a difference.
+[ -n "${KEEP_AGAIN:-}" ] || trap 'rm -rf "$again"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 started=$(date +%s)
 
@@ -43,6 +44,7 @@ rm -f "$game_files"
 env LETTRARIUM_GAME_DIR="$PWD/build/game" LETTRARIUM_DIST="$again/dist" \
   DEB_BUILD_OPTIONS="nocheck ${DEB_BUILD_OPTIONS:-}" DEB_BUILD_PROFILES=nocheck \
   dpkg-buildpackage -b -nc -us -uc --buildinfo-option="-u$again/dist" --changes-option="-u$again/dist" \
+    --buildinfo-file="$again/dist/again.buildinfo" --changes-file="$again/dist/again.changes" \
   > "$again/package.log" 2>&1 || fail "the second package build failed: $(tail -5 "$again/package.log")"
 
 # The verdict, package by package.
@@ -56,11 +58,12 @@ for deb in *.deb; do
       mkdir -p "$again/$side"
       [ $side = one ] && from=$first/$deb || from=$again/dist/$deb
       dpkg-deb -R "$from" "$again/$side"
-      (cd "$again/$side" && find . -printf '%p %M %U:%G %TY-%Tm-%Td %TT\n' | sort) > "$again/$side.list"
+      (cd "$again/$side" && find . -mindepth 1 -printf '%p %M %U:%G %TY-%Tm-%Td %TT\n' | sort) > "$again/$side.list"
     done
-    metadata=$(diff "$again/one.list" "$again/two.list" | sed -n 's/^[<>] \([^ ]*\) .*/\1/p' | head -1)
+    # (diff says 1 when the lists differ: that is the answer, not a failure)
+    metadata=$({ diff "$again/one.list" "$again/two.list" || true; } | sed -n 's/^[<>] \([^ ]*\) .*/\1/p' | head -1)
     [ -z "$metadata" ] || fail "$deb: $metadata differs (name, mode, owner or date)"
-    content=$(diff -rq "$again/one" "$again/two" | head -1)
+    content=$({ diff -rq "$again/one" "$again/two" || true; } | head -1)
     [ -z "$content" ] || fail "$deb: $content"
     fail "$deb: the archives differ, though every file inside is the same"
   fi
