@@ -68,7 +68,7 @@ std::string Usage() {
       "                écrit l'historique des parties en CSV et s'arrête\n"
       "  --booklet FICHIER.pdf\n"
       "                écrit un livret de jeux à imprimer et s'arrête, avec :\n"
-      "    --variants 1,29,33  les variantes (numéros de --help du livret)\n"
+      "    --variants 1,29,33  les numéros des variantes (liste : man lettrarium)\n"
       "    --count N           combien de jeux de chaque variante (1 par défaut)\n"
       "    --per-page 1|2|4    jeux par page (2 par défaut)\n"
       "    --no-solutions      sans les solutions\n"
@@ -194,7 +194,8 @@ int MakeBookletOfCommandLine(const BookletRequest& request, std::string& out, st
     err += Latin1ToUtf8("lettrarium : livret non écrit : " + problem + "\n");
     return 1;
   }
-  out += Latin1ToUtf8("Livret écrit : " + request.file + " (" + std::to_string(request.codes.size()) + " jeux, " +
+  const size_t games = request.codes.size();
+  out += Latin1ToUtf8("Livret écrit : " + request.file + " (" + std::to_string(games) + (games > 1 ? " jeux, " : " jeu, ") +
                       std::to_string(BookletPageCount(request.options, request.codes.size())) + " pages)\n");
   return 0;
 }

@@ -167,7 +167,8 @@ void OpenBookletPage() {
   if (!InBooklet(page.variant)) page.variant = NextInBooklet(0, 1);
 }
 
-bool BookletBeingMade() { return page.building; }
+// Closed while it builds (Escape), the page waits: the loop may rest.
+bool BookletBeingMade() { return page.building && G.currentScreen == kScreenBooklet; }
 
 void DrawBookletPage() {
   const int L = G.panelX, R = G.panelX + 500, B = 422;

@@ -11,6 +11,7 @@ namespace {
 using Align = Paper::Align;
 
 constexpr double kMostCell = 13;          // mm: a grid never gets larger cells
+constexpr double kMostSolutionCell = 6;   // mm: solutions are printed smaller
 constexpr double kHeaderHeight = 13;      // mm: number, name, code, instruction
 constexpr double kPointsPerMm = 72 / 25.4;
 
@@ -32,7 +33,7 @@ void Cell(Paper& paper, double x, double y, double cell, bool black, char letter
     return;
   }
   paper.Box(x, y, cell, cell, cell > 6 ? 0.35 : 0.2);
-  if (number > 0) paper.Text(x + cell * 0.06, y + cell * 0.3, std::max(4.0, cell * 0.55), std::to_string(number));
+  if (number > 0) paper.Text(x + cell * 0.06, y + cell * 0.3, std::max(4.5, cell * 0.55), std::to_string(number));
   if (IsLetter(letter) || letter == '\'')
     paper.Text(x + cell / 2, y + cell * 0.78, LetterPoints(cell), std::string(1, letter), Align::Centre);
 }
@@ -54,34 +55,83 @@ void Boxes(Paper& paper, double x, double y, double cell, const std::string& tex
   for (size_t i = 0; i < text.size(); ++i) Cell(paper, x + cell * static_cast<double>(i), y, cell, false, text[i]);
 }
 
-// Words one under the other in columns, from (x, y), within the height.
-void WordColumns(Paper& paper, double x, double y, double w, double h, double points,
-                 const std::vector<std::string>& words) {
-  const double line = points / kPointsPerMm * 1.45;
-  const int perColumn = std::max(1, static_cast<int>(h / line));
-  double widest = 0;
-  for (const std::string& word : words) widest = std::max(widest, paper.TextWidth(points, word));
-  const double columnWidth = std::max(widest + 4, 12.0);
-  for (size_t i = 0; i < words.size(); ++i) {
-    const double cx = x + columnWidth * static_cast<double>(i / perColumn);
-    if (cx + widest > x + w + 1) break;
-    paper.Text(cx, y + line * static_cast<double>(i % perColumn + 1), points, words[i]);
+// --- Word lists ----------------------------------------------------------
+
+// Lines of words to lay out in columns; a heading ("5 LETTRES") never ends
+// a column, it goes on with its words.
+struct WordList {
+  std::vector<std::string> lines;
+  std::vector<bool> heading;
+  double widestPerPoint = 0;  // mm of the widest line, per point of size
+};
+
+WordList ListOf(Paper& paper, const std::vector<std::string>& lines, const std::vector<bool>& heading = {}) {
+  WordList list{lines, heading, 0};
+  list.heading.resize(lines.size(), false);
+  for (const std::string& line : lines) list.widestPerPoint = std::max(list.widestPerPoint, paper.TextWidth(10, line) / 10);
+  return list;
+}
+
+constexpr double kColumnGap = 3;  // mm
+double LineMm(double points) { return points / kPointsPerMm * 1.45; }
+
+// Hands each line its column and row, `perColumn` lines to a column; the
+// number of columns used.
+template <typename Place>
+int FlowColumns(const WordList& list, int perColumn, Place place) {
+  int column = 0, row = 0;
+  for (size_t i = 0; i < list.lines.size(); ++i) {
+    if (row == perColumn || (list.heading[i] && row == perColumn - 1 && row > 0)) {
+      ++column;
+      row = 0;
+    }
+    place(i, column, row++);
   }
+  return column + 1;
+}
+
+bool ListFits(const WordList& list, double w, double h, double points) {
+  const int perColumn = static_cast<int>(h / LineMm(points));
+  if (perColumn < 1) return list.lines.empty();
+  const int columns = FlowColumns(list, perColumn, [](size_t, int, int) {});
+  return columns * (list.widestPerPoint * points + kColumnGap) - kColumnGap <= w;
+}
+
+// The largest size, from `most` down by half points, at which the whole
+// list fits; 0 when none from 5 points does.
+double PointsThatFit(const WordList& list, double w, double h, double most) {
+  for (double points = most; points >= 5; points -= 0.5)
+    if (ListFits(list, w, h, points)) return points;
+  return 0;
+}
+
+// The whole list in the area, as large as it fits (5 points at least).
+void DrawWordList(Paper& paper, const WordList& list, const PaperArea& a, double most) {
+  const double fitting = PointsThatFit(list, a.w, a.h, most), points = fitting > 0 ? fitting : 5;
+  const double line = LineMm(points), columnWidth = list.widestPerPoint * points + kColumnGap;
+  const int perColumn = std::max(1, static_cast<int>(a.h / line));
+  FlowColumns(list, perColumn, [&](size_t i, int column, int row) {
+    paper.Text(a.x + columnWidth * column, a.y + line * (row + 0.8), points, list.lines[i], Align::Left,
+               list.heading[i]);
+  });
 }
 
 // Words grouped by length, as a word placement asks for them.
-std::vector<std::string> ByLength(std::vector<std::string> words) {
+WordList ByLength(Paper& paper, std::vector<std::string> words) {
   std::stable_sort(words.begin(), words.end(), [](const std::string& a, const std::string& b) { return a.size() < b.size(); });
   std::vector<std::string> lines;
+  std::vector<bool> heading;
   size_t length = 0;
   for (const std::string& word : words) {
     if (word.size() != length) {
       length = word.size();
       lines.push_back(std::to_string(length) + " LETTRES");
+      heading.push_back(true);
     }
     lines.push_back("  " + word);
+    heading.push_back(false);
   }
-  return lines;
+  return ListOf(paper, lines, heading);
 }
 
 // The hidden words' list: each entry without its five-character marks.
@@ -94,16 +144,42 @@ std::vector<std::string> HiddenWordsOf(const PrintedPuzzle& p) {
 
 // The grid's cell size in an area, with `besideMm` kept to its right and
 // `belowMm` under it.
-double GridCell(const PaperArea& a, int size, double besideMm, double belowMm) {
-  return std::min({kMostCell, (a.w - besideMm) / size, (a.h - belowMm) / size});
+double GridCell(const PaperArea& a, int size, double besideMm, double belowMm, double most = kMostCell) {
+  return std::min({most, (a.w - besideMm) / size, (a.h - belowMm) / size});
+}
+
+// A grid and its word list: the list beside the grid or under it, where the
+// grid gets the larger cells with the list still readable.
+struct GridAndList {
+  double cell, gridX;  // the grid centred over a list under it
+  PaperArea list;
+};
+GridAndList PlaceGridAndList(const WordList& list, const PaperArea& a, int n) {
+  const double readable = a.w > 120 ? 8 : 6.5;
+  GridAndList best{0, a.x, {}};
+  for (const bool below : {false, true})
+    for (double cell = GridCell(a, n, 0, 0); cell >= 3; cell -= 0.25) {
+      const double side = n * cell + 5;
+      const PaperArea room = below ? PaperArea{a.x, a.y + side, a.w, a.h - side} : PaperArea{a.x + side, a.y, a.w - side, a.h};
+      if (!ListFits(list, room.w, room.h, readable)) continue;
+      if (cell > best.cell) best = {cell, below ? a.x + (a.w - n * cell) / 2 : a.x, room};
+      break;
+    }
+  if (best.cell == 0) best = {3, a.x, {a.x, a.y + n * 3 + 5, a.w, a.h - n * 3 - 5}};
+  return best;
 }
 
 // --- The puzzles -------------------------------------------------------
 
 void CodedGridPuzzle(Paper& paper, const PrintedPuzzle& p, const PaperArea& a) {
   const int n = p.board.gameSize;
-  const double key = std::min(9.0, a.w / 13), cell = GridCell(a, n, 0, 2 * key + 10);
-  const double left = a.x + (a.w - cell * n) / 2;
+  // The key of 26 boxes under the grid in two rows, or beside it in two
+  // columns, where the grid's cells come out larger.
+  const double keyBelow = std::min(9.0, a.w / 13), keyBeside = std::min(9.0, a.h / 13);
+  const double cellBelow = GridCell(a, n, 0, 2 * keyBelow + 6), cellBeside = GridCell(a, n, 2 * keyBeside + 6, 0);
+  const bool beside = cellBeside > cellBelow;
+  const double cell = beside ? cellBeside : cellBelow, key = beside ? keyBeside : keyBelow;
+  const double left = a.x + (a.w - cell * n - (beside ? 2 * key + 6 : 0)) / 2;
   Grid(
       paper, left, a.y, cell, n, [&](int c, int r) { return PlaneB(p, c, r) == '*'; },
       [&](int c, int r) { return static_cast<char>(LetterAt(p, c, r)); }, [&](int c, int r) { return PlaneA(p, c, r); });
@@ -113,31 +189,36 @@ void CodedGridPuzzle(Paper& paper, const PrintedPuzzle& p, const PaperArea& a) {
     for (int r = 1; r <= n; ++r)
       if (IsLetter(LetterAt(p, c, r)) && PlaneA(p, c, r) >= 1 && PlaneA(p, c, r) <= 26)
         byNumber[PlaneA(p, c, r)] = static_cast<char>(LetterAt(p, c, r));
-  const double top = a.y + cell * n + 6, keyLeft = a.x + (a.w - key * 13) / 2;
-  for (int k = 1; k <= 26; ++k)
-    Cell(paper, keyLeft + key * ((k - 1) % 13), top + key * ((k - 1) / 13), key, false, byNumber[k], k);
+  const double keyX = beside ? left + cell * n + 6 : a.x + (a.w - key * 13) / 2;
+  const double keyY = beside ? a.y : a.y + cell * n + 6;
+  for (int k = 1; k <= 26; ++k) {
+    const int along = (k - 1) % 13, across = (k - 1) / 13;
+    const double x = keyX + key * (beside ? across : along), y = keyY + key * (beside ? along : across);
+    Cell(paper, x, y, key, false, byNumber[k], k);
+  }
 }
 
 void WordPlacementPuzzle(Paper& paper, const PrintedPuzzle& p, const PaperArea& a) {
   const int n = p.board.gameSize;
-  const double cell = GridCell(a, n, a.w * 0.3, 0);
+  const WordList list = ByLength(paper, p.wordList);
+  const GridAndList place = PlaceGridAndList(list, a, n);
   Grid(
-      paper, a.x, a.y, cell, n, [&](int c, int r) { return LetterAt(p, c, r) == '*'; }, [](int, int) { return ' '; },
+      paper, place.gridX, a.y, place.cell, n, [&](int c, int r) { return LetterAt(p, c, r) == '*'; }, [](int, int) { return ' '; },
       NoNumber);
-  const double listX = a.x + cell * n + 5;
-  WordColumns(paper, listX, a.y, a.x + a.w - listX, a.h, a.w > 120 ? 9 : 7, ByLength(p.wordList));
+  DrawWordList(paper, list, place.list, a.w > 120 ? 10 : 8);
 }
 
 void HiddenWordsPuzzle(Paper& paper, const PrintedPuzzle& p, const PaperArea& a) {
   const int n = p.board.gameSize;
-  const double cell = GridCell(a, n, a.w * 0.3, 0);
+  const WordList list = ListOf(paper, HiddenWordsOf(p));
+  const GridAndList place = PlaceGridAndList(list, a, n);
+  const double cell = place.cell;
   for (int c = 1; c <= n; ++c)
     for (int r = 1; r <= n; ++r)
-      paper.Text(a.x + cell * (c - 0.5), a.y + cell * (r - 0.22), LetterPoints(cell) * 0.85,
+      paper.Text(place.gridX + cell * (c - 0.5), a.y + cell * (r - 0.22), LetterPoints(cell) * 0.85,
                  std::string(1, static_cast<char>(LetterAt(p, c, r))), Align::Centre);
-  paper.Box(a.x, a.y, cell * n, cell * n, 0.5);
-  const double listX = a.x + cell * n + 5;
-  WordColumns(paper, listX, a.y, a.x + a.w - listX, a.h, a.w > 120 ? 10 : 7, HiddenWordsOf(p));
+  paper.Box(place.gridX, a.y, cell * n, cell * n, 0.5);
+  DrawWordList(paper, list, place.list, a.w > 120 ? 10 : 8);
 }
 
 // The hangmen and the proverbs: the text's letters as boxes, those given
@@ -255,13 +336,13 @@ void NineLettersPuzzle(Paper& paper, const PrintedPuzzle& p, const PaperArea& a)
 template <typename Letter>
 void SolvedGrid(Paper& paper, const PrintedPuzzle& p, const PaperArea& a, Letter letter) {
   const int n = p.board.gameSize;
-  const double cell = GridCell(a, n, 0, 0);
+  const double cell = GridCell(a, n, 0, 0, kMostSolutionCell);
   Grid(
       paper, a.x, a.y, cell, n, [&](int c, int r) { return letter(c, r) == '*'; }, letter, NoNumber);
 }
 
 void SolutionText(Paper& paper, const PaperArea& a, const std::vector<std::string>& lines) {
-  WordColumns(paper, a.x, a.y, a.w, a.h, 7.5, lines);
+  DrawWordList(paper, ListOf(paper, lines), a, 7.5);
 }
 
 std::vector<std::string> NineLettersSolution(const PrintedPuzzle& p) {
@@ -359,7 +440,7 @@ void DrawSolution(Paper& paper, const PrintedPuzzle& p, const PaperArea& a) {
     case BookletLayout::HiddenWords: {
       // The crossword the words make; the filler letters left blank.
       const int n = p.board.gameSize;
-      const double cell = GridCell(body, n, 0, 0);
+      const double cell = GridCell(body, n, 0, 0, kMostSolutionCell);
       for (int c = 1; c <= n; ++c)
         for (int r = 1; r <= n; ++r)
           if (IsLetter(PlaneA(p, c, r)))
