@@ -11,6 +11,7 @@
 
 #include "display/colour_scheme.h"
 #include "display/log.h"
+#include "display/play_clock.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/figures.h"
@@ -417,6 +418,11 @@ void DrawBannerFast() {
   G.bannerY += 2 * G.bannerDY;
   BounceBanner();
   Draw(Interface(G.travelStageWon ? 51 : 49), G.bannerX - 160, G.bannerY - 100);
+  // The helps the win cost, under the banner, kept on the screen.
+  const std::string helps = HelpsUsedText();
+  if (helps.empty()) return;
+  const int width = 10 * static_cast<int>(helps.size());
+  DrawSmallText(std::clamp(G.bannerX - width / 2 - 10, -10, 790 - width), G.bannerY + 102, kWhite, helps);
 }
 
 void DrawBannerSlow() {

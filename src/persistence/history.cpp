@@ -177,7 +177,8 @@ void RecordGameEnd(GameOutcome outcome, bool daily) {
   game.score = outcome == GameOutcome::Won ? G.lastScore : 0;
   game.code = PuzzleCode();
   game.daily = daily;
-  game.hints = 0;  // the hint code gives the game's count of hints here
+  // Every help counts: letters revealed, checks and searches.
+  game.hints = G.helps.hints + G.helps.checks + G.helps.searches;
   PlayedGames();
   const bool fresh = !FileExists(gamesPath);
   if (!AppendText(gamesPath, (fresh ? std::string(kHeader) + "\r\n" : "") + HistoryLine(game) + "\r\n"))

@@ -7,7 +7,9 @@
 
 #include "catalogue/catalogue.h"
 #include "display/drawing.h"
+#include "display/play_clock.h"
 #include "harness/harness.h"
+#include "persistence/history.h"
 #include "platform/audio.h"
 #include "platform/keys.h"
 #include "state/game_state.h"
@@ -327,4 +329,29 @@ TEST(CodedGridFile, AGridWithACharacterThePaletteLacksIsNotBuilt) {
   h.Tick();
   EXPECT_TRUE(G.gameTitle.empty());
   EXPECT_EQ(G.messageShowing, 1);
+}
+
+// Moves taken back to the first board (its planes and slots, byte for
+// byte), Escape twice keeps the game, then a coded grid and a hangman won by
+// hints alone: the banner names them, the won time holds their penalties,
+// the record counts them, and each of the hangman's is a miss.
+TEST(Helps, HintsAloneWinAndPayUndoGoesBackToTheStartEscapeTwiceKeepsTheGame) {
+  CodedGrid h;
+  h.Open();
+  h.StartGame(1);
+  const auto planes = [] { return SavedRecords().substr(24, sizeof(BoardRecord) - 24); };
+  const std::string first = planes();
+  for (int x = 1; x <= 12; ++x) if (G.boardPlayable[CellIndex(x, 3)]) h.DropLetter('A', {x, 3});
+  for (size_t moves = G.undoBoards.size(); moves > 0; --moves) h.Key(kVkUndo);
+  EXPECT_TRUE(planes() == first);
+  h.Key(kVkEscape), h.Key(kVkEscape);
+  for (int game : {1, 10}) {
+    if (game == 10) StartVariant(10), h.Tick();
+    while (!G.gameWon && G.helps.hints < 200) h.Key(kVkHint), h.Tick();
+    const int hints = G.helps.hints, misses = G.gameSize;
+    EXPECT_NE(HelpsUsedText().find(std::to_string(hints) + " indices"), std::string::npos);
+    h.Click(400, 450);
+    EXPECT_TRUE(PlayedGames().back().seconds >= 30 * hints && PlayedGames().back().hints == hints);
+    EXPECT_TRUE(game == 1 || misses == hints);
+  }
 }
