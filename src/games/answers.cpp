@@ -47,3 +47,11 @@ char AnagramAnswer(Point c) {
   if (c.y != 11 || at < 0 || at >= static_cast<int>(word.size())) return 0;
   return Letter(static_cast<uint8_t>(word[at]));
 }
+
+// The third word: the gap of five cells at (7, 8) spells word B (slot 9).
+char ThirdWordAnswer(Point c) {
+  const std::string word = G.wordSlots[9].str();
+  const int at = c.x - 7;
+  if (c.y != 8 || at < 0 || at >= static_cast<int>(word.size())) return 0;
+  return Letter(static_cast<uint8_t>(word[at]));
+}

@@ -332,9 +332,10 @@ TEST(CodedGridFile, AGridWithACharacterThePaletteLacksIsNotBuilt) {
 }
 
 // Moves taken back to the first board (its planes and slots, byte for
-// byte), Escape twice keeps the game, then a coded grid, a hangman and an
-// anagram won by hints alone: the banner names them, the won time holds
-// their penalties, the record counts them, each of the hangman's is a miss.
+// byte), Escape twice keeps the game, then a coded grid, a hangman, an
+// anagram and a third word won by hints alone: the banner names them, the
+// won time holds their penalties, the record counts them, and each of the
+// hangman's is a miss.
 TEST(Helps, HintsAloneWinAndPayUndoGoesBackToTheStartEscapeTwiceKeepsTheGame) {
   CodedGrid h;
   h.Open();
@@ -345,7 +346,7 @@ TEST(Helps, HintsAloneWinAndPayUndoGoesBackToTheStartEscapeTwiceKeepsTheGame) {
   for (size_t moves = G.undoBoards.size(); moves > 0; --moves) h.Key(kVkUndo);
   EXPECT_TRUE(planes() == first);
   h.Key(kVkEscape), h.Key(kVkEscape);
-  for (int game : {1, 10, 18}) {
+  for (int game : {1, 10, 18, 25}) {
     if (game != 1) StartVariant(static_cast<uint8_t>(game)), h.Run(2000);
     for (int keys = 0; keys < 200 && !G.gameWon; ++keys) h.Key(kVkHint), h.Tick();
     const int hints = G.helps.hints, misses = G.gameSize;
