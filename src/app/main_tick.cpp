@@ -83,8 +83,9 @@ static void DrawStatusLine() {
   if (G.travelModeActive) DrawSmallText(40, 565, kWhite, Comment(60));
   DrawCentredTileText(5, G.gameTitle.str());
   DrawSmallText(40, 580, kWhite, G.elapsedTimeText.str());
-  // The puzzle's code beside its clock, to be read out or noted.
-  DrawSmallText(165, 580, kWhite, PuzzleCode());
+  // The puzzle's code above its clock (and above the journey's line), to be
+  // read out or noted; it ends left of the help buttons (x 155).
+  DrawSmallText(32, 548, kWhite, PuzzleCode());
   DrawHead(anchor, 40);
 }
 

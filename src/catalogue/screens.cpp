@@ -160,14 +160,15 @@ bool DrawVariantMenu() {
   return true;
 }
 
-// The helps the game offers, right of the clock and the puzzle's code:
+// The helps the game offers, right of the clock and the puzzle's code
+// (which end before x 155), left of the toolbar (x 320):
 // hint, check, undo, each in its own place whether the others are there.
 void DrawHelpButtons() {
   if (G.gameWon || G.gameLost || !G.boardReady) return;
   const HelpsOffered offered = OfferedHelps();
-  if (offered.hint && PageButton(140, 540, kHintButton)) RevealLetter();
-  if (offered.check && PageButton(200, 540, kCheckButton)) CheckBoard();
-  if (offered.undo && PageButton(260, 540, kUndoButton)) UndoMove();
+  if (offered.hint && PageButton(155, 540, kHintButton)) RevealLetter();
+  if (offered.check && PageButton(210, 540, kCheckButton)) CheckBoard();
+  if (offered.undo && PageButton(265, 540, kUndoButton)) UndoMove();
 }
 
 // Returns false when the frame must end at once (give up on a finished game).

@@ -11,6 +11,7 @@
 
 #include "display/colour_scheme.h"
 #include "display/log.h"
+#include "display/play_clock.h"
 #include "platform/canvas.h"
 #include "platform/clock.h"
 #include "platform/figures.h"
@@ -417,6 +418,18 @@ void DrawBannerFast() {
   G.bannerY += 2 * G.bannerDY;
   BounceBanner();
   Draw(Interface(G.travelStageWon ? 51 : 49), G.bannerX - 160, G.bannerY - 100);
+  // The helps the win cost, just under the banner, on a dark band that
+  // keeps them readable over the board.
+  const std::string helps = HelpsUsedText();
+  if (helps.empty()) return;
+  const int width = 10 * static_cast<int>(helps.size());
+  const int x = std::clamp(G.bannerX - width / 2 - 10, -10, 785 - width), y = G.bannerY + 98;
+  Canvas canvas(ThePage());
+  canvas.SetPen(0, 1);
+  canvas.SetBrushColour(0);
+  canvas.RoundRect(x + 4, y - 2, x + width + 16, y + 19, 8, 8);
+  canvas.Release();
+  DrawSmallText(x, y, kWhite, helps);
 }
 
 void DrawBannerSlow() {

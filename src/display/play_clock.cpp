@@ -54,7 +54,9 @@ std::string PenaltyText(int seconds) {
 }  // namespace
 
 void ChargeHelp(HelpKind kind) {
-  if (G.gameTitle.empty() || !G.boardReady || G.gameWon || G.gameLost) return;
+  // A help that wins the game at once (a hangman's last letter) is paid
+  // too: the score is taken from the clock on the next frame.
+  if (G.gameTitle.empty() || !G.boardReady || G.gameLost || G.winRecorded || G.winHandled) return;
   int seconds = kHintPenaltySeconds;
   std::string what = "indice";
   switch (kind) {

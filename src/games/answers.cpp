@@ -38,3 +38,20 @@ char MonthProverbAnswer(Point c) {
   if (c.y < 6 || c.y > 10 || c.x < 1 || c.x > 20 || at >= static_cast<int>(text.size())) return 0;
   return Letter(static_cast<uint8_t>(text[at]));
 }
+
+// The anagrams: the answer row 11, laid out from 10 - length / 2, spells the
+// one anagram (slot 1).
+char AnagramAnswer(Point c) {
+  const std::string word = G.wordSlots[1].str();
+  const int at = c.x - (10 - static_cast<int>(word.size()) / 2);
+  if (c.y != 11 || at < 0 || at >= static_cast<int>(word.size())) return 0;
+  return Letter(static_cast<uint8_t>(word[at]));
+}
+
+// The third word: the gap of five cells at (7, 8) spells word B (slot 9).
+char ThirdWordAnswer(Point c) {
+  const std::string word = G.wordSlots[9].str();
+  const int at = c.x - 7;
+  if (c.y != 8 || at < 0 || at >= static_cast<int>(word.size())) return 0;
+  return Letter(static_cast<uint8_t>(word[at]));
+}

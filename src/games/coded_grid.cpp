@@ -11,6 +11,7 @@
 #include "games/framework.h"
 #include "games/game_routines.h"
 #include "games/grid_games.h"
+#include "games/helps.h"
 #include "platform/clock.h"
 #include "state/game_state.h"
 #include "words/word_routines.h"
@@ -77,7 +78,16 @@ void FillByNumber(int size) {
         letter = static_cast<char>(G.boardLetters[at]);
         break;
       }
-    for (int at : cells) G.boardLetters[at] = static_cast<uint8_t>(letter);
+    // A revealed letter stays on its number: its cells all take it, fixed
+    // and lit as it is, whatever was dropped on another of them.
+    int revealed = -1;
+    for (int at : cells)
+      if (IsRevealedCell(at / 21, at % 21)) revealed = at;  // CellIndex is x * 21 + y
+    if (revealed >= 0) letter = static_cast<char>(G.boardLetters[revealed]);
+    for (int at : cells) {
+      G.boardLetters[at] = static_cast<uint8_t>(letter);
+      if (revealed >= 0) G.boardCellColour[at] = G.boardCellColour[revealed];
+    }
     table[n] = letter;
   }
   G.wordSlots[1] = table;

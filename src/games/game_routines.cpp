@@ -27,10 +27,10 @@ GameRoutines RoutinesOf(Game game) {
     case Game::Hangman: return {[](V v) { PlayHangman(v.parameter); }, HangmanSolved, nullptr, HangmanHint};
     case Game::Password: return {[](V v) { PlayPassword(v.parameter); }, PasswordSolved};
     case Game::VowelExchange: return {[](V v) { PlayVowelExchange(v.parameter); }, ExchangeSolved};
-    case Game::Anagram: return {[](V v) { PlayAnagram(v.parameter); }, AnagramSolved};
+    case Game::Anagram: return {[](V v) { PlayAnagram(v.parameter); }, AnagramSolved, AnagramAnswer};
     case Game::ExtraLetter: return {[](V v) { PlayExtraLetter(v.parameter); }, ExtraLetterSolved};
     case Game::CrossedPair: return {[](V v) { PlayCrossedPair(v.parameter); }, CrossedPairSolved};
-    case Game::ThirdWord: return {[](V) { PlayThirdWord(); }, ThirdWordSolved};
+    case Game::ThirdWord: return {[](V) { PlayThirdWord(); }, ThirdWordSolved, ThirdWordAnswer};
     case Game::CutWords: return {[](V v) { PlayCutWords(v.parameter); }, CutWordsSolved};
     case Game::WordPlacement:
       return {[](V v) { PlayWordPlacement(v.parameter, GridFileName(v.grid)); }, WordPlacementSolved, CrosswordAnswer};

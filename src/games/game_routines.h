@@ -84,6 +84,8 @@ char ScrambledGridAnswer(Point cell);
 char ShiftedGridAnswer(Point cell);  // letter sums, erased letters
 char WordRowsAnswer(Point cell);
 char MonthProverbAnswer(Point cell);
+char AnagramAnswer(Point cell);
+char ThirdWordAnswer(Point cell);
 // The hangmen: one letter of the text uncovered, counted as a miss.
 bool HangmanHint();
 // The hidden words: the first word not found is framed as found.

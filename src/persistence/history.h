@@ -23,8 +23,8 @@ struct PlayedGame {
   int score = 0;
   std::string code;  // empty when the board's seed is not known
   bool daily = false;
-  // Hints used in the game: 0 until the hint code fills it; a line written
-  // before the column existed reads as 0.
+  // Hints used in the game; a line written before the column existed reads
+  // as 0.
   int hints = 0;
 };
 

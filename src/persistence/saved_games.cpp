@@ -81,13 +81,33 @@ std::string SaveName() {
 // layout and older saves (without it) still load: the puzzle's code, and the
 // day of a puzzle of the day with 1 when this game holds the day's record.
 // A game on a player's list adds a line naming the list's file, which
-// readers that know no lists pass over.
+// readers that know no lists pass over. So is the line of the helps used
+// ("aides" hints checks searches penalty seconds): a save without it loads
+// with none.
 constexpr const char* kListLine = "liste ";
+constexpr const char* kHelpsLine = "aides ";
 
 std::string PuzzleLines() {
   std::vector<std::string> lines = {PuzzleCode(), "defi " + std::to_string(G.dailyDay) + " " + (G.dailyRecording ? "1" : "0")};
   if (!LoadedPlayerListFile().empty()) lines.push_back(kListLine + LoadedPlayerListFile());
+  const HelpTally& h = G.helps;
+  if (!(h == HelpTally{}))
+    lines.push_back(kHelpsLine + std::to_string(h.hints) + " " + std::to_string(h.checks) + " " +
+                    std::to_string(h.searches) + " " + std::to_string(h.penaltySeconds));
   return LinesText(lines);
+}
+
+// The helps of the save's game; a damaged line counts as none.
+HelpTally ReadHelpsLine(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) {
+    if (line.rfind(kHelpsLine, 0) != 0) continue;
+    HelpTally h;
+    const bool read =
+        std::sscanf(line.c_str(), "aides %d %d %d %d", &h.hints, &h.checks, &h.searches, &h.penaltySeconds) == 4;
+    if (read && h.hints >= 0 && h.checks >= 0 && h.searches >= 0 && h.penaltySeconds >= 0) return h;
+    LogProblem("sauvegarde : ligne des aides abîmée, passée");
+  }
+  return HelpTally{};
 }
 
 
@@ -96,6 +116,7 @@ void ReadPuzzleLines(const std::string& path) {
   G.puzzleSeedKnown = false;
   std::vector<std::string> lines;
   if (!FileExists(path) || !ReadLines(path, lines) || lines.empty()) return;
+  G.helps = ReadHelpsLine(lines);
   PuzzleKey key;
   if (ReadPuzzleCode(lines[0], key) != CodeFault::None || key.variant != static_cast<int>(G.currentVariant)) return;
   // A board saved half built goes on building from another draw: no longer

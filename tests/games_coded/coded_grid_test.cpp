@@ -7,7 +7,9 @@
 
 #include "catalogue/catalogue.h"
 #include "display/drawing.h"
+#include "display/play_clock.h"
 #include "harness/harness.h"
+#include "persistence/history.h"
 #include "platform/audio.h"
 #include "platform/keys.h"
 #include "state/game_state.h"
@@ -329,4 +331,28 @@ TEST(CodedGridFile, AGridWithACharacterThePaletteLacksIsNotBuilt) {
   h.Tick();
   EXPECT_TRUE(G.gameTitle.empty());
   EXPECT_EQ(G.messageShowing, 1);
+}
+
+// Moves taken back to the first board (its planes and slots, byte for
+// byte), Escape twice keeps the game, then a coded grid, a hangman, an
+// anagram and a third word won by hints alone: the banner names them, the
+// won time holds their penalties, the record counts them, and each of the
+// hangman's is a miss.
+TEST(Helps, HintsAloneWinAndPayUndoGoesBackToTheStartEscapeTwiceKeepsTheGame) {
+  CodedGrid h;
+  h.Open();
+  h.StartGame(1);
+  const std::string first = SavedRecords().substr(24, sizeof(BoardRecord) - 24);
+  for (int x = 1; x <= 12; ++x) if (G.boardPlayable[CellIndex(x, 3)]) h.DropLetter('A', {x, 3});
+  // Every move taken back, then Escape twice: asked, then answered "keep".
+  for (size_t keys = G.undoBoards.size() + 2; keys > 0; --keys) h.Key(keys > 2 ? kVkUndo : kVkEscape);
+  EXPECT_TRUE(SavedRecords().substr(24, sizeof(BoardRecord) - 24) == first);
+  for (int game : {1, 10, 18, 25}) {
+    if (game != 1) StartVariant(static_cast<uint8_t>(game)), h.Run(2000);
+    for (int keys = 0; keys < 200 && !G.gameWon; ++keys) h.Key(kVkHint), h.Tick();
+    EXPECT_NE(HelpsUsedText().find(std::to_string(G.helps.hints) + " indices"), std::string::npos);
+    h.Click(400, 450);
+    const PlayedGame& p = PlayedGames().back();
+    EXPECT_TRUE(p.seconds >= 30 * p.hints && p.hints == G.helps.hints && (game != 10 || G.gameSize == p.hints));
+  }
 }
