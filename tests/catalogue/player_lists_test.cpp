@@ -6,6 +6,7 @@
 
 #include <filesystem>
 
+#include "catalogue/booklet.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/list_import.h"
 #include "catalogue/screens_fixture.h"
@@ -72,6 +73,13 @@ TEST(PlayerLists, AListIsReadPlayedInAHangmanAndAWordSearchSavedAndLoadedAfterIt
   std::string big;
   for (int i = 0; i < 100000; ++i) big += i % 20 ? "mot" + std::string(1, 'a' + i % 26) + std::to_string(i) + "\n" : "!!\n";
   EXPECT_LE(ReadPlayerList(big, "big.txt").report.size(), size_t(kMostReportLines));
+
+  // A booklet's word search on the list.
+  SetBookletList(FindPlayerListNamed("les fruits"));
+  PrintedPuzzle printed;
+  ASSERT_TRUE(BuildPrintedPuzzle(BookletCodes({35}, 1, 7)[0], 1, printed));
+  EXPECT_NE(std::find(list.words.begin(), list.words.end(), printed.wordList.at(0).substr(5)), list.words.end());
+  SetBookletList(nullptr);
 
   // The hangman's menu offers the list where it has words of the length.
   G.currentScreen = kScreenGameList;
