@@ -79,6 +79,9 @@ TEST(ColourSchemes, StatesStayApartUnderEachDeficiencyAndHighContrastTextReads) 
     LoadSchemePictures();
     const std::string frame = std::string("scheme_") + (scheme ? SchemeColoursOf(scheme).pictureFolder : "normal");
     std::vector<std::pair<const char*, std::pair<Pixels, Pixels>>> pairs;
+    G.currentScreen = 3;
+    h.Tick();
+    WritePreviewFrame(frame + "_options");
     G.currentScreen = 1;
     h.MoveTo(120, 140);  // the fourth family, lit
     h.Tick();
