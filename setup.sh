@@ -5,7 +5,8 @@
 # again under the sanitizers ("sanitize"), plays it with random input for a
 # while ("soak [MINUTES] [SEED]", 60 minutes and a seed from the clock by
 # default), installs the game for every user of the machine ("install", under
-# /usr/local) or makes the Debian package ("package", into dist/).
+# /usr/local), makes the Debian package ("package", into dist/) or runs its
+# tests of the installed game on this machine ("autopkgtest", after "package").
 # Run as root or through sudo; the build and the game run as the calling user.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -18,6 +19,9 @@ packages=(g++ cmake ninja-build pkg-config
           desktop-file-utils appstream)
 if [ "$action" = package ]; then
   packages+=(dpkg-dev debhelper lintian libjpeg-dev libfreetype-dev)
+fi
+if [ "$action" = autopkgtest ]; then
+  packages+=(autopkgtest dpkg-dev poppler-utils)
 fi
 
 missing=()
@@ -95,6 +99,20 @@ case "$action" in
     # lintian finds no error in it, and the program it holds, unpacked into a
     # temporary root, starts headless and reaches the game list.
     tests/install/check_install.sh build "dist/$name.deb" ;;
+  autopkgtest)
+    # The tests of debian/tests on the package `package` made, installed on
+    # this machine (autopkgtest's null runner: use a throwaway machine).
+    name=lettrarium_$(dpkg-parsechangelog -SVersion)_$(dpkg-architecture -qDEB_HOST_ARCH)
+    [ -e "dist/$name.deb" ] || { echo "dist/$name.deb is missing: run ./setup.sh package first" >&2; exit 1; }
+    # Its source is debian/ alone: the build folders stay out of the copy.
+    source=$(mktemp -d)
+    cp -r debian "$source/"
+    status=0
+    autopkgtest --no-built-binaries --summary-file=dist/autopkgtest.summary "dist/$name.deb" "$source/" -- null ||
+      status=$?
+    rm -rf "$source"
+    [ "$status" = 0 ] || [ "$status" = 2 ] || { cat dist/autopkgtest.summary; exit "$status"; }
+    cat dist/autopkgtest.summary ;;
   *)
-    echo "usage: $0 [play|test|sanitize|soak [MINUTES] [SEED]|build|install|package]" >&2; exit 2 ;;
+    echo "usage: $0 [play|test|sanitize|soak [MINUTES] [SEED]|build|install|package|autopkgtest]" >&2; exit 2 ;;
 esac

@@ -53,10 +53,10 @@ bool DrawGameListExtras() {
     OpenStatisticsPage();
     clicked = true;
   }
-  if (!clicked && TextButton(600, 495, "LIVRET")) {
+  if (!clicked && TextButton(330, 495, "LIVRET")) {
     OpenBookletPage();
     clicked = true;
-  } else if (!clicked && Hovered(600, 495, 6)) {
+  } else if (!clicked && Hovered(330, 495, 6)) {
     DrawSmallText(130, 383, kWhite, "Un livret de jeux à imprimer, avec les solutions :");
     DrawSmallText(130, 403, kWhite, "pour la classe, le voyage, ou loin de l'écran.");
   }

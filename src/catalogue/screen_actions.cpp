@@ -106,8 +106,10 @@ void ScreenAction(int action) {
     case 101: QuitAfterFarewell(); break;
     case 102: G.currentScreen = kScreenBoard; break;
     // One key or click must not throw a game away: giving up is asked first.
+    // Nothing is asked when there is nothing to give up (a game already over).
     case 103:
-      if (!G.splashShowing) G.currentScreen = kScreenGiveUp;
+      if (!G.splashShowing && !G.gameWon && !G.gameLost && (!G.gameTitle.empty() || G.travelMapShowing))
+        G.currentScreen = kScreenGiveUp;
       break;
     case 104: GiveUpGame(); break;
     case 105: G.currentScreen = kScreenBoard; break;

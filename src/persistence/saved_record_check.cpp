@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "state/game_state.h"
 #include "state/variants.h"
 
 namespace {
@@ -59,7 +60,9 @@ void CheckMain(Checker& c, const MainRecord& m) {
   c.Flag(m.listScrollHeld, "défilement");
   c.Range(m.clickPending, 0, 1, "clic en attente");
   const int32_t screen = m.currentScreen;
-  c.Need((screen >= 0 && screen <= 9) || screen == 100, "écran");
+  // Every page a game may be saved under, the newer ones too (a quick save
+  // taken while the give-up question is open loads with the question).
+  c.Need((screen >= kScreenBoard && screen <= kScreenBooklet) || screen == kScreenQuit, "écran");
   c.Flag(m.hoverHot, "survol");
   c.Flag(m.gameWon, "partie gagnée");
   c.Flag(m.gameLost, "partie perdue");

@@ -16,7 +16,7 @@ int Answer(std::initializer_list<const char*> args, std::string& out, std::strin
 TEST(CommandLine, AnswersHelpVersionAndUnknownOptionsAndKeepsTheRest) {
   std::string out, err;
   EXPECT_EQ(Answer({"--version"}, out, err), 0);
-  EXPECT_EQ(out, "lettrarium 1.0.0\n");
+  EXPECT_EQ(out, "lettrarium 1.1.0\n");
   EXPECT_TRUE(err.empty());
 
   out.clear();

@@ -299,6 +299,7 @@ TEST(Toolbar, HelpRestartAndTheSearchPagesOfARunningGame) {
 
   // Give up, then restart: the same game comes back, fresh.
   ClickToolbar(h, 740);
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   ASSERT_EQ(G.gameLost, 1);
   ClickToolbar(h, 380);
   EXPECT_EQ(G.currentScreen, 0);
@@ -315,6 +316,7 @@ TEST(Toolbar, GiveUpEndsARunningGameOnlyOnce) {
   h.Open();
   StartHangman(h);
   ClickToolbar(h, 740);
+  h.Key(kVkReturn);
   EXPECT_EQ(G.gameLost, 1);
   const uint32_t ended = G.gameEndTick;
   EXPECT_GT(ended, 0u);

@@ -64,6 +64,7 @@ TEST(JourneyToolbar, OnTheMapOnlyTheJourneyButtonsWorkAndGivingUpLeavesIt) {
   ASSERT_EQ(G.travelMapShowing, 1);
 
   h.ClickAt(Toolbar(740));
+  h.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
   EXPECT_EQ(G.travelMapShowing, 0);
   EXPECT_EQ(G.travelModeActive, 0);
   EXPECT_EQ(G.currentVariant, 0u);

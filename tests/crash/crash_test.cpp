@@ -48,7 +48,7 @@ namespace fs = std::filesystem;
     if (step[0] == 'Q' && !SaveGame(true)) _exit(5);
     if (step[0] == 'W' || step[0] == 'N') G.playerName = (step[0] == 'W' ? "J" : "P") + id;
     G.gameWon = step[0] == 'W';
-    if (step[0] == 'L') h.Key(kVkEscape);
+    if (step[0] == 'L') h.Key(kVkEscape), h.Key(kVkReturn);  // given up, asked and answered
     h.Tick(2);
     say(step + (step[0] == 'W' ? "J" + id : title));
     if (step[0] == 'W') h.Click(400, 300);

@@ -76,7 +76,7 @@ TEST(CrossedPair, AListWhoseWordsHideNoSharedWordEndsTheGameWithAMessage) {
 
 TEST(CrossedPair, ASharedWordNoOtherWordHoldsIsDrawnAgainThenTheGameEnds) {
   // RUE sits in CARUELS only: the word cannot cross itself.
-  WordsGame h("CARUELS\r\nRUE\r\n");
+  WordsGame h("CARUELS\r\nBONJOUR\r\nRUE\r\n");
   const int ticks = h.Build(24);
   EXPECT_LT(ticks, 200);
   h.ExpectAbandoned("crois");

@@ -38,10 +38,14 @@ diff -u "$stage/program-folder.list" "$stage/installed.list" || fail "the instal
 while read -r f; do cmp -s "$build/game/$f" "$data/$f" || fail "$f differs from the program folder's"; done < "$stage/program-folder.list"
 [ -x "$bin" ] || fail "no executable $bin"
 for px in 48 128 256; do
-  [ -s "$prefix/share/icons/hicolor/${px}x${px}/apps/lettrarium.png" ] || fail "no ${px} px icon"
+  [ -s "$prefix/share/icons/hicolor/${px}x${px}/apps/org.lettrarium.Lettrarium.png" ] || fail "no ${px} px icon"
 done
 [ -s "$man" ] || fail "no man page"
-desktop-file-validate "$prefix/share/applications/lettrarium.desktop" || fail "the desktop entry does not validate"
+desktop-file-validate "$prefix/share/applications/org.lettrarium.Lettrarium.desktop" || fail "the desktop entry does not validate"
+[ ! -e "$prefix/share/applications/lettrarium.desktop" ] || fail "a second desktop entry, lettrarium.desktop"
+grep -q '<launchable type="desktop-id">org.lettrarium.Lettrarium.desktop</launchable>' \
+  "$prefix/share/metainfo/org.lettrarium.Lettrarium.metainfo.xml" || fail "the metadata name no launchable entry"
+[ -s "$prefix/share/bash-completion/completions/lettrarium" ] || fail "no bash completion"
 appstreamcli validate --no-net "$prefix/share/metainfo/org.lettrarium.Lettrarium.metainfo.xml" ||
   fail "the AppStream metadata do not validate"
 

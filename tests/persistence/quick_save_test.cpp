@@ -34,7 +34,10 @@ QuickSave SaveAndQuit(uint32_t startTick, bool giveUp, uint32_t savedAfter) {
   G.currentVariant = 0;
   G.currentScreen = 0;
   first.Tick();
-  if (giveUp) first.Key(kVkEscape);
+  if (giveUp) {
+    first.Key(kVkEscape);
+    first.Key(kVkReturn);  // "Abandonner la partie ?" answered yes
+  }
   first.Run(savedAfter);
   SaveGame(true);
   return {ReadFileBytes(first.dataPrefix + "SAVE/Boss.sa1"), ReadFileBytes(first.dataPrefix + "SAVE/Boss.sa2")};
