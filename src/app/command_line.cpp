@@ -12,6 +12,7 @@
 #include "state/variants.h"
 #include "platform/utf8.h"
 #include "state/puzzle_code.h"
+#include "words/player_lists.h"
 
 CommandLine gCommandLine;
 
@@ -41,6 +42,7 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
     else if (argument == "--title") value(line.title);
     else if (argument == "--paper") value(line.paper);
     else if (argument == "--codes") value(line.codes);
+    else if (argument == "--list") value(line.list);
     else if (argument == "--no-solutions") line.noSolutions = true;
     else if (argument.rfind("--code=", 0) == 0) {
       line.codeGiven = true;
@@ -75,6 +77,7 @@ std::string Usage() {
       "    --title TEXTE       le titre de la première page\n"
       "    --paper a4|letter   le format du papier (a4 par défaut)\n"
       "    --codes CODE,CODE   des grilles précises, d'après leur code\n"
+      "    --list NOM          sur une liste de mots du joueur (dossier LISTES)\n"
       "  --version     affiche la version et s'arrête\n"
       "  --help        affiche cette aide et s'arrête\n");
 }
@@ -185,10 +188,33 @@ std::string ReadBookletRequest(const CommandLine& line, BookletRequest& request)
   o.solutions = !line.noSolutions;
   o.title = Utf8ToLatin1(line.title).substr(0, 80);
   o.date = DayInWords(Today());
+  request.listName = Utf8ToLatin1(line.list);
+  return "";
+}
+
+// The player's list the booklet plays on, read once the player's folders
+// are known; "" or why it cannot be used.
+static std::string UseBookletList(const BookletRequest& request) {
+  SetBookletList(nullptr);
+  if (request.listName.empty()) return "";
+  ReloadPlayerLists();
+  const PlayerList* list = FindPlayerListNamed(request.listName);
+  if (!list) return "--list « " + request.listName + " » : aucune liste de ce nom dans LISTES";
+  for (const std::string& code : request.codes) {
+    PuzzleKey key;
+    ReadPuzzleCode(code, key);
+    if (const std::string misfit = ListMisfit(*list, Variant(key.variant)); !misfit.empty())
+      return "--list " + list->title + " : pas pour la variante " + std::to_string(key.variant) + " (" + misfit + ")";
+  }
+  SetBookletList(list);
   return "";
 }
 
 int MakeBookletOfCommandLine(const BookletRequest& request, std::string& out, std::string& err) {
+  if (const std::string problem = UseBookletList(request); !problem.empty()) {
+    err += Latin1ToUtf8("lettrarium : " + problem + "\n");
+    return 2;
+  }
   const std::string problem = WriteBookletFile(request.file, request.codes, request.options);
   if (!problem.empty()) {
     err += Latin1ToUtf8("lettrarium : livret non écrit : " + problem + "\n");

@@ -2,7 +2,7 @@
 // The command line: --help, --version, --fullscreen, --windowed, --verbose,
 // --code CODE, --daily, --export-history FILE, and the booklet's --booklet
 // FILE, --variants, --count, --per-page, --no-solutions, --title, --paper,
-// --codes.
+// --codes, --list.
 #pragma once
 #include <string>
 #include <vector>
@@ -23,6 +23,7 @@ struct CommandLine {
   // --booklet FILE: a PDF booklet of puzzles, made without a window.
   bool booklet = false;
   std::string bookletFile, variants, count, perPage, title, paper, codes;
+  std::string list;  // --list NAME: the puzzles play on the player's list of that name
   bool noSolutions = false;
   std::string missingValue;  // the first option given without its value
 };
@@ -32,6 +33,7 @@ struct BookletRequest {
   std::string file;  // a whole real path
   std::vector<std::string> codes;
   BookletOptions options;
+  std::string listName;  // Latin-1, "" for the variants' own words
 };
 // "" and the request, or the one line saying which argument is wrong.
 std::string ReadBookletRequest(const CommandLine& line, BookletRequest& request);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/booklet.h"
 
+#include "catalogue/catalogue.h"
 #include "catalogue/puzzle_codes.h"
 #include "display/play_clock.h"
 #include "display/resets.h"
@@ -10,6 +11,7 @@
 #include "state/game_state.h"
 #include "state/puzzle_code.h"
 #include "state/variants.h"
+#include "words/player_lists.h"
 
 namespace {
 
@@ -52,6 +54,11 @@ bool BuildPrintedPuzzle(const std::string& code, int number, PrintedPuzzle& puzz
   if (ReadPuzzleCode(code, key) != CodeFault::None || !InBooklet(key.variant)) return false;
   const int screen = G.currentScreen;
   StartPuzzleCode(code);
+  // A booklet on a player's list: the list takes the variant's words.
+  if (const PlayerList* list = BookletList()) {
+    LoadPlayerListIntoStore(*list);
+    G.gameTitle = TitleOnList(key.variant, list->title);
+  }
   for (int call = 0; call < kMostBuildCalls && !G.boardReady && !G.gameTitle.empty() && !G.gameLost; ++call)
     RunCurrentGame();
   const bool built = G.boardReady && !G.gameTitle.empty();

@@ -84,7 +84,8 @@ void DrawOptionsPage() {
     LoadSchemePictures();
     PlaySound(kSoundChoice);
   }
-  PageCheckBox(4, L() + 60, T + 310, "Mots codés : une lettre remplit tout son numéro");
+  // Its label is long: from L() + 60 it ran over the frame's right border.
+  PageCheckBox(4, L() + 20, T + 310, "Mots codés : une lettre remplit tout son numéro");
   if (PageButton(R(), B - 20, 7)) ScreenAction(33);
   const int line = ClickedLine(listBackgrounds);
   if (line > 0 && !G.travelMapShowing) {

@@ -137,7 +137,13 @@ bool DrawVariantMenu() {
     if (i == count + 1) text = "Retour à la liste...";
     const int length = static_cast<int>(text.size());
     const int y = 81 + 20 * i, x = 400 - (length / 2) * 14;
-    if (!offered || !MenuEntryHovered(x, y, length)) {
+    // A line that says why the list is not offered there is too long for
+    // the medium letters: it takes the small ones, and no click.
+    if (!offered) {
+      DrawSmallText(400 - 5 * length - 10, y + 3, kWhite, text);
+      continue;
+    }
+    if (!MenuEntryHovered(x, y, length)) {
       DrawMediumText(x, y, kWhite, text);
       continue;
     }

@@ -21,6 +21,7 @@ constexpr int kFewestHiddenWords = 4;
 
 std::vector<PlayerList> lists;
 std::string loadedFile;
+std::string bookletFile;
 // Letters-only and folded forms of the loaded list, to the words as typed.
 std::unordered_map<std::string, std::string> shownForms;
 
@@ -256,6 +257,16 @@ const PlayerList* FindPlayerList(const std::string& file) {
     if (list.file == file) return &list;
   return nullptr;
 }
+
+const PlayerList* FindPlayerListNamed(const std::string& name) {
+  const std::string wanted = ShownCapitals(name);
+  for (const PlayerList& list : lists)
+    if (ShownCapitals(list.file) == wanted || ShownCapitals(list.file) == wanted + ".TXT" || list.title == wanted) return &list;
+  return nullptr;
+}
+
+void SetBookletList(const PlayerList* list) { bookletFile = list ? list->file : ""; }
+const PlayerList* BookletList() { return bookletFile.empty() ? nullptr : FindPlayerList(bookletFile); }
 
 bool GameTakesLists(const VariantEntry& variant) {
   switch (variant.game) {

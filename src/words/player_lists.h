@@ -41,6 +41,13 @@ const std::vector<PlayerList>& PlayerLists();
 // The list of that file name among them, nullptr when it is gone.
 const PlayerList* FindPlayerList(const std::string& file);
 
+// The list of that name: its file's name, with or without ".txt", or its
+// title, in capitals or not; nullptr when none is.
+const PlayerList* FindPlayerListNamed(const std::string& name);
+// The list a booklet's puzzles play on (nullptr: the variants' own words).
+void SetBookletList(const PlayerList* list);
+const PlayerList* BookletList();
+
 // True when the variant's game can play on a player's list (the hangmen,
 // the cut words, the ZERUZE rows and the hidden words of the French grids).
 bool GameTakesLists(const VariantEntry& variant);
