@@ -285,3 +285,41 @@ void IconTravel(cairo_t* cr) {
   Line(cr, -9, 6, 9, 6, 1.6);
   Line(cr, 0, -11, 0, 11, 2);
 }
+
+void IconHint(cairo_t* cr) {
+  // a light bulb: an idea, one letter given
+  cairo_set_line_width(cr, 3);
+  cairo_arc(cr, 0, -4, 8, kPi * 0.8, kPi * 2.2);
+  cairo_line_to(cr, 4, 7);
+  cairo_line_to(cr, -4, 7);
+  cairo_close_path(cr);
+  cairo_stroke(cr);
+  Line(cr, -4, 11, 4, 11, 3);
+  Line(cr, 0, -8, 0, 2, 2.5);
+}
+
+void IconCheck(cairo_t* cr) {
+  // a tile with a tick: the letters looked over
+  cairo_set_line_width(cr, 2.5);
+  cairo_rectangle(cr, -11, -11, 16, 16);
+  cairo_stroke(cr);
+  cairo_set_line_width(cr, 4.5);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+  cairo_move_to(cr, -6, 1);
+  cairo_line_to(cr, 0, 8);
+  cairo_line_to(cr, 12, -8);
+  cairo_stroke(cr);
+}
+
+void IconUndo(cairo_t* cr) {
+  // an arrow turning back to the left: the last move taken back
+  cairo_set_line_width(cr, 4);
+  cairo_set_line_cap(cr, CAIRO_LINE_CAP_ROUND);
+  cairo_move_to(cr, -4, -5);
+  cairo_line_to(cr, 3, -5);
+  cairo_arc(cr, 3, 2, 7, -kPi / 2, kPi / 2);
+  cairo_line_to(cr, -6, 9);
+  cairo_stroke(cr);
+  Arrowhead(cr, -7, -5, kPi, 7);
+}

@@ -29,3 +29,6 @@ void IconGiveUp(cairo_t* cr);
 void IconPlayer(cairo_t* cr);
 void IconImport(cairo_t* cr);
 void IconTravel(cairo_t* cr);
+void IconHint(cairo_t* cr);
+void IconCheck(cairo_t* cr);
+void IconUndo(cairo_t* cr);

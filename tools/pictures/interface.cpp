@@ -294,6 +294,8 @@ void MakeInterface(Output& out) {
       {43, "delete", kStop, IconDelete},             {47, "clear list", kWarm, IconClear},
       {52, "give up", kCalm, IconGiveUp},            {54, "player", kTool, IconPlayer},
       {57, "import picture", kGo, IconImport},       {62, "travel", kGo, IconTravel},
+      {21, "hint", kWarm, IconHint},                 {29, "check", kGo, IconCheck},
+      {0, "undo", kCalm, IconUndo},
   };
   std::vector<bool> made(64, false);
   made[26] = true;  // the small font, made with the fonts
