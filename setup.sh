@@ -5,8 +5,9 @@
 # again under the sanitizers ("sanitize"), plays it with random input for a
 # while ("soak [MINUTES] [SEED]", 60 minutes and a seed from the clock by
 # default), installs the game for every user of the machine ("install", under
-# /usr/local), makes the Debian package ("package", into dist/) or runs its
-# tests of the installed game on this machine ("autopkgtest", after "package").
+# /usr/local), makes the Debian package ("package", into dist/), builds it
+# again elsewhere to compare the bytes ("reproducible") or runs its tests of
+# the installed game on this machine ("autopkgtest"), both after "package".
 # Run as root or through sudo; the build and the game run as the calling user.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -17,7 +18,7 @@ packages=(g++ cmake ninja-build pkg-config
           libgtest-dev libgmock-dev libbenchmark-dev
           fonts-dejavu-core wfrench wamerican freepats
           desktop-file-utils appstream)
-if [ "$action" = package ]; then
+if [ "$action" = package ] || [ "$action" = reproducible ]; then
   packages+=(dpkg-dev debhelper lintian libjpeg-dev libfreetype-dev)
 fi
 if [ "$action" = autopkgtest ]; then
@@ -99,6 +100,9 @@ case "$action" in
     # lintian finds no error in it, and the program it holds, unpacked into a
     # temporary root, starts headless and reaches the game list.
     tests/install/check_install.sh build "dist/$name.deb" ;;
+  reproducible)
+    # The package `package` made, built again elsewhere: the same bytes.
+    as_user tests/install/check_reproducible.sh build dist ;;
   autopkgtest)
     # The tests of debian/tests on the package `package` made, installed on
     # this machine (autopkgtest's null runner: use a throwaway machine).
@@ -114,5 +118,5 @@ case "$action" in
     [ "$status" = 0 ] || [ "$status" = 2 ] || { cat dist/autopkgtest.summary; exit "$status"; }
     cat dist/autopkgtest.summary ;;
   *)
-    echo "usage: $0 [play|test|sanitize|soak [MINUTES] [SEED]|build|install|package|autopkgtest]" >&2; exit 2 ;;
+    echo "usage: $0 [play|test|sanitize|soak [MINUTES] [SEED]|build|install|package|reproducible|autopkgtest]" >&2; exit 2 ;;
 esac
