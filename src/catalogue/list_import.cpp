@@ -89,6 +89,19 @@ void ShowListReport(const PlayerList& list) {
   G.currentScreen = kScreenHelp;
 }
 
+void ShowPlayerListsReport() {
+  ReloadPlayerLists();
+  PlayerList all;
+  all.report.push_back(std::to_string(PlayerLists().size()) + " liste(s) dans LISTES.");
+  for (const PlayerList& list : PlayerLists()) {
+    all.report.push_back("");
+    all.report.insert(all.report.end(), list.report.begin(), list.report.end());
+  }
+  if (!RefusedPlayerListFiles().empty()) all.report.insert(all.report.end(), {"", "Fichiers laissés de côté :"});
+  for (const std::string& refused : RefusedPlayerListFiles()) all.report.push_back(refused);
+  ShowListReport(all);
+}
+
 bool ListReportShowing() {
   return G.currentScreen == kScreenHelp && !shownReportHead.empty() && G.listBoxes[listHelp].items[2] == shownReportHead;
 }

@@ -14,5 +14,8 @@ void OpenListDialog();
 void AddPlayerListFile(const std::string& chosenPath);
 // The report shown on the help page, which takes the page's title.
 void ShowListReport(const PlayerList& list);
+// The reports of every list of "LISTES\", one after the other, with the
+// files left out: a list put straight into the folder is told too.
+void ShowPlayerListsReport();
 // True while the help page shows a list's report.
 bool ListReportShowing();

@@ -157,6 +157,7 @@ void DrawPlayerPage() {
   Text(L() + 90, T + 375, Comment(82));
   // A list of the player's words, played and printed like a theme.
   if (TextButton(L() + 250, T + 215, "AJOUTER UNE LISTE")) OpenListDialog();
+  if (TextButton(L() + 395, T + 215, "MES LISTES")) ShowPlayerListsReport();
   if (PageButton(R() - 30, T + 355, 7)) {
     G.playerName = G.typedText.substr(0, 100);
     G.currentScreen = kScreenBoard;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "state/variants.h"
+#include "words/player_lists.h"
 
 namespace {
 
@@ -363,6 +364,13 @@ PrintedPuzzle PuzzleOnTheBoard(int number, const std::string& code) {
   puzzle.code = code;
   puzzle.board = G;
   puzzle.wordList = G.wordList;
+  if (const PlayerList* list = FindPlayerList(LoadedPlayerListFile())) {
+    puzzle.listTitle = list->title;
+    // Kept now: the store may hold another list by the time it is drawn.
+    if (BookletLayoutOf(G.currentVariant) == BookletLayout::HiddenWords)
+      for (std::string& entry : puzzle.wordList)
+        if (entry.size() > 5) entry = entry.substr(0, 5) + ShownFormOf(entry.substr(5));
+  }
   return puzzle;
 }
 
@@ -392,7 +400,9 @@ std::string InstructionOf(const PrintedPuzzle& p) {
         case Game::Hangman: {
           static const char* const kThemes[] = {"", "", "", "fleurs", "arbres", "animaux", "pays"};
           const uint8_t list = RowOf(p).wordList;
-          const std::string theme = list >= 3 && list <= 6 ? std::string(" (thème : ") + kThemes[list] + ")" : "";
+          const std::string theme = !p.listTitle.empty()           ? " (liste : " + p.listTitle + ")"
+                                    : list >= 3 && list <= 6 ? std::string(" (thème : ") + kThemes[list] + ")"
+                                                             : "";
           return "Trouvez le mot de " + std::to_string(letters) + " lettres" + theme + ".";
         }
         case Game::MonthProverbs: return "Complétez le proverbe avec les lettres qui manquent.";

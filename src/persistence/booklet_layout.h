@@ -14,7 +14,8 @@ struct PrintedPuzzle {
   int number = 0;  // in the booklet, from 1
   std::string code;
   BoardRecord board{};
-  std::vector<std::string> wordList;
+  std::vector<std::string> wordList;  // a hidden-word list as the player typed it, accents kept
+  std::string listTitle;  // the player's list it plays on, "" for the variant's own words
 };
 // The board being played (or just built) as a printed puzzle.
 PrintedPuzzle PuzzleOnTheBoard(int number, const std::string& code);

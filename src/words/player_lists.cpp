@@ -20,6 +20,7 @@ constexpr int kFewestWords = 3;
 constexpr int kFewestHiddenWords = 4;
 
 std::vector<PlayerList> lists;
+std::vector<std::string> refusedFiles;  // "name.txt : why"
 std::string loadedFile;
 std::string bookletFile;
 // Letters-only and folded forms of the loaded list, to the words as typed.
@@ -237,18 +238,26 @@ PlayerList ReadPlayerList(const std::string& bytes, const std::string& file) {
 
 void ReloadPlayerLists() {
   lists.clear();
+  refusedFiles.clear();
   const std::string folder = DataFolderPrefix() + "LISTES\\";
   for (const std::string& name : ListFolder(folder, "*.txt")) {
     std::string bytes;
     if (!ReadBinary(folder + name, bytes, kMostListBytes)) {
       LogProblem("Liste illisible ou trop grande : " + folder + name);
+      refusedFiles.push_back(name + " : illisible ou plus de 16 Mo");
       continue;
     }
     PlayerList list = ReadPlayerList(bytes, name);
-    if (list.words.empty()) LogProblem("Liste sans aucun mot : " + folder + name);
-    else lists.push_back(std::move(list));
+    if (list.words.empty()) {
+      LogProblem("Liste sans aucun mot : " + folder + name);
+      refusedFiles.push_back(name + " : aucun mot pris");
+    } else {
+      lists.push_back(std::move(list));
+    }
   }
 }
+
+const std::vector<std::string>& RefusedPlayerListFiles() { return refusedFiles; }
 
 const std::vector<PlayerList>& PlayerLists() { return lists; }
 

@@ -38,6 +38,9 @@ PlayerList ReadPlayerList(const std::string& bytes, const std::string& file);
 void ReloadPlayerLists();
 // The lists read by the last ReloadPlayerLists, in the folder's order.
 const std::vector<PlayerList>& PlayerLists();
+// The files of the folder the last ReloadPlayerLists left out, each with
+// why ("vide.txt : aucun mot pris").
+const std::vector<std::string>& RefusedPlayerListFiles();
 // The list of that file name among them, nullptr when it is gone.
 const PlayerList* FindPlayerList(const std::string& file);
 

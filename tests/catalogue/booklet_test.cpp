@@ -5,6 +5,7 @@
 
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 
 #include "app/command_line.h"
 #include "catalogue/booklet.h"
@@ -68,10 +69,10 @@ TEST(Booklet, TheLivretPageMakesOneByTheMouseUnderAProgressBarAndNamesTheFile) {
   ASSERT_EQ(G.currentScreen, kScreenBooklet);
   const int L = G.panelX + 20, T = 72 + 12;  // inside a button at (L + x, T + y)
   h.Click(L + 440, T + 67);  // the next variant, ">"
-  h.Click(L + 160, T + 97);  // "+": 7 of them
-  h.Click(L + 300, T + 97);  // "AJOUTER"
-  h.Click(L + 190, T + 242);  // 4 to a page
-  h.Click(L + 260, T + 242);  // without solutions
+  h.Click(L + 160, T + 117);  // "+": 7 of them
+  h.Click(L + 300, T + 117);  // "AJOUTER"
+  h.Click(L + 190, T + 252);  // 4 to a page
+  h.Click(L + 260, T + 252);  // without solutions
   h.TypeText("Lundi");
   h.Tick();
   WritePreviewFrame("booklet_page");
@@ -87,4 +88,26 @@ TEST(Booklet, TheLivretPageMakesOneByTheMouseUnderAProgressBarAndNamesTheFile) {
   EXPECT_EQ(file.rfind("Lundi 20", 0), 0u) << file;
   EXPECT_EQ(Pages(ReadFileBytes(folder + file)), 1 + 2);  // 7 puzzles, 4 a page, no solutions
   EXPECT_NE(G.messageText.find("IMPRESSIONS/Lundi 20"), std::string::npos) << G.messageText;
+}
+
+TEST(Booklet, TheLivretPagePlaysAChoiceOnAListDroppedInListesAndRefusesItWhereTheGameTakesNone) {
+  Harness h(HarnessOptions{true});
+  ASSERT_TRUE(h.Start());
+  std::filesystem::create_directories(h.dataPrefix + "LISTES");
+  std::ofstream(h.dataPrefix + "LISTES/fruits.txt") << "# Les fruits\nmyrtille\nnoisette\nrhubarbe\n";
+  h.Run(4100);
+  h.Click(390, 507);  // "LIVRET"
+  h.Run(1000);
+  const int L = G.panelX + 20, T = 72 + 12;
+  h.Click(L + 440, T + 92);  // the words: "LES FRUITS : ce jeu ne prend pas de liste"
+  h.Click(L + 300, T + 117);  // AJOUTER a coded grid on it: refused
+  for (int i = 0; i < 6; ++i) h.Click(L + 440, T + 67);  // on to PENDU 8 lettres
+  h.Click(L + 300, T + 117);  // 6 of them on the list
+  WritePreviewFrame("booklet_page_on_a_list");
+  PrinterMissing(true);
+  h.Click(L + 20, 422 - 30 + 12);
+  h.Run(3000);
+  PrinterMissing(false);
+  const auto file = std::filesystem::directory_iterator(h.dataPrefix + "IMPRESSIONS/")->path();
+  EXPECT_EQ(Pages(ReadFileBytes(file.string())), 1 + 3 + 1);  // 6 hangmen, 2 a page, one page of solutions
 }

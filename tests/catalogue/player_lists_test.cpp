@@ -73,12 +73,19 @@ TEST(PlayerLists, AListIsReadPlayedInAHangmanAndAWordSearchSavedAndLoadedAfterIt
   std::string big;
   for (int i = 0; i < 100000; ++i) big += i % 20 ? "mot" + std::string(1, 'a' + i % 26) + std::to_string(i) + "\n" : "!!\n";
   EXPECT_LE(ReadPlayerList(big, "big.txt").report.size(), size_t(kMostReportLines));
+  WriteFileBytes(h.dataPrefix + "LISTES/vide.txt", "\n!!\n");  // put in the folder by hand, no word
+  ShowPlayerListsReport();
+  EXPECT_EQ(G.listBoxes[listHelp].items[4], report[0]);
+  EXPECT_EQ(G.listBoxes[listHelp].items[13], "vide.txt : aucun mot pris");
 
   // A booklet's word search on the list.
   SetBookletList(FindPlayerListNamed("les fruits"));
   PrintedPuzzle printed;
   ASSERT_TRUE(BuildPrintedPuzzle(BookletCodes({35}, 1, 7)[0], 1, printed));
-  EXPECT_NE(std::find(list.words.begin(), list.words.end(), printed.wordList.at(0).substr(5)), list.words.end());
+  for (const std::string& e : printed.wordList)  // printed as typed: MÛRE, PÊCHE
+    EXPECT_NE(std::find(list.shown.begin(), list.shown.end(), e.substr(5)), list.shown.end()) << e;
+  ASSERT_TRUE(BuildPrintedPuzzle(BookletCodes({10}, 1, 7)[0], 1, printed));
+  EXPECT_EQ(InstructionOf(printed), "Trouvez le mot de 8 lettres (liste : LES FRUITS).");
   SetBookletList(nullptr);
 
   // The hangman's menu offers the list where it has words of the length.
