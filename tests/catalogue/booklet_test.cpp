@@ -60,9 +60,11 @@ TEST(Booklet, IsAPdfOfItsPagesWhosePuzzlesTheirCodesReplayAndAFailedOneLeavesNoF
   EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1);
 }
 
-TEST(Booklet, TheLivretPageMakesOneByTheMouseUnderAProgressBarAndNamesTheFile) {
+TEST(Booklet, TheLivretPageMakesOneByTheMouseUnderAProgressBarAndNamesTheFileThenOneOnAList) {
   Harness h(HarnessOptions{true});
   ASSERT_TRUE(h.Start());
+  std::filesystem::create_directories(h.dataPrefix + "LISTES");  // a list put in the folder by hand
+  std::ofstream(h.dataPrefix + "LISTES/fruits.txt") << "# Les fruits\nmyrtille\nnoisette\nrhubarbe\n";
   h.Run(4100);
   h.Click(390, 507);  // "LIVRET" on the game list
   h.Run(1000);
@@ -81,33 +83,27 @@ TEST(Booklet, TheLivretPageMakesOneByTheMouseUnderAProgressBarAndNamesTheFile) {
   h.Tick(2);
   WritePreviewFrame("booklet_page_building");
   h.Run(3000);
-  PrinterMissing(false);
   const std::string folder = h.dataPrefix + "IMPRESSIONS/";
   ASSERT_TRUE(std::filesystem::is_directory(folder));
   const std::string file = std::filesystem::directory_iterator(folder)->path().filename().string();
   EXPECT_EQ(file.rfind("Lundi 20", 0), 0u) << file;
   EXPECT_EQ(Pages(ReadFileBytes(folder + file)), 1 + 2);  // 7 puzzles, 4 a page, no solutions
   EXPECT_NE(G.messageText.find("IMPRESSIONS/Lundi 20"), std::string::npos) << G.messageText;
-}
 
-TEST(Booklet, TheLivretPagePlaysAChoiceOnAListDroppedInListesAndRefusesItWhereTheGameTakesNone) {
-  Harness h(HarnessOptions{true});
-  ASSERT_TRUE(h.Start());
-  std::filesystem::create_directories(h.dataPrefix + "LISTES");
-  std::ofstream(h.dataPrefix + "LISTES/fruits.txt") << "# Les fruits\nmyrtille\nnoisette\nrhubarbe\n";
-  h.Run(4100);
-  h.Click(390, 507);  // "LIVRET"
-  h.Run(1000);
-  const int L = G.panelX + 20, T = 72 + 12;
+  h.Click(L + 420, T + 145);  // "X": the coded grids are taken off
   h.Click(L + 440, T + 92);  // the words: "LES FRUITS : ce jeu ne prend pas de liste"
-  h.Click(L + 300, T + 117);  // AJOUTER a coded grid on it: refused
-  for (int i = 0; i < 6; ++i) h.Click(L + 440, T + 67);  // on to PENDU 8 lettres
-  h.Click(L + 300, T + 117);  // 6 of them on the list
+  h.Click(L + 300, T + 117);  // AJOUTER: refused
+  for (int i = 0; i < 5; ++i) h.Click(L + 440, T + 67);  // on to PENDU 8 lettres
+  h.Click(L + 300, T + 117);  // 7 of them on the list
+  h.TypeText(" 2");
+  h.Tick();
   WritePreviewFrame("booklet_page_on_a_list");
-  PrinterMissing(true);
   h.Click(L + 20, 422 - 30 + 12);
   h.Run(3000);
+  int pages = 0;  // of the second booklet, 7 hangmen and not 14 puzzles
+  for (const auto& made : std::filesystem::directory_iterator(folder))
+    if (made.path().filename().string().rfind("Lundi 2 ", 0) == 0) pages = Pages(ReadFileBytes(made.path().string()));
+  EXPECT_EQ(pages, 1 + 2);
   PrinterMissing(false);
-  const auto file = std::filesystem::directory_iterator(h.dataPrefix + "IMPRESSIONS/")->path();
-  EXPECT_EQ(Pages(ReadFileBytes(file.string())), 1 + 3 + 1);  // 6 hangmen, 2 a page, one page of solutions
 }
+
