@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <set>
 #include <string>
 
@@ -10,6 +11,7 @@
 #include "display/play_clock.h"
 #include "harness/harness.h"
 #include "persistence/history.h"
+#include "persistence/saved_games.h"
 #include "platform/audio.h"
 #include "platform/keys.h"
 #include "state/game_state.h"
@@ -347,6 +349,12 @@ TEST(Helps, HintsAloneWinAndPayUndoGoesBackToTheStartEscapeTwiceKeepsTheGame) {
   // Every move taken back, then Escape twice: asked, then answered "keep".
   for (size_t keys = G.undoBoards.size() + 2; keys > 0; --keys) h.Key(keys > 2 ? kVkUndo : kVkEscape);
   EXPECT_TRUE(SavedRecords().substr(24, sizeof(BoardRecord) - 24) == first);
+  h.Key(kVkHint), h.Key(kVkCheck);  // the helps used go with a save and come back with it
+  const HelpTally used = G.helps;
+  ASSERT_TRUE(SaveGame(false));
+  G.helps = {};
+  ResumeSavedGame(std::filesystem::directory_iterator(h.dataPrefix + "SAVE")->path().stem().string());
+  EXPECT_TRUE(G.helps == used && used.hints == 1 && used.checks == 1);
   for (int game : {1, 10, 18, 25}) {
     if (game != 1) StartVariant(static_cast<uint8_t>(game)), h.Run(2000);
     for (int keys = 0; keys < 200 && !G.gameWon; ++keys) h.Key(kVkHint), h.Tick();
