@@ -82,6 +82,8 @@ TEST(ColourSchemes, StatesStayApartUnderEachDeficiencyAndHighContrastTextReads) 
     G.currentScreen = 3;
     h.Tick();
     WritePreviewFrame(frame + "_options");
+    G.gameTitle.clear();  // the last scheme's game left, as the game list is reached in play
+    LoadBackground(52);
     G.currentScreen = 1;
     h.MoveTo(120, 140);  // the fourth family, lit
     h.Tick();
