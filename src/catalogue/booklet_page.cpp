@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The booklet page, reached from the game list's "LIVRET": the variants
 // and how many of each, each on its own words or on one of the player's
-// lists, how many to a page, with or without solutions, the title; it builds the puzzles one a frame under a progress bar, then writes
-// the PDF into the player's IMPRESSIONS folder and sends it to the printer.
+// lists, how many to a page, with or without solutions, the title; it
+// builds the puzzles one a frame under a progress bar, then writes the PDF
+// into the player's IMPRESSIONS folder and sends it to the printer.
 #include <ctime>
 #include <string>
 #include <vector>

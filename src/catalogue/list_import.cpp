@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "catalogue/list_import.h"
 
+#include <algorithm>
+
 #include "display/drawing.h"
 #include "display/log.h"
 #include "platform/file_chooser.h"
@@ -83,7 +85,8 @@ void ShowListReport(const PlayerList& list) {
   // The help page opens on its second line, as the help texts do.
   help.items[1] = "";
   for (size_t k = 0; k < list.report.size() && k + 2 <= 599; ++k) help.items[k + 2] = list.report[k];
-  help.itemCount = static_cast<int>(list.report.size());
+  // Many lists shown together may run past the page's 598 lines.
+  help.itemCount = static_cast<int>(std::min(list.report.size(), size_t{598}));
   help.top = 1;
   shownReportHead = list.report.empty() ? "" : list.report[0];
   G.currentScreen = kScreenHelp;

@@ -155,9 +155,11 @@ void DrawPlayerPage() {
   Text(L() + 90, T + 320, Comment(81));
   if (PageButton(L() + 40, T + 355, 57)) OpenImportDialog(2);
   Text(L() + 90, T + 375, Comment(82));
-  // A list of the player's words, played and printed like a theme.
-  if (TextButton(L() + 250, T + 215, "AJOUTER UNE LISTE")) OpenListDialog();
-  if (TextButton(L() + 395, T + 215, "MES LISTES")) ShowPlayerListsReport();
+  // A list of the player's words, played and printed like a theme; the row
+  // sits under the portraits, clear of the frame's border.
+  Text(L() + 90, T + 230, "Listes de mots :");
+  if (TextButton(L() + 255, T + 222, "AJOUTER")) OpenListDialog();
+  if (TextButton(L() + 395, T + 222, "VOIR")) ShowPlayerListsReport();
   if (PageButton(R() - 30, T + 355, 7)) {
     G.playerName = G.typedText.substr(0, 100);
     G.currentScreen = kScreenBoard;

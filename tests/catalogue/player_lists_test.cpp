@@ -9,6 +9,7 @@
 #include "catalogue/booklet.h"
 #include "catalogue/catalogue.h"
 #include "catalogue/list_import.h"
+#include "catalogue/screen_actions.h"
 #include "catalogue/screens_fixture.h"
 #include "games/list_square.h"
 #include "harness/board_play.h"
@@ -74,7 +75,10 @@ TEST(PlayerLists, AListIsReadPlayedInAHangmanAndAWordSearchSavedAndLoadedAfterIt
   for (int i = 0; i < 100000; ++i) big += i % 20 ? "mot" + std::string(1, 'a' + i % 26) + std::to_string(i) + "\n" : "!!\n";
   EXPECT_LE(ReadPlayerList(big, "big.txt").report.size(), size_t(kMostReportLines));
   WriteFileBytes(h.dataPrefix + "LISTES/vide.txt", "\n!!\n");  // put in the folder by hand, no word
-  ShowPlayerListsReport();
+  ScreenAction(6);  // the player page's "VOIR"
+  h.Run(1500);
+  WritePreviewFrame("player_page_with_its_lists");
+  ClickAt(h, {G.panelX + 395 + 30, 72 + 222 + 12});
   EXPECT_EQ(G.listBoxes[listHelp].items[4], report[0]);
   EXPECT_EQ(G.listBoxes[listHelp].items[13], "vide.txt : aucun mot pris");
 
